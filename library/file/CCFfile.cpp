@@ -1,0 +1,212 @@
+#include "file/CCFfile.h"
+
+#include "Error.h"
+#include "file/basCCFRoutines.h"
+#include "load/basCCFLoad.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace kelpie {
+
+namespace {
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
+    std::ifstream in(fileName, std::ios::binary | std::ios::ate);
+    if (!in) throw Error(ErrorKind::FileError, "Cannot open " + fileName + ": " + std::strerror(errno));
+    const std::streamoff size = in.tellg();
+    if (size < 0) throw Error(ErrorKind::FileError, "Cannot read " + fileName);
+    if (size == 0) throw Error(ErrorKind::FileError, "The file " + fileName + " is empty");
+    if (size > CCFfile::MaxFileSize)
+        throw Error(ErrorKind::FileError, "The file " + fileName + " is too large (" +
+                                              std::to_string(size) + " bytes) to be a CCF file");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
+        throw Error(ErrorKind::FileError, "Cannot read " + fileName + ": " + std::strerror(errno));
+    return bytes;
+}
+
+} // namespace
+
+CCFfile::CCFfile(NoticeHandler notices) : notices_(std::move(notices)) {}
+
+void CCFfile::Notice(const std::string& text) const {
+    if (notices_)
+        notices_(text);
+    else
+        WriteNoticeToStandardError(text);
+}
+
+std::uint8_t CCFfile::OutsideRead(std::int32_t pos) const {
+    Notice("Attempt to access data outside of CCF file at position " + std::to_string(pos));
+    return 0;
+}
+
+void CCFfile::SetImage(const std::string& fileName, std::vector<std::uint8_t> bytes) {
+    if (bytes.empty()) throw Error(ErrorKind::FileError, "The file " + fileName + " is empty");
+    if (static_cast<std::int64_t>(bytes.size()) > MaxFileSize)
+        throw Error(ErrorKind::FileError, "The file " + fileName + " is too large to be a CCF file");
+    image_ = std::move(bytes);
+    accessed_.assign(image_.size(), 0);
+    structure_.assign(image_.size(), mtypNotStructure);
+    fileName_ = fileName;
+}
+
+void CCFfile::LoadFile(CCF& owner, const std::string& fileName) {
+    LoadBytes(owner, fileName, ReadWholeFile(fileName));
+}
+
+void CCFfile::LoadBytes(CCF& owner, const std::string& fileName, std::vector<std::uint8_t> bytes) {
+    SetImage(fileName, std::move(bytes));
+    try {
+        basCCFLoad::LoadCCF(owner);
+    } catch (...) {
+        // What was loaded stays browsable, so its accounting must be complete too.
+        ApplyTailByteRule();
+        throw;
+    }
+    ApplyTailByteRule();
+}
+
+// A 0xFF byte three from the end, between two bytes that records read, is the
+// padding that the remote's tools leave there: count it as used. A missing
+// neighbour (files under 4 bytes) counts as not accessed.
+void CCFfile::ApplyTailByteRule() {
+    const std::int32_t tail = FileSize() - 3;
+    if (tail < 0 || IsAccessed(tail)) return;
+    if (IsAccessed(tail - 1) && IsAccessed(tail + 1) && PeekByte(tail) == 0xFF)
+        accessed_[static_cast<std::size_t>(tail)] = 1;
+}
+
+std::uint8_t CCFfile::ReadByte(std::int32_t& cursor) {
+    return GetByte(cursor++);
+}
+
+std::int16_t CCFfile::ReadWord(std::int32_t& cursor) {
+    const unsigned high = GetByte(cursor);
+    const unsigned low = GetByte(cursor + 1);
+    cursor += 2;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>((high << 8) | low));
+}
+
+std::int32_t CCFfile::ReadLong(std::int32_t& cursor) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value = (value << 8) | GetByte(cursor + i);
+    cursor += 4;
+    return static_cast<std::int32_t>(value);
+}
+
+std::string CCFfile::ReadChars(std::int32_t count, std::int32_t& cursor) {
+    std::string text;
+    if (count > 0) text.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) text += static_cast<char>(GetByte(cursor + i));
+    cursor += count > 0 ? count : 0;
+    return text;
+}
+
+std::vector<std::uint8_t> CCFfile::ReadBytes(std::int32_t count, std::int32_t& cursor) {
+    std::vector<std::uint8_t> bytes;
+    if (count <= 0) return bytes;
+    bytes.resize(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i) bytes[static_cast<std::size_t>(i)] = GetByte(cursor + i);
+    cursor += count;
+    return bytes;
+}
+
+void CCFfile::MarkStructure(std::int32_t pos, CCFtypes type) {
+    if (!InFile(pos))
+        throw Error(ErrorKind::OutOfRange, ObjectName(type) + " record at position " + std::to_string(pos) +
+                                               " lies outside of the CCF file (" +
+                                               std::to_string(FileSize()) + " bytes)");
+    auto& entry = structure_[static_cast<std::size_t>(pos)];
+    if (entry == mtypNotStructure) {
+        entry = static_cast<std::uint8_t>(type);
+        return;
+    }
+    const auto old = static_cast<CCFtypes>(entry);
+    if (old == type) {
+        if (type == mtypIRCode || type == mtypIcon || type == mtypName) return; // shared records
+        Notice("Attempting to have more than one reference to an object - type " + std::to_string(type) +
+               ": " + ObjectName(type) + " at " + std::to_string(pos));
+        return;
+    }
+    Notice("Attempting to change structure type from " + ObjectName(old) + " to " + ObjectName(type) +
+           " at " + std::to_string(pos));
+}
+
+std::uint16_t CCFfile::ComputeCRC(std::int32_t length) const {
+    if (length > FileSize())
+        throw Error(ErrorKind::OutOfRange, "CRC position " + std::to_string(length) +
+                                               " lies beyond the end of the CCF file (" +
+                                               std::to_string(FileSize()) + " bytes)");
+    return basCCFRoutines::CRC16(image_.data(), length);
+}
+
+std::string CCFfile::ObjectName(std::int32_t type) {
+    switch (type) {
+    case mtypNotStructure: return "Not Structure";
+    case mtypHeader: return "Header";
+    case mtypDevice: return "Device";
+    case mtypPanel: return "Panel";
+    case mtypChild: return "Child";
+    case mtypFrame: return "Frame";
+    case mtypButton: return "Button";
+    case mtypActionList: return "Action List";
+    case mtypAction: return "Action";
+    case mtypIRCode: return "IR code";
+    case mtypIcon: return "Icon";
+    case mtypTimer: return "Timer";
+    case mtypName: return "Name";
+    default: return "";
+    }
+}
+
+namespace {
+bool IsListedObject(std::uint8_t type) {
+    return type != mtypNotStructure && type != mtypChild && type != mtypAction;
+}
+} // namespace
+
+std::int32_t CCFfile::NextObject(std::int32_t pos, CCFtypes& type) const {
+    for (std::int64_t j = static_cast<std::int64_t>(pos) + 1; j < FileSize(); ++j) {
+        if (j < 0) continue;
+        const auto entry = structure_[static_cast<std::size_t>(j)];
+        if (IsListedObject(entry)) {
+            type = static_cast<CCFtypes>(entry);
+            return static_cast<std::int32_t>(j);
+        }
+    }
+    return -1;
+}
+
+std::int32_t CCFfile::NextUnaccessedMemory(std::int32_t pos, std::int32_t& length) const {
+    std::int64_t j = std::max<std::int64_t>(static_cast<std::int64_t>(pos) + 1, 0);
+    while (j < FileSize() && accessed_[static_cast<std::size_t>(j)]) ++j;
+    if (j >= FileSize()) return -1;
+    std::int64_t end = j;
+    while (end < FileSize() && !accessed_[static_cast<std::size_t>(end)]) ++end;
+    length = static_cast<std::int32_t>(end - j);
+    return static_cast<std::int32_t>(j);
+}
+
+std::int32_t CCFfile::ObjectCount(std::int32_t type, std::int32_t& start, std::int32_t& startNext) const {
+    start = -1;
+    startNext = -1;
+    std::int32_t count = 0;
+    for (std::int32_t j = 0; j < FileSize(); ++j) {
+        const auto entry = structure_[static_cast<std::size_t>(j)];
+        if (entry == type) {
+            ++count;
+            if (start == -1) start = j;
+        } else if (start != -1 && startNext == -1 &&
+                   (IsListedObject(entry) || !accessed_[static_cast<std::size_t>(j)])) {
+            startNext = j;
+        }
+    }
+    if (startNext == -1) startNext = FileSize() - 2;
+    return count;
+}
+
+} // namespace kelpie

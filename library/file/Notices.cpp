@@ -1,0 +1,11 @@
+#include "file/Notices.h"
+
+#include <cstdio>
+
+namespace kelpie {
+
+void WriteNoticeToStandardError(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+} // namespace kelpie

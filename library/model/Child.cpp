@@ -1,0 +1,7 @@
+#include "model/Child.h"
+
+namespace kelpie {
+
+Child::~Child() = default;
+
+} // namespace kelpie
