@@ -33,15 +33,16 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
 CCFfile::CCFfile(NoticeHandler notices) : notices_(std::move(notices)) {}
 
 void CCFfile::Notice(const std::string& text) const {
+    if (noticeCount_ > MaxNotices) return;
+    ++noticeCount_;
+    const std::string& shown =
+        noticeCount_ <= MaxNotices ? text
+                                   : "More than " + std::to_string(MaxNotices) +
+                                         " notices for this file; the rest are not shown";
     if (notices_)
-        notices_(text);
+        notices_(shown);
     else
-        WriteNoticeToStandardError(text);
-}
-
-std::uint8_t CCFfile::OutsideRead(std::int32_t pos) const {
-    Notice("Attempt to access data outside of CCF file at position " + std::to_string(pos));
-    return 0;
+        WriteNoticeToStandardError(shown);
 }
 
 void CCFfile::SetImage(const std::string& fileName, std::vector<std::uint8_t> bytes) {
@@ -80,29 +81,50 @@ void CCFfile::ApplyTailByteRule() {
         accessed_[static_cast<std::size_t>(tail)] = 1;
 }
 
+// Cursor arithmetic wraps instead of overflowing: a position field near the
+// top of the 32-bit range only reads as outside the file.
+namespace {
+std::int32_t Advance(std::int32_t cursor, std::int64_t count) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(cursor) + static_cast<std::uint32_t>(count));
+}
+} // namespace
+
+std::uint8_t CCFfile::ByteAt(std::int64_t pos) {
+    if (pos < 0 || pos >= FileSize()) {
+        if (noticeCount_ <= MaxNotices) Notice("Attempt to access data outside of CCF file at position " + std::to_string(pos));
+        return 0;
+    }
+    accessed_[static_cast<std::size_t>(pos)] = 1;
+    return image_[static_cast<std::size_t>(pos)];
+}
+
 std::uint8_t CCFfile::ReadByte(std::int32_t& cursor) {
-    return GetByte(cursor++);
+    const std::uint8_t value = GetByte(cursor);
+    cursor = Advance(cursor, 1);
+    return value;
 }
 
 std::int16_t CCFfile::ReadWord(std::int32_t& cursor) {
-    const unsigned high = GetByte(cursor);
-    const unsigned low = GetByte(cursor + 1);
-    cursor += 2;
+    const unsigned high = ByteAt(cursor);
+    const unsigned low = ByteAt(static_cast<std::int64_t>(cursor) + 1);
+    cursor = Advance(cursor, 2);
     return static_cast<std::int16_t>(static_cast<std::uint16_t>((high << 8) | low));
 }
 
 std::int32_t CCFfile::ReadLong(std::int32_t& cursor) {
     std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value = (value << 8) | GetByte(cursor + i);
-    cursor += 4;
+    for (int i = 0; i < 4; ++i) value = (value << 8) | ByteAt(static_cast<std::int64_t>(cursor) + i);
+    cursor = Advance(cursor, 4);
     return static_cast<std::int32_t>(value);
 }
 
 std::string CCFfile::ReadChars(std::int32_t count, std::int32_t& cursor) {
     std::string text;
-    if (count > 0) text.reserve(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) text += static_cast<char>(GetByte(cursor + i));
-    cursor += count > 0 ? count : 0;
+    if (count <= 0) return text;
+    text.resize(static_cast<std::size_t>(count));
+    for (std::int32_t i = 0; i < count; ++i)
+        text[static_cast<std::size_t>(i)] = static_cast<char>(ByteAt(static_cast<std::int64_t>(cursor) + i));
+    cursor = Advance(cursor, count);
     return text;
 }
 
@@ -110,8 +132,9 @@ std::vector<std::uint8_t> CCFfile::ReadBytes(std::int32_t count, std::int32_t& c
     std::vector<std::uint8_t> bytes;
     if (count <= 0) return bytes;
     bytes.resize(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i) bytes[static_cast<std::size_t>(i)] = GetByte(cursor + i);
-    cursor += count;
+    for (std::int32_t i = 0; i < count; ++i)
+        bytes[static_cast<std::size_t>(i)] = ByteAt(static_cast<std::int64_t>(cursor) + i);
+    cursor = Advance(cursor, count);
     return bytes;
 }
 

@@ -32,11 +32,7 @@ public:
     // The byte at `pos`, marked as accessed. Outside the file: a notice
     // "Attempt to access data outside of CCF file at position POS", result 0,
     // nothing marked. This is the one door through which the loader reads.
-    std::uint8_t GetByte(std::int32_t pos) {
-        if (pos < 0 || pos >= FileSize()) return OutsideRead(pos);
-        accessed_[static_cast<std::size_t>(pos)] = 1;
-        return image_[static_cast<std::size_t>(pos)];
-    }
+    std::uint8_t GetByte(std::int32_t pos) { return ByteAt(pos); }
 
     // The byte at `pos` without marking it and without a notice; 0 outside the
     // file. Reports use it so that writing one never changes the loaded file.
@@ -74,8 +70,12 @@ public:
     // before the scan; `start` stays -1 when there is no such record.
     std::int32_t ObjectCount(std::int32_t type, std::int32_t& start, std::int32_t& startNext) const;
 
-    // Hands a notice to the handler installed for this file.
+    // Hands a notice to the handler installed for this file. A damaged file
+    // can produce millions of them (one per missing byte of every record that
+    // runs past the end); after MaxNotices one last notice says so and the
+    // rest are dropped, so such a file still loads in reasonable time.
     void Notice(const std::string& text) const;
+    static constexpr std::int32_t MaxNotices = 100000;
 
     // ---- Loader operations (not exported) ----
 
@@ -112,10 +112,13 @@ public:
     static constexpr std::int64_t MaxFileSize = 1LL << 30;
 
 private:
-    std::uint8_t OutsideRead(std::int32_t pos) const;
+    // The checked read behind GetByte and every typed read; 64-bit so that
+    // cursor arithmetic near the top of the 32-bit range cannot overflow.
+    std::uint8_t ByteAt(std::int64_t pos);
     void ApplyTailByteRule();
 
     NoticeHandler notices_;
+    mutable std::int32_t noticeCount_ = 0;
     std::string fileName_;
     std::vector<std::uint8_t> image_;
     std::vector<std::uint8_t> accessed_;

@@ -1,0 +1,105 @@
+// Children lists, frames, buttons, action lists and actions.
+#include "load/Loader.h"
+
+#include "file/CCF.h"
+#include "model/Actions.h"
+#include "model/Children.h"
+#include "model/IRCode.h"
+#include "model/Timer.h"
+
+namespace kelpie {
+
+using namespace basStructures;
+
+void Loader::LoadChildList(std::int32_t first, std::int32_t count, Children& children) {
+    for (std::int32_t i = 0; i < count; ++i) LoadChild(first + EntrySize * i, children);
+}
+
+void Loader::LoadChild(std::int32_t entry, Children& children) {
+    const ChildRecord record = ReadChild(file_, entry);
+    switch (record.ChildType) {
+    case chtFrame: {
+        CountObject();
+        Frame& frame = children.AddFrame();
+        frame.SetX(record.X);
+        frame.SetY(record.Y);
+        LoadFrame(record.Position, frame);
+        break;
+    }
+    case chtButton: {
+        CountObject();
+        Button& button = children.AddButton();
+        button.SetX(record.X);
+        button.SetY(record.Y);
+        LoadButton(record.Position, button);
+        break;
+    }
+    default:
+        file_.Notice("Unknown child type " + std::to_string(record.ChildType));
+        break;
+    }
+}
+
+// Frames are not registered: no action names a frame, and a frame reached
+// twice is loaded again as a second object. Only a frame inside itself is an
+// error, since loading it would never end.
+void Loader::LoadFrame(std::int32_t pos, Frame& frame) {
+    if (framesOnPath_.contains(pos))
+        throw Error(ErrorKind::InvalidArgument, RecordAt(mtypFrame, pos) + " contains itself");
+    Nesting nesting(*this, mtypFrame, pos);
+    std::int32_t after = 0;
+    const FrameRecord record = ReadFrame(file_, pos, format_, after);
+    frame.SetRecord(record);
+    frame.SetFileFormat(format_);
+    frame.SetPosition(pos);
+    frame.SetName(ReadName(file_, record.NamePosition));
+    frame.SetIcon(LoadIconIfAny(record.IconPosition));
+
+    auto children = std::make_shared<Children>();
+    frame.SetChildren(children);
+    framesOnPath_.insert(pos);
+    LoadChildList(after, record.ChildCount, *children);
+    framesOnPath_.erase(pos);
+}
+
+void Loader::LoadButton(std::int32_t pos, Button& button) {
+    const ButtonRecord record = ReadButton(file_, pos, format_);
+    button.SetRecord(record);
+    button.SetFileFormat(format_);
+    button.SetPosition(pos);
+    Register(buttonsByPosition_, pos, button, mtypButton);
+
+    button.SetName(ReadName(file_, record.NamePosition));
+    for (int state = 0; state < 4; ++state)
+        button.SetIconOf(static_cast<ButtonState>(state), LoadIconIfAny(record.IconPositions[state]));
+    if (record.ActionListPosition != 0) button.SetActions(LoadActionList(record.ActionListPosition));
+}
+
+std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {
+    std::int32_t after = 0;
+    const ActionListRecord record = ReadActionList(file_, pos, after);
+    CountObject();
+    auto actions = std::make_shared<Actions>();
+    actions->SetRecord(record);
+    actions->SetPosition(pos);
+    for (std::int32_t i = 0; i < record.ActionCount; ++i) {
+        CountObject();
+        LoadAction(after + EntrySize * i, actions->Add());
+    }
+    return actions;
+}
+
+void Loader::LoadAction(std::int32_t pos, Action& action) {
+    const ActionRecord record = ReadAction(file_, pos, true);
+    action.SetRecord(record);
+    action.SetPosition(pos);
+    // Claimed now, listed for the second pass once its IR code or timer is
+    // loaded: the second pass visits actions in the order they completed.
+    Register(actionsByPosition_, pos, action, mtypAction);
+
+    if (record.ActionType == actCode) action.SetIRCode(&LoadIRCode(record.Parameter2));
+    if (record.ActionType == actTimer) action.SetTimer(LoadTimer(record.Parameter2));
+    actionsInLoadOrder_.push_back(&action);
+}
+
+} // namespace kelpie

@@ -1,0 +1,74 @@
+// The records that several referrers share (IR codes, icons) and timers.
+#include "load/Loader.h"
+
+#include "file/CCF.h"
+#include "icons/Icon.h"
+#include "model/Action.h"
+#include "model/IRCodes.h"
+#include "model/Icons.h"
+#include "model/Timer.h"
+
+namespace kelpie {
+
+using namespace basStructures;
+
+// One object per record position; a later reference only counts. The name
+// and data are read on the first reference: later ones would read the same
+// bytes again (and repeat every notice of a record that runs past the end).
+IRCode& Loader::LoadIRCode(std::int32_t pos) {
+    std::int32_t dataPosition = 0;
+    const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
+    IRCodes& codes = ccf_.IRCodes();
+    const bool known = codes.Find(pos) != nullptr;
+    IRCode& code = codes.FindOrAdd(pos, record);
+    if (!known) {
+        code.SetName(ReadName(file_, record.NamePosition));
+        // A size word of 6 or less leaves no room for data: the code is empty.
+        code.SetData(file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
+    }
+    return code;
+}
+
+Icon& Loader::LoadIcon(std::int32_t pos) {
+    std::int32_t dataPosition = 0;
+    const IconRecord record = ReadIcon(file_, pos, dataPosition);
+    Icons& icons = ccf_.Icons();
+    const bool known = icons.Find(pos) != nullptr;
+    Icon& icon = icons.FindOrAdd(pos, record);
+    if (!known && record.Size > IconHeadSize)
+        icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
+    return icon;
+}
+
+Icon* Loader::LoadIconIfAny(std::int32_t pos) {
+    return pos != 0 ? &LoadIcon(pos) : nullptr;
+}
+
+// A timer holds its start and end actions; either may start a timer again,
+// so timers nest. A timer that comes back to itself is reached a second time
+// and ends the load.
+std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
+    Nesting nesting(*this, mtypTimer, pos);
+    const TimerRecord record = ReadTimer(file_, pos);
+    CountObject();
+    auto timer = std::make_shared<Timer>();
+    timer->SetRecord(record);
+    timer->SetPosition(pos);
+    Register(timersByPosition_, pos, *timer, mtypTimer);
+
+    if (record.StartAction.ActionType != 0) {
+        CountObject();
+        auto action = std::make_shared<Action>();
+        timer->SetStartAction(action);
+        LoadAction(pos + TimerStartActionOffset, *action);
+    }
+    if (record.EndAction.ActionType != 0) {
+        CountObject();
+        auto action = std::make_shared<Action>();
+        timer->SetEndAction(action);
+        LoadAction(pos + TimerEndActionOffset, *action);
+    }
+    return timer;
+}
+
+} // namespace kelpie

@@ -1,0 +1,58 @@
+#include "load/Loader.h"
+
+#include "Error.h"
+#include "file/CCF.h"
+#include "model/Actions.h"
+#include "model/Button.h"
+#include "model/Device.h"
+#include "model/Devices.h"
+#include "model/Panel.h"
+#include "model/Panels.h"
+#include "model/Timer.h"
+
+#include <algorithm>
+
+namespace kelpie {
+
+std::string RecordAt(CCFtypes type, std::int32_t pos) {
+    return CCFfile::ObjectName(type) + " at " + std::to_string(pos);
+}
+
+Loader::Loader(CCF& ccf) : ccf_(ccf), file_(ccf.CCFfile()) {
+    // A record of a real file takes at least 9 bytes, so a load creates at
+    // most about FileSize / 9 objects; frames reached again add a few more.
+    // About four times that, and never less than a small file's worth, is
+    // far beyond any real file and still bounds a crafted one.
+    maxObjects_ = std::max<std::int64_t>(4096, file_.FileSize() / 2);
+}
+
+void Loader::Run() {
+    using namespace basStructures;
+    ccf_.SetHeader(ReadHeader(file_));
+    format_ = ccf_.FileFormat();
+    ccf_.SetVersionString(ReadName(file_, ccf_.Header().VersionStringPosition));
+
+    LoadDeviceChain(ccf_.PosHomeGroup(), ccf_.HomeGroup());
+    LoadDeviceChain(ccf_.PosDeviceGroup(), ccf_.DevicesGroup());
+    LoadDeviceChain(ccf_.PosMacroGroup(), ccf_.MacrosGroup());
+    LoadPanelChain(ccf_.PosSpecialPanels(), ccf_.SpecialPanels());
+    // The header's first-timer position is not followed: timers are reached
+    // through the timer actions that start them.
+    ResolveReferences();
+}
+
+void Loader::CountObject() {
+    if (++objects_ > maxObjects_)
+        throw Error(ErrorKind::Overflow, "The file's records refer to each other so often that loading it "
+                                         "would create more than " +
+                                             std::to_string(maxObjects_) + " objects");
+}
+
+Loader::Nesting::Nesting(Loader& loader, CCFtypes type, std::int32_t pos) : loader_(loader) {
+    if (loader_.depth_ >= MaxNestingDepth)
+        throw Error(ErrorKind::Overflow, RecordAt(type, pos) + " is nested more than " +
+                                             std::to_string(MaxNestingDepth) + " levels deep");
+    ++loader_.depth_;
+}
+
+} // namespace kelpie

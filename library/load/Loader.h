@@ -1,0 +1,141 @@
+// The state of one load and the walk that builds the object graph.
+//
+// A Loader lives for exactly one call of LoadCCF: its lookup tables (records
+// by file position, used by the second pass to link actions) are members, so
+// they never outlive the load nor leak into another load or thread.
+//
+// The walk follows positions recursively only through frames and timers;
+// device and panel chains are loops. Untrusted input is bounded three ways:
+// a frame that contains itself ends the load; nesting deeper than
+// MaxNestingDepth ends the load; and the number of objects one load may
+// create is bounded by the file size, since frames reached again are loaded
+// again and crafted files could otherwise make that exponential.
+#pragma once
+
+#include "Error.h"
+#include "file/CCFEnums.h"
+#include "file/CCFfile.h"
+#include "model/Action.h"
+#include "file/basStructures.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace kelpie {
+
+class Action;
+class Actions;
+class Button;
+class CCF;
+class CCFfile;
+class Children;
+class Device;
+class Devices;
+class Frame;
+class Icon;
+class IRCode;
+class Panel;
+class Panels;
+class Timer;
+
+class Loader {
+public:
+    explicit Loader(CCF& ccf);
+
+    // The whole load: header, groups, special panels, then the second pass.
+    void Run();
+
+    static constexpr int MaxNestingDepth = 1000;
+
+private:
+    // Devices and panels (chains are followed iteratively).
+    void LoadDeviceChain(std::int32_t first, Devices& devices);
+    std::int32_t LoadDevice(std::int32_t pos, Device& device);
+    void LoadPanelChain(std::int32_t first, Panels& panels);
+    std::int32_t LoadPanel(std::int32_t pos, Panel& panel);
+
+    // Children, action lists and actions.
+    void LoadChildList(std::int32_t first, std::int32_t count, Children& children);
+    void LoadChild(std::int32_t entry, Children& children);
+    void LoadFrame(std::int32_t pos, Frame& frame);
+    void LoadButton(std::int32_t pos, Button& button);
+    std::shared_ptr<Actions> LoadActionList(std::int32_t pos);
+    void LoadAction(std::int32_t pos, Action& action);
+
+    // Shared records and timers.
+    IRCode& LoadIRCode(std::int32_t pos);
+    Icon& LoadIcon(std::int32_t pos);
+    Icon* LoadIconIfAny(std::int32_t pos);
+    std::shared_ptr<Timer> LoadTimer(std::int32_t pos);
+
+    // The second pass: links actions to the objects their parameters name.
+    void ResolveReferences();
+    void ResolveAction(Action& action);
+
+    // Registers `object` under `pos`; a second registration of a position
+    // ends the load with a DuplicateKey error naming the record.
+    template <class T>
+    void Register(std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, T& object, CCFtypes type);
+    // The object registered under `pos`, or a MissingKey error that names
+    // the action and what it refers to.
+    template <class T>
+    T& Lookup(const std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, CCFtypes type,
+              const Action& action) const;
+
+    // Counts one more object against the load's budget.
+    void CountObject();
+
+    // Entering a frame or timer one level deeper.
+    class Nesting {
+    public:
+        Nesting(Loader& loader, CCFtypes type, std::int32_t pos);
+        ~Nesting() { --loader_.depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        Loader& loader_;
+    };
+
+    CCF& ccf_;
+    CCFfile& file_;
+    CCFFileFormats format_ = fmtv1;
+
+    std::unordered_map<std::int32_t, Device*> devicesByPosition_;
+    std::unordered_map<std::int32_t, Panel*> panelsByPosition_;
+    std::unordered_map<std::int32_t, Button*> buttonsByPosition_;
+    std::unordered_map<std::int32_t, Action*> actionsByPosition_;
+    std::vector<Action*> actionsInLoadOrder_;
+    std::unordered_map<std::int32_t, Timer*> timersByPosition_;
+
+    std::unordered_set<std::int32_t> framesOnPath_;
+    int depth_ = 0;
+    std::int64_t objects_ = 0;
+    std::int64_t maxObjects_ = 0;
+};
+
+// "Frame at 1234", "Action List at 56": how errors name a record.
+std::string RecordAt(CCFtypes type, std::int32_t pos);
+
+template <class T>
+void Loader::Register(std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, T& object, CCFtypes type) {
+    if (!table.try_emplace(pos, &object).second)
+        throw Error(ErrorKind::DuplicateKey, RecordAt(type, pos) + " is reached a second time");
+}
+
+template <class T>
+T& Loader::Lookup(const std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, CCFtypes type,
+                  const Action& action) const {
+    auto found = table.find(pos);
+    if (found == table.end())
+        throw Error(ErrorKind::MissingKey, RecordAt(mtypAction, action.Position()) + " refers to a " +
+                                               CCFfile::ObjectName(type) + " at " + std::to_string(pos) +
+                                               ", where none was loaded");
+    return *found->second;
+}
+
+} // namespace kelpie
