@@ -53,12 +53,14 @@ public:
     std::int16_t Height() const noexcept { return record_.Height; }
     std::int16_t RawIconType() const noexcept { return record_.RawIconType; }
 
-    // The icon's BMP image, built on first use and kept. Fails as SaveBitmap
-    // does (unknown encoding, short data, impossible dimensions).
+    // The icon's BMP image, built in memory on first use and kept (later
+    // changes of the data do not rebuild it). Fails with InvalidArgument for
+    // an unknown encoding, otherwise as Unpack does; a failure caches nothing.
     const IconPicture& Picture() const;
 
     // Writes the icon as a BMP file. An unknown encoding writes nothing and
-    // reports nothing; any other failure leaves no file behind.
+    // reports nothing; any other failure leaves no file behind (FileError when
+    // the file cannot be created or written).
     void SaveBitmap(const std::string& fileName) const;
 
     // Decodes the pixels; nullopt for an unknown encoding. OutOfRange when the
