@@ -4,6 +4,7 @@
 #include "file/basCCFRoutines.h"
 #include "load/basCCFLoad.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -193,8 +194,7 @@ bool IsListedObject(std::uint8_t type) {
 } // namespace
 
 std::int32_t CCFfile::NextObject(std::int32_t pos, CCFtypes& type) const {
-    for (std::int64_t j = static_cast<std::int64_t>(pos) + 1; j < FileSize(); ++j) {
-        if (j < 0) continue;
+    for (std::int64_t j = std::max<std::int64_t>(static_cast<std::int64_t>(pos) + 1, 0); j < FileSize(); ++j) {
         const auto entry = structure_[static_cast<std::size_t>(j)];
         if (IsListedObject(entry)) {
             type = static_cast<CCFtypes>(entry);
