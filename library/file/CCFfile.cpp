@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 namespace kelpie {
@@ -14,6 +15,12 @@ namespace kelpie {
 namespace {
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
+    // A directory opens like a file and claims an absurd length; a pipe
+    // would block the open. Only regular files can be CCF files.
+    std::error_code error;
+    const auto status = std::filesystem::status(fileName, error);
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        throw Error(ErrorKind::FileError, "Cannot open " + fileName + ": not a regular file");
     std::ifstream in(fileName, std::ios::binary | std::ios::ate);
     if (!in) throw Error(ErrorKind::FileError, "Cannot open " + fileName + ": " + std::strerror(errno));
     const std::streamoff size = in.tellg();

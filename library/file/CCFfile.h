@@ -81,7 +81,7 @@ public:
 
     // Reads the named file into the image, then loads `owner` from it and
     // applies the tail-byte rule. Errors: FileError when the file cannot be
-    // read, is empty or is larger than MaxFileSize.
+    // read, is not a regular file, is empty or is larger than MaxFileSize.
     KELPIE_INTERNAL void LoadFile(CCF& owner, const std::string& fileName);
     // The same for bytes already in memory (tests and fuzzing).
     KELPIE_INTERNAL void LoadBytes(CCF& owner, const std::string& fileName,
