@@ -88,6 +88,10 @@ public:
                                    std::vector<std::uint8_t> bytes);
     // Only fills the image and the maps, without loading records.
     KELPIE_INTERNAL void SetImage(const std::string& fileName, std::vector<std::uint8_t> bytes);
+    // A 0xFF byte three from the end, between two accessed bytes, is padding
+    // and counts as accessed. A neighbour outside the file counts as not
+    // accessed. Run once after loading.
+    KELPIE_INTERNAL void ApplyTailByteRule();
 
     KELPIE_INTERNAL std::uint8_t ReadByte(std::int32_t& cursor);
     KELPIE_INTERNAL std::int16_t ReadWord(std::int32_t& cursor);
@@ -115,7 +119,6 @@ private:
     // The checked read behind GetByte and every typed read; 64-bit so that
     // cursor arithmetic near the top of the 32-bit range cannot overflow.
     std::uint8_t ByteAt(std::int64_t pos);
-    void ApplyTailByteRule();
 
     NoticeHandler notices_;
     mutable std::int32_t noticeCount_ = 0;
