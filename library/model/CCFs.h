@@ -30,8 +30,9 @@ public:
     CCF& Item(const std::string& fileName) const override;
     bool Contains(const std::string& fileName) const noexcept { return IndexOf(fileName) >= 0; }
 
-    void Remove(std::int32_t index);
-    void Remove(const std::string& fileName);
+    void Remove(std::int32_t index) override;
+    // Removes the file loaded under `fileName`; InvalidArgument when none is.
+    void Remove(const std::string& fileName) override;
 
     // ---- Loader operations ----
     // Add for a file image already in memory (tests, fuzzing).

@@ -65,8 +65,14 @@ public:
         throw Error(ErrorKind::InvalidArgument, "This collection has no key \"" + key + "\"");
     }
 
-    // Removes the item at `index`; later items move up by one.
-    void Remove(std::int32_t index) { items_.erase(items_.begin() + Checked(index)); }
+    // Removes the item at `index`; later items move up by one. Virtual so
+    // that collections with an index beside the list (keys, positions) keep
+    // it in step however they are reached.
+    virtual void Remove(std::int32_t index) { items_.erase(items_.begin() + Checked(index)); }
+    // Collections without keys accept no key: InvalidArgument.
+    virtual void Remove(const std::string& key) {
+        throw Error(ErrorKind::InvalidArgument, "This collection has no key \"" + key + "\"");
+    }
 
     const_iterator begin() const { return const_iterator(items_.cbegin()); }
     const_iterator end() const { return const_iterator(items_.cend()); }

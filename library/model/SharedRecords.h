@@ -16,7 +16,8 @@ public:
         auto found = index_.find(position);
         return found == index_.end() ? nullptr : found->second;
     }
-    void Remove(std::int32_t index) {
+    using Collection<T>::Remove;
+    void Remove(std::int32_t index) override {
         Collection<T>::Remove(index);
         Reindex();
     }
