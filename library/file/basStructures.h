@@ -49,6 +49,8 @@ struct HeaderRecord {
     std::int32_t PosSpecialPanels = 0;
     std::int16_t Filler4 = 0;
     std::int16_t RFChannel = 0;             // colour format only
+
+    bool operator==(const HeaderRecord&) const = default;
 };
 
 // A device: 65 bytes, 86 in the colour format (which adds the far-left and
