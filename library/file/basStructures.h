@@ -49,7 +49,6 @@ struct HeaderRecord {
     std::int32_t PosSpecialPanels = 0;
     std::int16_t Filler4 = 0;
     std::int16_t RFChannel = 0;             // colour format only
-
     bool operator==(const HeaderRecord&) const = default;
 };
 
@@ -79,6 +78,7 @@ struct DeviceRecord {
     std::uint8_t Attributes = 0; // bit 0 ReadOnly, 4 NeedsProgramming, 5 HasSeparator, 6 IsTemplate
     std::uint8_t RFExtender = 0;
     std::int32_t Filler2 = 0;
+    bool operator==(const DeviceRecord&) const = default;
 };
 
 // A panel head; its children list (9 bytes an entry) follows at + 10.
@@ -87,6 +87,7 @@ struct PanelRecord {
     std::int32_t NameWord = 0; // bits 0-30 the name position, bit 31 the hidden flag
     std::uint8_t ChildCount = 0;
     std::uint8_t Reserved = 0;
+    bool operator==(const PanelRecord&) const = default;
 };
 
 // One entry of a panel's or frame's children list.
@@ -95,6 +96,7 @@ struct ChildRecord {
     std::int16_t Y = 0;
     std::int32_t Position = 0; // the frame or button record
     std::uint8_t ChildType = 0; // 0 frame, 1 button, anything else is reported
+    bool operator==(const ChildRecord&) const = default;
 };
 
 // A frame head: 20 bytes, 23 in the colour format; its children follow.
@@ -109,6 +111,7 @@ struct FrameRecord {
     std::array<std::uint8_t, 4> ColorGroup{};       // colour format: text, two kept bytes, background
     std::uint8_t ChildCount = 0;
     std::uint8_t Reserved = 0;
+    bool operator==(const FrameRecord&) const = default;
 };
 
 // A button: 38 bytes, 50 in the colour format. The four states, in file
@@ -125,12 +128,14 @@ struct ButtonRecord {
     std::array<std::int32_t, 4> IconPositions{};
     std::array<std::uint8_t, 4> PackedColors{};                 // grey formats
     std::array<std::array<std::uint8_t, 4>, 4> ColorGroups{};   // colour format
+    bool operator==(const ButtonRecord&) const = default;
 };
 
 // An action list head; its actions (9 bytes each) follow at + 2.
 struct ActionListRecord {
     std::uint8_t ActionCount = 0;
     std::uint8_t Reserved = 0;
+    bool operator==(const ActionListRecord&) const = default;
 };
 
 // One action: a type byte and two longs whose meaning depends on the type.
@@ -138,6 +143,7 @@ struct ActionRecord {
     std::uint8_t ActionType = 0;
     std::int32_t Parameter1 = 0;
     std::int32_t Parameter2 = 0;
+    bool operator==(const ActionRecord&) const = default;
 };
 
 // An IR code head; Size counts the whole record, head included. The data
@@ -146,6 +152,7 @@ struct IRCodeRecord {
     std::int16_t Size = 0;
     std::int32_t NamePosition = 0;
     std::int16_t CodeType = 0;
+    bool operator==(const IRCodeRecord&) const = default;
 };
 
 // An icon head; Size counts the whole record. Pixel data follow at + 8.
@@ -154,6 +161,7 @@ struct IconRecord {
     std::int16_t Width = 0;
     std::int16_t Height = 0;
     std::int16_t RawIconType = 0;
+    bool operator==(const IconRecord&) const = default;
 };
 
 // A timer: 30 bytes with two embedded actions (type 0 = none).
@@ -167,6 +175,7 @@ struct TimerRecord {
     std::int16_t EndTime = 0;
     ActionRecord StartAction;
     ActionRecord EndAction;
+    bool operator==(const TimerRecord&) const = default;
 };
 
 namespace basStructures {
