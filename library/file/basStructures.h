@@ -173,8 +173,8 @@ struct TimerRecord {
     std::uint8_t EndDays = 0;
     std::uint8_t Filler2 = 0;
     std::int16_t EndTime = 0;
-    ActionRecord StartAction;
-    ActionRecord EndAction;
+    ActionRecord StartAction{};
+    ActionRecord EndAction{};
     bool operator==(const TimerRecord&) const = default;
 };
 
