@@ -1,0 +1,132 @@
+// Actions: the sound parameter, special jumps, the eight ways to turn an
+// action into another kind, and links that never outlive their objects.
+#include "model/Action.h"
+
+#include "model/Children.h"
+#include "model/Devices.h"
+#include "model/IRCodes.h"
+#include "model/Panels.h"
+#include "model/Timer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace kelpie;
+
+namespace {
+
+// Objects for actions to link to, owned by collections as a file owns them.
+struct Graph {
+    Devices devices;
+    Panels panels;
+    Children children;
+    IRCodes codes;
+    Device& device = devices.Add();
+    Panel& panel = panels.Add();
+    Button& button = children.AddButton();
+    IRCode& code = codes.Add({0x01, 0x00});
+};
+
+TEST(Action, SoundParameterPacksDurationFrequencyAndPercent) {
+    Action action;
+    action.SetRecord({actSound, 0, 0x0A03E832});
+    EXPECT_EQ(action.BeepDuration(), 10);
+    EXPECT_EQ(action.BeepFrequency(), 1000);
+    EXPECT_EQ(action.BeepPercent(), 50);
+    Action built;
+    built.SetActionSound(1000, 50, 10);
+    EXPECT_EQ(built.Parameter2(), 0x0A03E832);
+
+    built.SetActionSound(-1, 0, 0); // the frequency is stored as an unsigned word
+    EXPECT_EQ(built.Parameter2(), 0x00FFFF00);
+    action.SetRecord({actDelay, 0, 0x00FFFF00}); // decoded whatever the type
+    EXPECT_EQ(action.BeepFrequency(), -1);
+    EXPECT_EQ(action.BeepPercent(), 0);
+    EXPECT_EQ(action.BeepDuration(), 0);
+}
+
+TEST(Action, EverySetActionReplacesAllButThePosition) {
+    Graph g;
+    struct Case {
+        const char* method;
+        std::function<void(Action&)> set;
+        CCFActionTypes type;
+        std::int32_t parameter2;
+        IRCode* code;
+        Device* device;
+        Panel* panel;
+        Button* button;
+    };
+    const Case cases[] = {
+        {"Code", [&](Action& a) { a.SetActionCode(&g.code); }, actCode, 0, &g.code, nullptr,
+         nullptr, nullptr},
+        {"ButtonAlias", [&](Action& a) { a.SetActionButtonAlias(&g.device, &g.button); },
+         actButtonAlias, 0, nullptr, &g.device, nullptr, &g.button},
+        {"Jump", [&](Action& a) { a.SetActionJump(&g.device, &g.panel); }, actJump, 0, nullptr,
+         &g.device, &g.panel, nullptr},
+        {"JumpX", [&](Action& a) { a.SetActionJumpX(static_cast<std::int32_t>(jmpScrollUp)); },
+         actJump, static_cast<std::int32_t>(jmpScrollUp), nullptr, nullptr, nullptr, nullptr},
+        {"Delay", [&](Action& a) { a.SetActionDelay(500); }, actDelay, 500, nullptr, nullptr,
+         nullptr, nullptr},
+        {"KeyAlias", [&](Action& a) { a.SetActionKeyAlias(&g.device, kalMute); }, actKeyAlias,
+         kalMute, nullptr, &g.device, nullptr, nullptr},
+        {"AliasDevice", [&](Action& a) { a.SetActionAliasDevice(&g.device); }, actAliasDevice, 0,
+         nullptr, &g.device, nullptr, nullptr},
+        {"Timer", [&](Action& a) { a.SetActionTimer(); }, actTimer, 0, nullptr, nullptr, nullptr,
+         nullptr},
+        {"Sound", [&](Action& a) { a.SetActionSound(1000, 50, 10); }, actSound, 0x0A03E832, nullptr,
+         nullptr, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        // An action that carries everything at once.
+        Action action;
+        action.SetPosition(77);
+        action.SetRecord({actCode, 11, 22});
+        action.SetIRCode(&g.code);
+        const auto oldTimer = std::make_shared<Timer>();
+        action.SetTimer(oldTimer);
+        action.SetDevice(&g.device);
+        action.SetPanel(&g.panel);
+        action.SetButton(&g.button);
+
+        c.set(action);
+        EXPECT_EQ(action.ActionType(), c.type) << c.method;
+        EXPECT_EQ(action.Parameter1(), 0) << c.method;
+        EXPECT_EQ(action.Parameter2(), c.parameter2) << c.method;
+        EXPECT_EQ(action.IRCode(), c.code) << c.method;
+        EXPECT_EQ(action.Device(), c.device) << c.method;
+        EXPECT_EQ(action.Panel(), c.panel) << c.method;
+        EXPECT_EQ(action.Button(), c.button) << c.method;
+        EXPECT_EQ(action.Position(), 77) << c.method;
+        if (c.type == actTimer) {
+            ASSERT_NE(action.Timer(), nullptr);
+            EXPECT_NE(action.Timer(), oldTimer.get()) << "a new, empty timer";
+            EXPECT_EQ(action.Timer()->StartAction(), nullptr);
+            EXPECT_EQ(action.Timer()->NextTimer(), nullptr);
+            EXPECT_EQ(action.Timer()->StartDays(), 0);
+        } else {
+            EXPECT_EQ(action.Timer(), nullptr) << c.method;
+        }
+    }
+}
+
+TEST(Action, LinksSeeDestroyedObjectsAsMissing) {
+    Graph g;
+    Action alias, jump, code;
+    alias.SetActionButtonAlias(&g.device, &g.button);
+    jump.SetActionJump(&g.device, &g.panel);
+    code.SetActionCode(&g.code);
+    g.children.Remove(1);
+    g.panels.Remove(1);
+    g.codes.Remove(1);
+    EXPECT_EQ(alias.Button(), nullptr);
+    EXPECT_EQ(jump.Panel(), nullptr);
+    EXPECT_EQ(code.IRCode(), nullptr);
+    EXPECT_EQ(alias.Device(), &g.device);
+    g.devices.Remove(1);
+    EXPECT_EQ(alias.Device(), nullptr);
+    EXPECT_EQ(jump.Device(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+// Buttons: fixed record size, and an icon and a colour pair for each of the
+// four states, each reaching its own place in the record.
+#include "model/Button.h"
+
+#include "model/Actions.h"
+#include "model/Icons.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelpie;
+
+namespace {
+
+using Group = std::array<std::uint8_t, 4>;
+
+TEST(Button, SizeDependsOnlyOnTheFormat) {
+    Button button;
+    EXPECT_EQ(&button.Actions(), &button.Actions()) << "made on demand once";
+    button.Actions().Add();
+    EXPECT_EQ(button.Size(), 38);
+    button.SetFileFormat(fmtV3);
+    EXPECT_EQ(button.Size(), 50);
+    EXPECT_EQ(button.ChildType(), chtButton);
+}
+
+TEST(Button, GreyStatesEachHaveTheirOwnPackedByte) {
+    Button button;
+    button.SetRecord(ButtonRecord{.PackedColors = {0x01, 0x06, 0x0B, 0xFC}}); // 1/0, 2/1, 3/2, 0/3
+    EXPECT_EQ(std::vector({button.InactiveUnselTextColor(), button.InactiveUnselBackgroundColor(),
+                           button.InactiveSelTextColor(), button.InactiveSelBackgroundColor(),
+                           button.ActiveUnselTextColor(), button.ActiveUnselBackgroundColor(),
+                           button.ActiveSelTextColor(), button.ActiveSelBackgroundColor()}),
+              std::vector<CCFColors>({clrDarkGrey, clrBlack, clrLightGrey, clrDarkGrey, clrWhite,
+                                      clrLightGrey, clrBlack, clrWhite}));
+    button.SetActiveSelBackgroundColor(clrDarkGrey);
+    EXPECT_EQ(button.Record().PackedColors, (Group{0x01, 0x06, 0x0B, 0x04}));
+}
+
+TEST(Button, ColourStatesEachHaveTheirOwnGroup) {
+    Button button;
+    button.SetRecord(
+        ButtonRecord{.ColorGroups = {Group{}, Group{}, Group{0x10, 0xAA, 0xBB, 0xD7}, Group{}}});
+    button.SetFileFormat(fmtV3);
+    EXPECT_EQ(button.ActiveUnselTextColor(), 16);
+    EXPECT_EQ(button.ActiveUnselBackgroundColor(), 215);
+    button.SetActiveUnselTextColor(240);
+    button.SetInactiveUnselTextColor(1);
+    button.SetInactiveUnselBackgroundColor(2);
+    button.SetInactiveSelTextColor(3);
+    button.SetInactiveSelBackgroundColor(4);
+    button.SetActiveSelTextColor(7);
+    button.SetActiveSelBackgroundColor(8);
+    EXPECT_EQ(button.Record().ColorGroups,
+              (std::array{Group{1, 0, 0, 2}, Group{3, 0, 0, 4}, Group{240, 0xAA, 0xBB, 0xD7},
+                          Group{7, 0, 0, 8}}));
+}
+
+TEST(Button, StateIconsAreSeparateLinks) {
+    Icons icons;
+    Button button;
+    button.SetInactiveUnselIcon(&icons.Add());
+    button.SetInactiveSelIcon(&icons.Add());
+    button.SetActiveUnselIcon(&icons.Add());
+    button.SetActiveSelIcon(&icons.Add());
+    icons.Remove(3);
+    EXPECT_EQ(std::vector({button.InactiveUnselIcon(), button.InactiveSelIcon(),
+                           button.ActiveUnselIcon(), button.ActiveSelIcon()}),
+              std::vector<Icon*>({&icons.Item(1), &icons.Item(2), nullptr, &icons.Item(3)}));
+}
+
+} // namespace
