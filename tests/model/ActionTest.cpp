@@ -1,4 +1,4 @@
-// Actions: the sound parameter, special jumps, the eight ways to turn an
+// Actions: the sound parameter, the eight ways to turn an
 // action into another kind, and links that never outlive their objects.
 #include "model/Action.h"
 
