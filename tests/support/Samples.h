@@ -1,0 +1,43 @@
+// The sample files of samples/: one living-room configuration (a TV, an
+// amplifier, a Home panel and a movie macro), composed in each file format.
+// ccf-samples writes them; a test checks that the committed files are what
+// the builder makes today.
+#pragma once
+
+#include "file/CCFEnums.h"
+#include "support/CCFBuilder.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kelpie::builder {
+
+struct Sample {
+    std::string FileName; // in samples/
+    CCFFileFormats Format;
+    std::string Description;
+};
+
+// grey-v1.ccf, grey-v2.ccf and colour-v3.ccf.
+const std::vector<Sample>& Samples();
+
+// Makes the living-room configuration in `ccf` (in the builder's format).
+//
+// Home group: "HOME" with the panel "Home" (jumps to the TV and amplifier
+// panels, volume buttons that alias the amplifier's, the movie macro, two
+// timer buttons). Devices group: "TV" (panel "TV" with a keypad frame nested
+// in a frame, the hidden panel "Guide" with the special jumps; hard keys that
+// send channel codes and alias the amplifier's volume keys) and "Amplifier"
+// (panel "Amplifier": volume, mute with a beep, inputs, power). Macros group:
+// "Movie" (panel "Movie": power on both, delays, input, jump, beep; entry
+// action aliases the TV). Special panels: "Macro". Two timers (weekday
+// wake-up with a start and an end action, nightly sleep) chained from the
+// header. Icons in all four encodings, the button icons shared by most
+// buttons, the TV power code shared by a button, the macros and a timer.
+void ComposeLivingRoom(CCFBuilder& ccf);
+
+// The bytes of a sample.
+std::vector<std::uint8_t> BuildSample(const Sample& sample);
+
+} // namespace kelpie::builder
