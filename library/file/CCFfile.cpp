@@ -58,8 +58,7 @@ void CCFfile::SetImage(const std::string& fileName, std::vector<std::uint8_t> by
     if (static_cast<std::int64_t>(bytes.size()) > MaxFileSize)
         throw Error(ErrorKind::FileError, "The file " + fileName + " is too large to be a CCF file");
     image_ = std::move(bytes);
-    accessed_.assign(image_.size(), 0);
-    structure_.assign(image_.size(), mtypNotStructure);
+    maps_.assign(image_.size(), mtypNotStructure);
     fileName_ = fileName;
 }
 
@@ -86,53 +85,33 @@ void CCFfile::ApplyTailByteRule() {
     const std::int32_t tail = FileSize() - 3;
     if (tail < 0 || IsAccessed(tail)) return;
     if (IsAccessed(tail - 1) && IsAccessed(tail + 1) && PeekByte(tail) == 0xFF)
-        accessed_[static_cast<std::size_t>(tail)] = 1;
+        maps_[static_cast<std::size_t>(tail)] |= AccessedBit;
 }
 
-// Cursor arithmetic wraps instead of overflowing: a position field near the
-// top of the 32-bit range only reads as outside the file.
-namespace {
-std::int32_t Advance(std::int32_t cursor, std::int64_t count) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(cursor) + static_cast<std::uint32_t>(count));
+std::uint8_t CCFfile::OutsideByte(std::int64_t pos) const {
+    if (noticeCount_ <= MaxNotices)
+        Notice("Attempt to access data outside of CCF file at position " + std::to_string(pos));
+    return 0;
 }
-} // namespace
 
-std::uint8_t CCFfile::ByteAt(std::int64_t pos) {
-    if (pos < 0 || pos >= FileSize()) {
-        if (noticeCount_ <= MaxNotices) Notice("Attempt to access data outside of CCF file at position " + std::to_string(pos));
-        return 0;
+void CCFfile::ReadPartly(std::int64_t offset, std::int32_t count, std::uint8_t* out) {
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::uint8_t* byte = Access(offset + i, 1);
+        out[i] = byte ? *byte : OutsideByte(offset + i);
     }
-    accessed_[static_cast<std::size_t>(pos)] = 1;
-    return image_[static_cast<std::size_t>(pos)];
 }
 
 std::uint8_t CCFfile::ReadByte(std::int32_t& cursor) {
-    const std::uint8_t value = GetByte(cursor);
-    cursor = Advance(cursor, 1);
+    std::uint8_t value = 0;
+    Read(cursor, 1, &value);
     return value;
-}
-
-std::int16_t CCFfile::ReadWord(std::int32_t& cursor) {
-    const unsigned high = ByteAt(cursor);
-    const unsigned low = ByteAt(static_cast<std::int64_t>(cursor) + 1);
-    cursor = Advance(cursor, 2);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>((high << 8) | low));
-}
-
-std::int32_t CCFfile::ReadLong(std::int32_t& cursor) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) value = (value << 8) | ByteAt(static_cast<std::int64_t>(cursor) + i);
-    cursor = Advance(cursor, 4);
-    return static_cast<std::int32_t>(value);
 }
 
 std::string CCFfile::ReadChars(std::int32_t count, std::int32_t& cursor) {
     std::string text;
     if (count <= 0) return text;
     text.resize(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i)
-        text[static_cast<std::size_t>(i)] = static_cast<char>(ByteAt(static_cast<std::int64_t>(cursor) + i));
-    cursor = Advance(cursor, count);
+    Read(cursor, count, reinterpret_cast<std::uint8_t*>(text.data()));
     return text;
 }
 
@@ -140,9 +119,7 @@ std::vector<std::uint8_t> CCFfile::ReadBytes(std::int32_t count, std::int32_t& c
     std::vector<std::uint8_t> bytes;
     if (count <= 0) return bytes;
     bytes.resize(static_cast<std::size_t>(count));
-    for (std::int32_t i = 0; i < count; ++i)
-        bytes[static_cast<std::size_t>(i)] = ByteAt(static_cast<std::int64_t>(cursor) + i);
-    cursor = Advance(cursor, count);
+    Read(cursor, count, bytes.data());
     return bytes;
 }
 
@@ -151,12 +128,12 @@ void CCFfile::MarkStructure(std::int32_t pos, CCFtypes type) {
         throw Error(ErrorKind::OutOfRange, ObjectName(type) + " record at position " + std::to_string(pos) +
                                                " lies outside of the CCF file (" +
                                                std::to_string(FileSize()) + " bytes)");
-    auto& entry = structure_[static_cast<std::size_t>(pos)];
-    if (entry == mtypNotStructure) {
-        entry = static_cast<std::uint8_t>(type);
+    auto& entry = maps_[static_cast<std::size_t>(pos)];
+    const auto old = static_cast<CCFtypes>(entry & KindBits);
+    if (old == mtypNotStructure) {
+        entry = static_cast<std::uint8_t>((entry & AccessedBit) | type);
         return;
     }
-    const auto old = static_cast<CCFtypes>(entry);
     if (old == type) {
         if (type == mtypIRCode || type == mtypIcon || type == mtypName) return; // shared records
         Notice("Attempting to have more than one reference to an object - type " + std::to_string(type) +
@@ -202,7 +179,7 @@ bool IsListedObject(std::uint8_t type) {
 
 std::int32_t CCFfile::NextObject(std::int32_t pos, CCFtypes& type) const {
     for (std::int64_t j = std::max<std::int64_t>(static_cast<std::int64_t>(pos) + 1, 0); j < FileSize(); ++j) {
-        const auto entry = structure_[static_cast<std::size_t>(j)];
+        const auto entry = static_cast<std::uint8_t>(maps_[static_cast<std::size_t>(j)] & KindBits);
         if (IsListedObject(entry)) {
             type = static_cast<CCFtypes>(entry);
             return static_cast<std::int32_t>(j);
@@ -213,10 +190,10 @@ std::int32_t CCFfile::NextObject(std::int32_t pos, CCFtypes& type) const {
 
 std::int32_t CCFfile::NextUnaccessedMemory(std::int32_t pos, std::int32_t& length) const {
     std::int64_t j = std::max<std::int64_t>(static_cast<std::int64_t>(pos) + 1, 0);
-    while (j < FileSize() && accessed_[static_cast<std::size_t>(j)]) ++j;
+    while (j < FileSize() && (maps_[static_cast<std::size_t>(j)] & AccessedBit)) ++j;
     if (j >= FileSize()) return -1;
     std::int64_t end = j;
-    while (end < FileSize() && !accessed_[static_cast<std::size_t>(end)]) ++end;
+    while (end < FileSize() && !(maps_[static_cast<std::size_t>(end)] & AccessedBit)) ++end;
     length = static_cast<std::int32_t>(end - j);
     return static_cast<std::int32_t>(j);
 }
@@ -226,12 +203,12 @@ std::int32_t CCFfile::ObjectCount(std::int32_t type, std::int32_t& start, std::i
     startNext = -1;
     std::int32_t count = 0;
     for (std::int32_t j = 0; j < FileSize(); ++j) {
-        const auto entry = structure_[static_cast<std::size_t>(j)];
+        const auto entry = static_cast<std::uint8_t>(maps_[static_cast<std::size_t>(j)] & KindBits);
         if (entry == type) {
             ++count;
             if (start == -1) start = j;
         } else if (start != -1 && startNext == -1 &&
-                   (IsListedObject(entry) || !accessed_[static_cast<std::size_t>(j)])) {
+                   (IsListedObject(entry) || !(maps_[static_cast<std::size_t>(j)] & AccessedBit))) {
             startNext = j;
         }
     }

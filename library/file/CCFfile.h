@@ -14,6 +14,7 @@
 #include "file/Notices.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,11 @@ public:
 
     // The byte at `pos`, marked as accessed. Outside the file: a notice
     // "Attempt to access data outside of CCF file at position POS", result 0,
-    // nothing marked. This is the one door through which the loader reads.
-    std::uint8_t GetByte(std::int32_t pos) { return ByteAt(pos); }
+    // nothing marked.
+    std::uint8_t GetByte(std::int32_t pos) {
+        if (const std::uint8_t* byte = Access(pos, 1)) return *byte;
+        return OutsideByte(pos);
+    }
 
     // The byte at `pos` without marking it and without a notice; 0 outside the
     // file. Reports use it so that writing one never changes the loaded file.
@@ -43,11 +47,11 @@ public:
     bool InFile(std::int32_t pos) const noexcept { return pos >= 0 && pos < FileSize(); }
     // Whether some read touched the byte; false outside the file.
     bool IsAccessed(std::int32_t pos) const noexcept {
-        return InFile(pos) && accessed_[static_cast<std::size_t>(pos)] != 0;
+        return InFile(pos) && (maps_[static_cast<std::size_t>(pos)] & AccessedBit) != 0;
     }
     // The record kind that starts at `pos`; mtypNotStructure outside the file.
     CCFtypes StructureAt(std::int32_t pos) const noexcept {
-        return InFile(pos) ? static_cast<CCFtypes>(structure_[static_cast<std::size_t>(pos)])
+        return InFile(pos) ? static_cast<CCFtypes>(maps_[static_cast<std::size_t>(pos)] & KindBits)
                            : mtypNotStructure;
     }
 
@@ -94,8 +98,17 @@ public:
     KELPIE_INTERNAL void ApplyTailByteRule();
 
     KELPIE_INTERNAL std::uint8_t ReadByte(std::int32_t& cursor);
-    KELPIE_INTERNAL std::int16_t ReadWord(std::int32_t& cursor);
-    KELPIE_INTERNAL std::int32_t ReadLong(std::int32_t& cursor);
+    KELPIE_INTERNAL std::int16_t ReadWord(std::int32_t& cursor) {
+        std::uint8_t b[2];
+        Read(cursor, 2, b);
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>((b[0] << 8) | b[1]));
+    }
+    KELPIE_INTERNAL std::int32_t ReadLong(std::int32_t& cursor) {
+        std::uint8_t b[4];
+        Read(cursor, 4, b);
+        return static_cast<std::int32_t>((std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) |
+                                         (std::uint32_t{b[2]} << 8) | b[3]);
+    }
     // `count` 8-bit characters; zero bytes are kept, nothing stops at them.
     KELPIE_INTERNAL std::string ReadChars(std::int32_t count, std::int32_t& cursor);
     // `count` raw bytes (each through GetByte).
@@ -116,16 +129,40 @@ public:
     static constexpr std::int64_t MaxFileSize = 1LL << 30;
 
 private:
-    // The checked read behind GetByte and every typed read; 64-bit so that
-    // cursor arithmetic near the top of the 32-bit range cannot overflow.
-    std::uint8_t ByteAt(std::int64_t pos);
+    // The one door for bytes: the `count` bytes at `offset` when all of them
+    // lie in the file, marked as accessed; nullptr, with nothing marked,
+    // otherwise. 64-bit so that cursor arithmetic cannot overflow.
+    const std::uint8_t* Access(std::int64_t offset, std::int64_t count) noexcept {
+        const auto size = static_cast<std::int64_t>(image_.size());
+        if (offset < 0 || offset > size || count > size - offset) return nullptr;
+        std::uint8_t* marks = maps_.data() + offset;
+        for (std::int64_t i = 0; i < count; ++i) marks[i] |= AccessedBit;
+        return image_.data() + offset;
+    }
+    // A byte outside the file: its notice, and 0.
+    std::uint8_t OutsideByte(std::int64_t pos) const;
+    // `count` bytes at the cursor into `out`, advancing the cursor (wrapping,
+    // never overflowing). Where the range leaves the file it is read byte by
+    // byte, each missing byte giving its notice and reading as 0.
+    void Read(std::int32_t& cursor, std::int32_t count, std::uint8_t* out) {
+        if (const std::uint8_t* bytes = Access(cursor, count)) {
+            std::memcpy(out, bytes, static_cast<std::size_t>(count));
+        } else {
+            ReadPartly(cursor, count, out);
+        }
+        cursor = static_cast<std::int32_t>(static_cast<std::uint32_t>(cursor) + static_cast<std::uint32_t>(count));
+    }
+    void ReadPartly(std::int64_t offset, std::int32_t count, std::uint8_t* out);
 
     NoticeHandler notices_;
     mutable std::int32_t noticeCount_ = 0;
     std::string fileName_;
     std::vector<std::uint8_t> image_;
-    std::vector<std::uint8_t> accessed_;
-    std::vector<std::uint8_t> structure_;
+    // Both maps share one byte per file byte: the record kind that starts
+    // there in the low bits, and whether some read touched it in the top bit.
+    static constexpr std::uint8_t AccessedBit = 0x80;
+    static constexpr std::uint8_t KindBits = 0x7F;
+    std::vector<std::uint8_t> maps_;
 };
 
 } // namespace kelpie

@@ -7,6 +7,8 @@
 #include "model/IRCode.h"
 #include "model/Timer.h"
 
+#include <algorithm>
+
 namespace kelpie {
 
 using namespace basStructures;
@@ -44,7 +46,7 @@ void Loader::LoadChild(std::int32_t entry, Children& children) {
 // twice is loaded again as a second object. Only a frame inside itself is an
 // error, since loading it would never end.
 void Loader::LoadFrame(std::int32_t pos, Frame& frame) {
-    if (framesOnPath_.contains(pos))
+    if (std::find(framesOnPath_.begin(), framesOnPath_.end(), pos) != framesOnPath_.end())
         throw Error(ErrorKind::InvalidArgument, RecordAt(mtypFrame, pos) + " contains itself");
     Nesting nesting(*this, mtypFrame, pos);
     std::int32_t after = 0;
@@ -57,9 +59,9 @@ void Loader::LoadFrame(std::int32_t pos, Frame& frame) {
 
     auto children = std::make_shared<Children>();
     frame.SetChildren(children);
-    framesOnPath_.insert(pos);
+    framesOnPath_.push_back(pos);
     LoadChildList(after, record.ChildCount, *children);
-    framesOnPath_.erase(pos);
+    framesOnPath_.pop_back();
 }
 
 void Loader::LoadButton(std::int32_t pos, Button& button) {
@@ -95,7 +97,7 @@ void Loader::LoadAction(std::int32_t pos, Action& action) {
     action.SetPosition(pos);
     // Claimed now, listed for the second pass once its IR code or timer is
     // loaded: the second pass visits actions in the order they completed.
-    Register(actionsByPosition_, pos, action, mtypAction);
+    Register(actionsClaimed_, pos, mtypAction);
 
     if (record.ActionType == actCode) action.SetIRCode(&LoadIRCode(record.Parameter2));
     if (record.ActionType == actTimer) action.SetTimer(LoadTimer(record.Parameter2));

@@ -12,31 +12,34 @@ namespace kelpie {
 
 using namespace basStructures;
 
-// One object per record position; a later reference only counts. The name
-// and data are read on the first reference: later ones would read the same
-// bytes again (and repeat every notice of a record that runs past the end).
+// One object per record position. A later reference only counts: reading
+// the record again would give the same object (and repeat every notice of a
+// record that runs past the end), so it is read on the first reference only.
 IRCode& Loader::LoadIRCode(std::int32_t pos) {
+    IRCodes& codes = ccf_.IRCodes();
+    if (IRCode* known = codes.Find(pos)) {
+        known->AddReference();
+        return *known;
+    }
     std::int32_t dataPosition = 0;
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
-    IRCodes& codes = ccf_.IRCodes();
-    const bool known = codes.Find(pos) != nullptr;
     IRCode& code = codes.FindOrAdd(pos, record);
-    if (!known) {
-        code.SetName(ReadName(file_, record.NamePosition));
-        // A size word of 6 or less leaves no room for data: the code is empty.
-        code.SetData(file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
-    }
+    code.SetName(ReadName(file_, record.NamePosition));
+    // A size word of 6 or less leaves no room for data: the code is empty.
+    code.SetData(file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
     return code;
 }
 
 Icon& Loader::LoadIcon(std::int32_t pos) {
+    Icons& icons = ccf_.Icons();
+    if (Icon* known = icons.Find(pos)) {
+        known->AddReference();
+        return *known;
+    }
     std::int32_t dataPosition = 0;
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
-    Icons& icons = ccf_.Icons();
-    const bool known = icons.Find(pos) != nullptr;
     Icon& icon = icons.FindOrAdd(pos, record);
-    if (!known && record.Size > IconHeadSize)
-        icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
+    if (record.Size > IconHeadSize) icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
     return icon;
 }
 

@@ -18,7 +18,9 @@ std::string RecordAt(CCFtypes type, std::int32_t pos) {
     return CCFfile::ObjectName(type) + " at " + std::to_string(pos);
 }
 
-Loader::Loader(CCF& ccf) : ccf_(ccf), file_(ccf.CCFfile()) {
+Loader::Loader(CCF& ccf)
+    : ccf_(ccf), file_(ccf.CCFfile()), devicesByPosition_(file_.FileSize()), panelsByPosition_(file_.FileSize()),
+      buttonsByPosition_(file_.FileSize()), actionsClaimed_(file_.FileSize()), timersByPosition_(file_.FileSize()) {
     // A record of a real file takes at least 9 bytes, so a load creates at
     // most about FileSize / 9 objects; frames reached again add a few more.
     // About four times that, and never less than a small file's worth, is

@@ -15,14 +15,13 @@
 #include "Error.h"
 #include "file/CCFEnums.h"
 #include "file/CCFfile.h"
+#include "load/PositionTable.h"
 #include "model/Action.h"
 #include "file/basStructures.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace kelpie {
@@ -78,13 +77,11 @@ private:
 
     // Registers `object` under `pos`; a second registration of a position
     // ends the load with a DuplicateKey error naming the record.
-    template <class T>
-    void Register(std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, T& object, CCFtypes type);
+    template <class T> void Register(PositionTable<T>& table, std::int32_t pos, T& object, CCFtypes type);
+    void Register(PositionSet& claims, std::int32_t pos, CCFtypes type);
     // The object registered under `pos`, or a MissingKey error that names
     // the action and what it refers to.
-    template <class T>
-    T& Lookup(const std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, CCFtypes type,
-              const Action& action) const;
+    template <class T> T& Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action);
 
     // Counts one more object against the load's budget.
     void CountObject();
@@ -105,14 +102,14 @@ private:
     CCFfile& file_;
     CCFFileFormats format_ = fmtv1;
 
-    std::unordered_map<std::int32_t, Device*> devicesByPosition_;
-    std::unordered_map<std::int32_t, Panel*> panelsByPosition_;
-    std::unordered_map<std::int32_t, Button*> buttonsByPosition_;
-    std::unordered_map<std::int32_t, Action*> actionsByPosition_;
-    std::vector<Action*> actionsInLoadOrder_;
-    std::unordered_map<std::int32_t, Timer*> timersByPosition_;
+    PositionTable<Device> devicesByPosition_;
+    PositionTable<Panel> panelsByPosition_;
+    PositionTable<Button> buttonsByPosition_;
+    PositionSet actionsClaimed_;             // actions are looked up by nobody
+    std::vector<Action*> actionsInLoadOrder_; // the second pass's order
+    PositionTable<Timer> timersByPosition_;
 
-    std::unordered_set<std::int32_t> framesOnPath_;
+    std::vector<std::int32_t> framesOnPath_; // the frames being loaded, outermost first
     int depth_ = 0;
     std::int64_t objects_ = 0;
     std::int64_t maxObjects_ = 0;
@@ -121,21 +118,27 @@ private:
 // "Frame at 1234", "Action List at 56": how errors name a record.
 std::string RecordAt(CCFtypes type, std::int32_t pos);
 
-template <class T>
-void Loader::Register(std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, T& object, CCFtypes type) {
-    if (!table.try_emplace(pos, &object).second)
-        throw Error(ErrorKind::DuplicateKey, RecordAt(type, pos) + " is reached a second time");
+// The error that ends a load when a record that only one referrer may have
+// (a device, panel, button, action or timer) is reached again.
+inline Error ReachedTwice(CCFtypes type, std::int32_t pos) {
+    return Error(ErrorKind::DuplicateKey, RecordAt(type, pos) + " is reached a second time");
 }
 
-template <class T>
-T& Loader::Lookup(const std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, CCFtypes type,
-                  const Action& action) const {
-    auto found = table.find(pos);
-    if (found == table.end())
+template <class T> void Loader::Register(PositionTable<T>& table, std::int32_t pos, T& object, CCFtypes type) {
+    if (!table.Claim(pos, object)) throw ReachedTwice(type, pos);
+}
+
+inline void Loader::Register(PositionSet& claims, std::int32_t pos, CCFtypes type) {
+    if (!claims.Claim(pos)) throw ReachedTwice(type, pos);
+}
+
+template <class T> T& Loader::Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action) {
+    T* found = table.Find(pos);
+    if (!found)
         throw Error(ErrorKind::MissingKey, RecordAt(mtypAction, action.Position()) + " refers to a " +
                                                CCFfile::ObjectName(type) + " at " + std::to_string(pos) +
                                                ", where none was loaded");
-    return *found->second;
+    return *found;
 }
 
 } // namespace kelpie
