@@ -39,6 +39,9 @@ BENCHMARK_CAPTURE(Load, grey_1M, "grey-1M.ccf")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Load, grey_2M, "grey-2M.ccf")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Load, grey_8M, "grey-8M.ccf")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Load, grey_32M, "grey-32M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Load, colour_1M, "colour-1M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Load, colour_2M, "colour-2M.ccf")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Load, colour_8M, "colour-8M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Load, colour_32M, "colour-32M.ccf")->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
