@@ -1,0 +1,208 @@
+#include "reports/RtfWriter.h"
+
+#include "model/Sinks.h"
+
+#include "Error.h"
+#include "icons/Icon.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace vantor {
+
+namespace {
+constexpr const char* LineEnd = "\r\n";
+}
+
+RtfWriter::RtfWriter(const std::int32_t& outputMode, UserInterface& ui) : outputMode_(outputMode), ui_(ui) {}
+
+std::string RtfWriter::HeaderLine(const char* sizeControl) const {
+    return std::string("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081") +
+           "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern\\fprq1\\fcharset0 Courier New;}" +
+           (plainNameFont_ ? "{\\f2\\fswiss\\fprq2\\fcharset0 Pronto;}}" : "{\\f2\\fswiss\\fprq2\\fcharset2 Pronto;}}") +
+           "\\viewkind4\\uc1\\pard\\f0 " + sizeControl;
+}
+
+bool RtfWriter::OpenReportFile(const std::string& fileName) {
+    file_.close();
+    file_.clear();
+    file_.open(fileName, std::ios::binary | std::ios::trunc);
+    if (file_) file_ << HeaderLine("\\fs20 ") << LineEnd;
+    if (!file_) {
+        const int error = errno;
+        file_.close();
+        ui_.ShowMessage(std::string("Error opening output file\n") + std::strerror(error));
+        return true;
+    }
+    fileName_ = fileName;
+    currentLine_.clear();
+    return false;
+}
+
+bool RtfWriter::CloseReportFile() {
+    file_ << "\\par }" << LineEnd;
+    file_.flush();
+    const bool written = static_cast<bool>(file_);
+    file_.close();
+    return written && !file_.fail();
+}
+
+void RtfWriter::AbandonReportFile() {
+    file_.close();
+    std::error_code ignored;
+    std::filesystem::remove(fileName_, ignored);
+}
+
+void RtfWriter::StartLine() {
+    if (currentLine_.empty()) currentLine_ = IndentString();
+}
+
+void RtfWriter::WriteText(const std::string& text) {
+    StartLine();
+    currentLine_ += EscapeRTF(text);
+}
+
+void RtfWriter::WriteRTF(const std::string& rtf) {
+    StartLine();
+    currentLine_ += rtf;
+}
+
+void RtfWriter::WriteProntoText(const std::string& text) {
+    StartLine();
+    currentLine_ += "{\\f2 " + EscapeRTF(text) + "}";
+}
+
+void RtfWriter::WriteLn(const std::string& text) {
+    WriteText(text);
+    switch (outputMode_) {
+    case omDisplay: displayText_ += currentLine_ + LineEnd + "\\par "; break;
+    case omReportFile: file_ << "\\par " << currentLine_ << LineEnd; break;
+    default: ui_.ShowMessage("Unexpect mode in WriteLn " + std::to_string(outputMode_)); break;
+    }
+    currentLine_.clear();
+}
+
+std::string RtfWriter::IndentString() const {
+    return indentLevel_ == 0 ? std::string() : std::string(static_cast<std::size_t>(std::max(0, 2 * indentLevel_ + 2)), ' ');
+}
+
+std::string RtfWriter::DisplayDocument() const {
+    return HeaderLine("\\fs16 ") + displayText_ + LineEnd + "\\par }";
+}
+
+void RtfWriter::EmbedPicture(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG")) return;
+    const int width = image.width(), height = image.height();
+    WriteRTF("{\\pict\\pngblip\\picw" + std::to_string(width) + "\\pich" + std::to_string(height) + "\\picwgoal" +
+             std::to_string(width * 15) + "\\pichgoal" + std::to_string(height * 15) + " " +
+             png.toHex().toUpper().toStdString() + "}");
+    WriteLn();
+}
+
+void RtfWriter::EmbedIconPicture(const kelpie::Icon& icon) {
+    try {
+        const auto& picture = icon.Picture();
+        EmbedPicture(QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP"));
+    } catch (const kelpie::Error&) {
+        // An icon whose data cannot be decoded has no picture to show.
+    }
+}
+
+void RtfWriter::WriteIconPicture(const kelpie::Icon& icon) {
+    if (icon.IconType() != kelpie::ictUnknown) {
+        EmbedIconPicture(icon);
+        return;
+    }
+    WriteLn("Unknown bitmap format");
+    if (icon.IconSize() >= 1) {
+        for (const std::uint8_t byte : icon.IconData()) WriteText(" " + HexByte(byte));
+        WriteLn();
+    }
+}
+
+std::string RtfWriter::EscapeRTF(const std::string& text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        if (c == '{' || c == '}' || c == '\\') escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+std::string RtfWriter::HexByte(std::uint8_t value) {
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", value);
+    return text;
+}
+
+std::string RtfWriter::HexWord(std::int16_t value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(static_cast<std::uint16_t>(value)));
+    return text;
+}
+
+std::string RtfWriter::FormatPosition(std::int32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%06d", value);
+    return text;
+}
+
+std::string RtfWriter::ColorName(std::int32_t color, kelpie::CCFFileFormats format) {
+    if (format != kelpie::fmtv1 && format != kelpie::fmtv2) return std::to_string(color);
+    switch (color) {
+    case kelpie::clrBlack: return "Black";
+    case kelpie::clrDarkGrey: return "Dark Grey";
+    case kelpie::clrLightGrey: return "Light Grey";
+    case kelpie::clrWhite: return "White";
+    default: return "";
+    }
+}
+
+std::string RtfWriter::FontName(std::int32_t font, std::int32_t& size) {
+    if (font == kelpie::fntNone) {
+        size = 0;
+        return "<none>";
+    }
+    if (font >= kelpie::fnt8 && font <= kelpie::fnt18) {
+        size = 6 + 2 * font;
+        return "Pronto " + std::to_string(size);
+    }
+    size = 0;
+    return "Pronto xx";
+}
+
+std::string RtfWriter::ToWindows1252(const std::string& utf8) {
+    // The code points of 0x80 to 0x9F in Windows-1252; the rest of the upper
+    // half is Latin-1.
+    static constexpr char16_t High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                          0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string result;
+    result.reserve(utf8.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            result += static_cast<char>(u);
+            continue;
+        }
+        char mapped = '?';
+        for (int i = 0; i < 32; ++i)
+            if (High[i] != 0 && High[i] == u) mapped = static_cast<char>(0x80 + i);
+        result += mapped;
+    }
+    return result;
+}
+
+} // namespace vantor

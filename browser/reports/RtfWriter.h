@@ -1,0 +1,105 @@
+// The writer behind every report and the display pane: Rich Text Format,
+// produced line by line.
+//
+// A document is one header line (font table: 0 Arial for the body, 1 Courier
+// New, 2 the remote's "Pronto" font for names from the file), then one
+// "\par " line per logical line, then "\par }". Lines end in CR LF; text is
+// written as 8-bit Windows-1252 bytes with "{", "}" and "\" escaped and no
+// other escapes. In display mode the lines collect in DisplayText instead.
+#pragma once
+
+#include "model/BrowserTypes.h"
+
+#include "file/CCFEnums.h"
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+class QImage;
+
+namespace kelpie {
+class Icon;
+}
+
+namespace vantor {
+
+class UserInterface;
+
+class RtfWriter {
+public:
+    // `outputMode` is the program's output mode, read when a line completes.
+    RtfWriter(const std::int32_t& outputMode, UserInterface& ui);
+
+    // Declare font 2 as an ordinary text font (\fcharset0) instead of a symbol
+    // font, so readers without the remote's font still show names as text.
+    void SetPlainNameFont(bool plain) noexcept { plainNameFont_ = plain; }
+
+    // The header line: the font table and the body size control ("\fs20 " in
+    // files, "\fs16 " on screen), without the line end.
+    std::string HeaderLine(const char* sizeControl) const;
+
+    // Opens the file (replacing it) and writes the header line. Returns true on
+    // failure, after a message box "Error opening output file" and the reason.
+    bool OpenReportFile(const std::string& fileName);
+    // Writes "\par }" and closes the file. Returns false when some write failed.
+    bool CloseReportFile();
+    // Closes and deletes an unfinished report file.
+    void AbandonReportFile();
+    bool ReportFileOpen() const noexcept { return file_.is_open(); }
+
+    void WriteText(const std::string& text);
+    void WriteRTF(const std::string& rtf);
+    void WriteProntoText(const std::string& text);
+    void WriteLn(const std::string& text = {});
+
+    void IndentIn() noexcept { ++indentLevel_; }
+    void IndentOut() noexcept { --indentLevel_; }
+    void ResetIndent() noexcept { indentLevel_ = 0; }
+    std::int32_t IndentLevel() const noexcept { return indentLevel_; }
+    // No spaces at level 0, otherwise 2 x level + 2.
+    std::string IndentString() const;
+
+    // Display mode: the body collected so far, and the whole document.
+    void ClearDisplayText() { displayText_.clear(); }
+    const std::string& DisplayText() const noexcept { return displayText_; }
+    std::string DisplayDocument() const;
+
+    // A picture on a line of its own: a PNG picture group with its size in
+    // pixels and in twips (15 a pixel).
+    void EmbedPicture(const QImage& image);
+    // The icon's picture; an icon that cannot be decoded is left out.
+    void EmbedIconPicture(const kelpie::Icon& icon);
+    // The picture, or for an icon of unknown type the line "Unknown bitmap
+    // format" and a hex dump of its data.
+    void WriteIconPicture(const kelpie::Icon& icon);
+
+    static std::string EscapeRTF(const std::string& text);
+    static std::string HexByte(std::uint8_t value);
+    static std::string HexWord(std::int16_t value);
+    // Decimal with at least six digits: 123 gives 000123.
+    static std::string FormatPosition(std::int32_t value);
+    // Grey formats: "Black", "Dark Grey", "Light Grey", "White" (else "");
+    // the colour format: the palette index in decimal.
+    static std::string ColorName(std::int32_t color, kelpie::CCFFileFormats format);
+    // "<none>", "Pronto 8" to "Pronto 18", or "Pronto xx"; `size` gets the
+    // point size (0 for none and unknown fonts).
+    static std::string FontName(std::int32_t font, std::int32_t& size);
+    // Text of this program (such as a file name, in UTF-8) as Windows-1252;
+    // characters that code page lacks become "?".
+    static std::string ToWindows1252(const std::string& utf8);
+
+private:
+    void StartLine();
+
+    const std::int32_t& outputMode_;
+    UserInterface& ui_;
+    bool plainNameFont_ = false;
+    std::int32_t indentLevel_ = 0;
+    std::string currentLine_;
+    std::string displayText_;
+    std::ofstream file_;
+    std::string fileName_;
+};
+
+} // namespace vantor
