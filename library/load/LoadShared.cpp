@@ -50,20 +50,20 @@ Icon* Loader::LoadIconIfAny(std::int32_t pos) {
 std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
     Nesting nesting(*this, mtypTimer, pos);
     const TimerRecord record = ReadTimer(file_, pos);
-    CountObject();
+    CountObject(mtypTimer, pos);
     auto timer = std::make_shared<Timer>();
     timer->SetRecord(record);
     timer->SetPosition(pos);
     Register(timersByPosition_, pos, *timer, mtypTimer);
 
     if (record.StartAction.ActionType != 0) {
-        CountObject();
+        CountObject(mtypAction, pos + TimerStartActionOffset);
         auto action = std::make_shared<Action>();
         timer->SetStartAction(action);
         LoadAction(pos + TimerStartActionOffset, *action);
     }
     if (record.EndAction.ActionType != 0) {
-        CountObject();
+        CountObject(mtypAction, pos + TimerEndActionOffset);
         auto action = std::make_shared<Action>();
         timer->SetEndAction(action);
         LoadAction(pos + TimerEndActionOffset, *action);

@@ -41,10 +41,11 @@ void Loader::Run() {
     ResolveReferences();
 }
 
-void Loader::CountObject() {
+void Loader::CountObject(CCFtypes type, std::int32_t pos) {
     if (++objects_ > maxObjects_)
-        throw Error(ErrorKind::Overflow, "The file's records refer to each other so often that loading it "
-                                         "would create more than " +
+        throw Error(ErrorKind::Overflow, RecordAt(type, pos) +
+                                             ": the file's records refer to each other so often that "
+                                             "loading it would create more than " +
                                              std::to_string(maxObjects_) + " objects");
 }
 

@@ -8,8 +8,9 @@
 // device and panel chains are loops. Untrusted input is bounded three ways:
 // a frame that contains itself ends the load; nesting deeper than
 // MaxNestingDepth ends the load; and the number of objects one load may
-// create is bounded by the file size, since frames reached again are loaded
-// again and crafted files could otherwise make that exponential.
+// create (and of child entries it may read) is bounded by the file size,
+// since frames reached again are loaded again and crafted files could
+// otherwise make that exponential.
 #pragma once
 
 #include "Error.h"
@@ -86,8 +87,9 @@ private:
     T& Lookup(const std::unordered_map<std::int32_t, T*>& table, std::int32_t pos, CCFtypes type,
               const Action& action) const;
 
-    // Counts one more object against the load's budget.
-    void CountObject();
+    // Counts one more object (or child entry) against the load's budget;
+    // Overflow naming the record when the budget is spent.
+    void CountObject(CCFtypes type, std::int32_t pos);
 
     // Entering a frame or timer one level deeper.
     class Nesting {

@@ -7,6 +7,7 @@
 #include "load/Loader.h"
 #include "model/Panels.h"
 
+#include <algorithm>
 #include <functional>
 
 using namespace kelpie;
@@ -172,6 +173,26 @@ TEST_F(LoaderTest, FramesSharedOnEveryLevelEndWithOverflowInsteadOfExponentialTi
         frames[i]->AddChild(20, 0, *frames[i + 1]);
     LoadFails(ccf, ErrorKind::Overflow);
     EXPECT_NE(error.find("more than 4096 objects"), std::string::npos) << error;
+}
+
+// Child entries of an unknown type create nothing, but reading them is work
+// all the same: they count against the same budget, so shared frames full of
+// them cannot make the load crawl.
+TEST_F(LoaderTest, UnknownChildEntriesCountAgainstTheObjectBudget) {
+    b::CCFBuilder ccf(fmtv2);
+    const auto frames = NestedFrames(ccf, 20);
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+        frames[i]->AddChild(20, 0, *frames[i + 1]);
+        for (int j = 0; j < 253; ++j)
+            frames[i]->AddChild(0, 0, b::Raw(100), 7);
+    }
+    const auto bytes = ccf.Build();
+    const auto budget = std::max<std::int64_t>(4096, static_cast<std::int64_t>(bytes.size()) / 2);
+    LoadFails(bytes, ErrorKind::Overflow);
+    EXPECT_NE(error.find("more than " + std::to_string(budget) + " objects"), std::string::npos)
+        << error;
+    EXPECT_LT(std::count(notices.Texts.begin(), notices.Texts.end(), "Unknown child type 7"),
+              budget);
 }
 
 TEST_F(LoaderTest, NoticesStopAfterAHundredThousand) {
