@@ -20,6 +20,7 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
     IRCodes& codes = ccf_.IRCodes();
     const bool known = codes.Find(pos) != nullptr;
+    if (!known) CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
     IRCode& code = codes.FindOrAdd(pos, record);
     if (!known) {
         code.SetName(ReadName(file_, record.NamePosition));
@@ -34,6 +35,7 @@ Icon& Loader::LoadIcon(std::int32_t pos) {
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
     Icons& icons = ccf_.Icons();
     const bool known = icons.Find(pos) != nullptr;
+    if (!known) CountData(mtypIcon, pos, record.Size - IconHeadSize);
     Icon& icon = icons.FindOrAdd(pos, record);
     if (!known && record.Size > IconHeadSize)
         icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));

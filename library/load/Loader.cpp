@@ -24,6 +24,12 @@ Loader::Loader(CCF& ccf) : ccf_(ccf), file_(ccf.CCFfile()) {
     // About four times that, and never less than a small file's worth, is
     // far beyond any real file and still bounds a crafted one.
     maxObjects_ = std::max<std::int64_t>(4096, file_.FileSize() / 2);
+    // The IR codes and icons of a real file lie side by side in it, so their
+    // data take at most FileSize bytes. Twice that, and never less than
+    // 1 MiB, leaves room for records cut short at the end of the file, and
+    // still stops records at many overlapping positions whose size words
+    // each claim 32 KB of bytes that the file does not have.
+    maxDataBytes_ = std::max<std::int64_t>(std::int64_t{1} << 20, 2 * std::int64_t{file_.FileSize()});
 }
 
 void Loader::Run() {
@@ -47,6 +53,15 @@ void Loader::CountObject(CCFtypes type, std::int32_t pos) {
                                              ": the file's records refer to each other so often that "
                                              "loading it would create more than " +
                                              std::to_string(maxObjects_) + " objects");
+}
+
+void Loader::CountData(CCFtypes type, std::int32_t pos, std::int64_t bytes) {
+    if (bytes <= 0) return;
+    if (dataBytes_ + bytes > maxDataBytes_)
+        throw Error(ErrorKind::Overflow, RecordAt(type, pos) +
+                                             " would take the data of the file's IR codes and icons beyond " +
+                                             std::to_string(maxDataBytes_) + " bytes");
+    dataBytes_ += bytes;
 }
 
 Loader::Nesting::Nesting(Loader& loader, CCFtypes type, std::int32_t pos) : loader_(loader) {

@@ -195,6 +195,47 @@ TEST_F(LoaderTest, UnknownChildEntriesCountAgainstTheObjectBudget) {
               budget);
 }
 
+// A size word makes a code or icon claim up to 32 KB, even where the file
+// has far fewer bytes; many of them at different positions would take
+// memory and time far beyond the file's size. The data of a small file's
+// codes and icons stay within 1 MiB (a large file's within twice its size).
+TEST_F(LoaderTest, DataOfIRCodesAndIconsIsBoundedByTheFileSize) {
+    b::CCFBuilder ccf(fmtv2);
+    std::vector<std::uint8_t> codes; // 40 codes of 32761 data bytes, 6 bytes apart
+    for (int i = 0; i < 40; ++i)
+        codes.insert(codes.end(), {0x7F, 0xFF, 0, 0, 0, 0});
+    auto& block = ccf.AddRawBlock(codes);
+    auto& list = ccf.AddDevice(b::Group::Devices, "TV").Actions(b::Key::Entry);
+    for (int i = 0; i < 40; ++i)
+        list.Code(b::At(block, 6 * i));
+    LoadFails(ccf, ErrorKind::Overflow);
+    // 32 codes fit in 1 MiB, the 33rd does not.
+    EXPECT_EQ(error,
+              "IR code at " + std::to_string(block.Position() + 6 * 32) +
+                  " would take the data of the file's IR codes and icons beyond 1048576 bytes");
+    EXPECT_EQ(Last().IRCodes().Count(), 32);
+    std::int64_t kept = 0;
+    for (auto& code : Last().IRCodes())
+        kept += static_cast<std::int64_t>(code.IRCodeData().size());
+    EXPECT_EQ(kept, 32 * 32761);
+
+    // Icons share the budget: 20 devices with two icons of 32759 data bytes.
+    b::CCFBuilder icons(fmtv2);
+    std::vector<std::uint8_t> heads;
+    for (int i = 0; i < 40; ++i)
+        heads.insert(heads.end(), {0x7F, 0xFF, 0, 1, 0, 1, 0x18, 0});
+    auto& iconBlock = icons.AddRawBlock(heads);
+    for (int i = 0; i < 20; ++i) {
+        auto& device = icons.AddDevice(b::Group::Devices, "TV");
+        device.IconUnselected = b::At(iconBlock, 16 * i);
+        device.IconSelected = b::At(iconBlock, 16 * i + 8);
+    }
+    LoadFails(icons, ErrorKind::Overflow, "icons.ccf");
+    EXPECT_EQ(error,
+              "Icon at " + std::to_string(iconBlock.Position() + 8 * 32) +
+                  " would take the data of the file's IR codes and icons beyond 1048576 bytes");
+}
+
 TEST_F(LoaderTest, NoticesStopAfterAHundredThousand) {
     b::CCFBuilder ccf(fmtv2);
     auto& list = ccf.AddDevice(b::Group::Devices, "TV").Actions(b::Key::Entry);
