@@ -17,11 +17,14 @@ void Loader::LoadChildList(std::int32_t first, std::int32_t count, Children& chi
     for (std::int32_t i = 0; i < count; ++i) LoadChild(first + EntrySize * i, children);
 }
 
+// Every entry counts against the budget, whatever its type: an entry of an
+// unknown type creates nothing, but frames full of them, reached again and
+// again, would otherwise keep the walk busy for minutes.
 void Loader::LoadChild(std::int32_t entry, Children& children) {
+    CountObject(mtypChild, entry);
     const ChildRecord record = ReadChild(file_, entry);
     switch (record.ChildType) {
     case chtFrame: {
-        CountObject();
         Frame& frame = children.AddFrame();
         frame.SetX(record.X);
         frame.SetY(record.Y);
@@ -29,7 +32,6 @@ void Loader::LoadChild(std::int32_t entry, Children& children) {
         break;
     }
     case chtButton: {
-        CountObject();
         Button& button = children.AddButton();
         button.SetX(record.X);
         button.SetY(record.Y);
@@ -80,12 +82,12 @@ void Loader::LoadButton(std::int32_t pos, Button& button) {
 std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {
     std::int32_t after = 0;
     const ActionListRecord record = ReadActionList(file_, pos, after);
-    CountObject();
+    CountObject(mtypActionList, pos);
     auto actions = std::make_shared<Actions>();
     actions->SetRecord(record);
     actions->SetPosition(pos);
     for (std::int32_t i = 0; i < record.ActionCount; ++i) {
-        CountObject();
+        CountObject(mtypAction, after + EntrySize * i);
         LoadAction(after + EntrySize * i, actions->Add());
     }
     return actions;

@@ -15,7 +15,7 @@ using namespace basStructures;
 
 void Loader::LoadDeviceChain(std::int32_t first, Devices& devices) {
     for (std::int32_t pos = first; pos != 0;) {
-        CountObject();
+        CountObject(mtypDevice, pos);
         pos = LoadDevice(pos, devices.Add());
     }
 }
@@ -57,7 +57,7 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
 
 void Loader::LoadPanelChain(std::int32_t first, Panels& panels) {
     for (std::int32_t pos = first; pos != 0;) {
-        CountObject();
+        CountObject(mtypPanel, pos);
         pos = LoadPanel(pos, panels.Add());
     }
 }

@@ -23,6 +23,7 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
     }
     std::int32_t dataPosition = 0;
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
+    CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
     IRCode& code = codes.FindOrAdd(pos, record);
     code.SetName(ReadName(file_, record.NamePosition));
     // A size word of 6 or less leaves no room for data: the code is empty.
@@ -38,6 +39,7 @@ Icon& Loader::LoadIcon(std::int32_t pos) {
     }
     std::int32_t dataPosition = 0;
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
+    CountData(mtypIcon, pos, record.Size - IconHeadSize);
     Icon& icon = icons.FindOrAdd(pos, record);
     if (record.Size > IconHeadSize) icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
     return icon;
@@ -53,20 +55,20 @@ Icon* Loader::LoadIconIfAny(std::int32_t pos) {
 std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
     Nesting nesting(*this, mtypTimer, pos);
     const TimerRecord record = ReadTimer(file_, pos);
-    CountObject();
+    CountObject(mtypTimer, pos);
     auto timer = std::make_shared<Timer>();
     timer->SetRecord(record);
     timer->SetPosition(pos);
     Register(timersByPosition_, pos, *timer, mtypTimer);
 
     if (record.StartAction.ActionType != 0) {
-        CountObject();
+        CountObject(mtypAction, pos + TimerStartActionOffset);
         auto action = std::make_shared<Action>();
         timer->SetStartAction(action);
         LoadAction(pos + TimerStartActionOffset, *action);
     }
     if (record.EndAction.ActionType != 0) {
-        CountObject();
+        CountObject(mtypAction, pos + TimerEndActionOffset);
         auto action = std::make_shared<Action>();
         timer->SetEndAction(action);
         LoadAction(pos + TimerEndActionOffset, *action);

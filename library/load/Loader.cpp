@@ -21,11 +21,22 @@ std::string RecordAt(CCFtypes type, std::int32_t pos) {
 Loader::Loader(CCF& ccf)
     : ccf_(ccf), file_(ccf.CCFfile()), devicesByPosition_(file_.FileSize()), panelsByPosition_(file_.FileSize()),
       buttonsByPosition_(file_.FileSize()), actionsClaimed_(file_.FileSize()), timersByPosition_(file_.FileSize()) {
-    // A record of a real file takes at least 9 bytes, so a load creates at
-    // most about FileSize / 9 objects; frames reached again add a few more.
-    // About four times that, and never less than a small file's worth, is
-    // far beyond any real file and still bounds a crafted one.
-    maxObjects_ = std::max<std::int64_t>(4096, file_.FileSize() / 2);
+    // A real file holds one object for every 20 to 60 of its bytes (a child
+    // entry and its button, an action list and its actions); frames reached
+    // again add a few more. One object for every 8 bytes, and never less than
+    // a small file's worth, is far beyond any real file and still bounds the
+    // memory a crafted one can make the load take.
+    maxObjects_ = ObjectBudget(file_.FileSize());
+    // The IR codes and icons of a real file lie side by side in it, so their
+    // data take at most FileSize bytes. Twice that, and never less than
+    // 1 MiB, leaves room for records cut short at the end of the file, and
+    // still stops records at many overlapping positions whose size words
+    // each claim 32 KB of bytes that the file does not have.
+    maxDataBytes_ = std::max<std::int64_t>(std::int64_t{1} << 20, 2 * std::int64_t{file_.FileSize()});
+}
+
+std::int64_t Loader::ObjectBudget(std::int32_t fileSize) {
+    return std::max<std::int64_t>(4096, fileSize / 8);
 }
 
 void Loader::Run() {
@@ -43,11 +54,21 @@ void Loader::Run() {
     ResolveReferences();
 }
 
-void Loader::CountObject() {
+void Loader::CountObject(CCFtypes type, std::int32_t pos) {
     if (++objects_ > maxObjects_)
-        throw Error(ErrorKind::Overflow, "The file's records refer to each other so often that loading it "
-                                         "would create more than " +
+        throw Error(ErrorKind::Overflow, RecordAt(type, pos) +
+                                             ": the file's records refer to each other so often that "
+                                             "loading it would create more than " +
                                              std::to_string(maxObjects_) + " objects");
+}
+
+void Loader::CountData(CCFtypes type, std::int32_t pos, std::int64_t bytes) {
+    if (bytes <= 0) return;
+    if (dataBytes_ + bytes > maxDataBytes_)
+        throw Error(ErrorKind::Overflow, RecordAt(type, pos) +
+                                             " would take the data of the file's IR codes and icons beyond " +
+                                             std::to_string(maxDataBytes_) + " bytes");
+    dataBytes_ += bytes;
 }
 
 Loader::Nesting::Nesting(Loader& loader, CCFtypes type, std::int32_t pos) : loader_(loader) {

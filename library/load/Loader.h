@@ -5,11 +5,13 @@
 // they never outlive the load nor leak into another load or thread.
 //
 // The walk follows positions recursively only through frames and timers;
-// device and panel chains are loops. Untrusted input is bounded three ways:
+// device and panel chains are loops. Untrusted input is bounded four ways:
 // a frame that contains itself ends the load; nesting deeper than
-// MaxNestingDepth ends the load; and the number of objects one load may
-// create is bounded by the file size, since frames reached again are loaded
-// again and crafted files could otherwise make that exponential.
+// MaxNestingDepth ends the load; the number of objects one load may create
+// (and of child entries it may read) is bounded by the file size, since
+// frames reached again are loaded again and crafted files could otherwise
+// make that exponential; and so are the bytes that IR codes and icons copy,
+// since each size word may claim 32 KB wherever the record starts.
 #pragma once
 
 #include "Error.h"
@@ -49,6 +51,8 @@ public:
     void Run();
 
     static constexpr int MaxNestingDepth = 1000;
+    // How many objects a load of a file of this size may create.
+    static std::int64_t ObjectBudget(std::int32_t fileSize);
 
 private:
     // Devices and panels (chains are followed iteratively).
@@ -83,8 +87,12 @@ private:
     // the action and what it refers to.
     template <class T> T& Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action);
 
-    // Counts one more object against the load's budget.
-    void CountObject();
+    // Counts one more object (or child entry) against the load's budget;
+    // Overflow naming the record when the budget is spent.
+    void CountObject(CCFtypes type, std::int32_t pos);
+    // Counts `bytes` more of IR code and icon data against the load's
+    // budget; Overflow naming the record when they would exceed it.
+    void CountData(CCFtypes type, std::int32_t pos, std::int64_t bytes);
 
     // Entering a frame or timer one level deeper.
     class Nesting {
@@ -113,6 +121,8 @@ private:
     int depth_ = 0;
     std::int64_t objects_ = 0;
     std::int64_t maxObjects_ = 0;
+    std::int64_t dataBytes_ = 0;
+    std::int64_t maxDataBytes_ = 0;
 };
 
 // "Frame at 1234", "Action List at 56": how errors name a record.

@@ -15,6 +15,17 @@ const std::vector<Sample>& Samples() {
     return samples;
 }
 
+void PrintTo(const Sample& sample, std::ostream* out) {
+    *out << sample.FileName;
+}
+
+std::string TestName(const Sample& sample) {
+    std::string name = sample.FileName.substr(0, sample.FileName.find('.'));
+    for (auto& c : name)
+        if (c == '-') c = '_';
+    return name;
+}
+
 std::vector<std::uint8_t> BuildSample(const Sample& sample) {
     CCFBuilder ccf(sample.Format);
     ComposeLivingRoom(ccf);

@@ -8,6 +8,7 @@
 #include "support/CCFBuilder.h"
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ struct Sample {
     CCFFileFormats Format;
     std::string Description;
 };
+
+// Test names and messages show the file name, not the object's bytes.
+void PrintTo(const Sample& sample, std::ostream* out);
+// The file name as a test name: "grey-v1.ccf" is grey_v1.
+std::string TestName(const Sample& sample);
 
 // grey-v1.ccf, grey-v2.ccf and colour-v3.ccf.
 const std::vector<Sample>& Samples();

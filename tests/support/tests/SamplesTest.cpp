@@ -28,13 +28,6 @@ class SampleFile : public ::testing::TestWithParam<Sample> {};
 
 } // namespace
 
-namespace kelpie::builder {
-// Test names and messages show the file name, not the object's bytes.
-void PrintTo(const Sample& sample, std::ostream* out) {
-    *out << sample.FileName;
-}
-} // namespace kelpie::builder
-
 TEST_P(SampleFile, CommittedFileIsWhatTheBuilderMakes) {
     const auto path = std::filesystem::path(KELPIE_SOURCE_DIR) / "samples" / GetParam().FileName;
     ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing: run ccf-samples samples";
@@ -101,9 +94,5 @@ TEST_P(SampleFile, HoldsEveryKindOfRecordAndAction) {
                 (file.Unaccessed().size() == 1 && file.Unaccessed()[0].second == 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, SampleFile, ::testing::ValuesIn(Samples()), [](const auto& info) {
-    std::string name = info.param.FileName.substr(0, info.param.FileName.find('.'));
-    for (auto& c : name)
-        if (c == '-') c = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Samples, SampleFile, ::testing::ValuesIn(Samples()),
+                         [](const auto& info) { return TestName(info.param); });
