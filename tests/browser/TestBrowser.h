@@ -26,12 +26,14 @@ struct TestBrowser : ::testing::Test {
     RecordingUserInterface ui;
     basCCF browser{tree, list, display, ui};
     std::filesystem::path dir;
+    std::vector<std::string> notices; // the library's notices while loading
 
     TestBrowser() {
         static int made = 0;
         dir = std::filesystem::temp_directory_path() /
               ("vantor-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
         std::filesystem::create_directories(dir);
+        browser.LibraryFiles.SetNoticeHandler([this](const std::string& text) { notices.push_back(text); });
     }
     ~TestBrowser() override {
         std::error_code ignored;
