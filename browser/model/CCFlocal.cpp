@@ -21,6 +21,9 @@ template void CCFlocal::SaveObject(kelpie::CCF&, const char*);
 template void CCFlocal::SaveObject(kelpie::Device&, const char*);
 template void CCFlocal::SaveObject(kelpie::Panel&, const char*);
 template void CCFlocal::SaveObject(kelpie::Child&, const char*);
+// Frames and buttons register as the child entries they are.
+template void CCFlocal::SaveObject(kelpie::Frame&, const char*);
+template void CCFlocal::SaveObject(kelpie::Button&, const char*);
 template void CCFlocal::SaveObject(kelpie::Actions&, const char*);
 template void CCFlocal::SaveObject(kelpie::Action&, const char*);
 template void CCFlocal::SaveObject(kelpie::IRCode&, const char*);

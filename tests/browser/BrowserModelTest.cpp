@@ -183,8 +183,8 @@ TEST_F(OpenedFiles, TheListRoutesEachTypeOfTag) {
         if (!button && child.AsButton()) button = child.AsButton();
     }
     ASSERT_TRUE(frame && button);
-    file.SaveObject(static_cast<kelpie::Child&>(*frame), "F");
-    file.SaveObject(static_cast<kelpie::Child&>(*button), "B");
+    file.SaveObject(*frame, "F");
+    file.SaveObject(*button, "B");
     file.SaveObject(button->Actions(), "L");
     const std::int32_t homeCount = file.HomeDeviceCount, deviceCount = file.DeviceCount;
 
