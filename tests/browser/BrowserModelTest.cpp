@@ -20,7 +20,34 @@ std::vector<std::uint8_t> LivingRoom() {
     return BuildSample(Samples()[1]);
 }
 
+struct Registered {
+    kelpie::Device* device = nullptr;
+    kelpie::Panel* panel = nullptr;
+    kelpie::Frame* frame = nullptr;
+    kelpie::Button* button = nullptr;
+};
+
 struct OpenedFiles : vantor::testing::TestBrowser {
+    // Registers a device of the living room, its first panel, a frame and a
+    // button on it and the button's actions, as the tree build does.
+    Registered RegisterOneOfEach(CCFlocal& file) {
+        Registered records;
+        browser.OutputMode = omTree;
+        records.device = &file.CCF().DevicesGroup().Item(1);
+        records.panel = &records.device->Panels().Item(1);
+        for (auto& child : records.panel->Children()) {
+            if (!records.frame) records.frame = child.AsFrame();
+            if (!records.button) records.button = child.AsButton();
+        }
+        EXPECT_TRUE(records.frame && records.button);
+        file.SaveObject(*records.device, "D");
+        file.SaveObject(*records.panel, "P");
+        file.SaveObject(*records.frame, "F");
+        file.SaveObject(*records.button, "B");
+        file.SaveObject(records.button->Actions(), "L");
+        return records;
+    }
+
     // Makes `file`'s root the current item, as selecting it does.
     void Select(const CCFlocal& file) { browser.ShowDisplay(file.TreeKey()); }
 };
@@ -170,22 +197,11 @@ TEST_F(OpenedFiles, OpeningShowsTheRootInTheListAndThePane) {
 TEST_F(OpenedFiles, TheListRoutesEachTypeOfTag) {
     CCFlocal& file = Open("living.ccf", LivingRoom());
     kelpie::CCF& ccf = file.CCF();
-    // Register one record of each kind as the tree build does.
-    browser.OutputMode = omTree;
-    kelpie::Device& device = ccf.DevicesGroup().Item(1);
-    kelpie::Panel& panel = device.Panels().Item(1);
-    file.SaveObject(device, "D");
-    file.SaveObject(panel, "P");
-    kelpie::Frame* frame = nullptr;
-    kelpie::Button* button = nullptr;
-    for (auto& child : panel.Children()) {
-        if (!frame && child.AsFrame()) frame = child.AsFrame();
-        if (!button && child.AsButton()) button = child.AsButton();
-    }
-    ASSERT_TRUE(frame && button);
-    file.SaveObject(*frame, "F");
-    file.SaveObject(*button, "B");
-    file.SaveObject(button->Actions(), "L");
+    const Registered records = RegisterOneOfEach(file);
+    kelpie::Device& device = *records.device;
+    kelpie::Panel& panel = *records.panel;
+    kelpie::Frame* frame = records.frame;
+    kelpie::Button* button = records.button;
     const std::int32_t homeCount = file.HomeDeviceCount, deviceCount = file.DeviceCount;
 
     const auto headings = [&](const std::string& tag) {
@@ -237,6 +253,25 @@ TEST_F(OpenedFiles, ThePaneMapsGroupTagsToTheHeaderAndRefusesOthers) {
     browser.ShowDisplay("CCF1/X/0");
     EXPECT_EQ(ui.Messages, std::vector<std::string>{"Unexpected Tag - CCF1/X/0"});
     EXPECT_EQ(display.Document, empty);
+
+    // Records of every kind reach the pane; panels, frames, buttons and icons
+    // are drawn afterwards.
+    ui.Messages.clear();
+    const Registered records = RegisterOneOfEach(file);
+    const auto shown = [&](const char* type, std::int32_t position) {
+        const std::string tag = MakeTag("CCF1", type, position);
+        browser.ShowDisplay(tag);
+        EXPECT_EQ(browser.CurrentTag, tag);
+        return browser.OutputMode;
+    };
+    EXPECT_EQ(shown("D", records.device->Position()), omDisplay);
+    EXPECT_EQ(shown("P", records.panel->Position()), omDrawPanel);
+    EXPECT_EQ(shown("F", records.frame->Position()), omDrawPanel);
+    EXPECT_EQ(shown("B", records.button->Position()), omDrawPanel);
+    EXPECT_EQ(shown("L", records.button->Actions().Position()), omDisplay);
+    EXPECT_EQ(shown("C", file.CCF().IRCodes().Item(1).Position()), omDisplay);
+    EXPECT_EQ(shown("I", file.CCF().Icons().Item(1).Position()), omDrawPanel);
+    EXPECT_TRUE(ui.Messages.empty());
 
     browser.CurrentTag = file.TreeKey();
     browser.RefreshDisplay();
