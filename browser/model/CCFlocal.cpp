@@ -1,5 +1,6 @@
 #include "model/CCFlocal.h"
 
+#include "model/BusyPointer.h"
 #include "model/basCCF.h"
 
 namespace vantor {
@@ -7,7 +8,9 @@ namespace vantor {
 CCFlocal::CCFlocal(basCCF& browser, std::shared_ptr<kelpie::CCF> ccf, std::string key)
     : browser_(browser), ccf_(std::move(ccf)), key_(std::move(key)) {}
 
-std::string CCFlocal::TreeKey() const { return MakeTag(key_, "H", ccf_->Position()); }
+std::string CCFlocal::TreeKey() const {
+    return MakeTag(key_, "H", ccf_->Position());
+}
 
 template <class T> void CCFlocal::SaveObject(T& object, const char* type) {
     if (browser_.OutputMode != omTree) return;
@@ -18,6 +21,9 @@ template void CCFlocal::SaveObject(kelpie::CCF&, const char*);
 template void CCFlocal::SaveObject(kelpie::Device&, const char*);
 template void CCFlocal::SaveObject(kelpie::Panel&, const char*);
 template void CCFlocal::SaveObject(kelpie::Child&, const char*);
+// Frames and buttons register as the child entries they are.
+template void CCFlocal::SaveObject(kelpie::Frame&, const char*);
+template void CCFlocal::SaveObject(kelpie::Button&, const char*);
 template void CCFlocal::SaveObject(kelpie::Actions&, const char*);
 template void CCFlocal::SaveObject(kelpie::Action&, const char*);
 template void CCFlocal::SaveObject(kelpie::IRCode&, const char*);
@@ -59,12 +65,13 @@ constexpr NodeLook NodeLooks[] = {
 
 } // namespace
 
-std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::string& type, const std::string& name,
-                                    std::int32_t position) {
+std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::string& type,
+                                    const std::string& name, std::int32_t position) {
     const std::string tag = MakeTag(key_, type, position);
     // The root's key is the file's tree key; every other node's key adds the
     // program-wide counter, since one record may stand under many nodes.
-    const std::string nodeKey = parentNode.empty() ? tag : tag + "/" + std::to_string(++browser_.NodeCounter);
+    const std::string nodeKey =
+        parentNode.empty() ? tag : tag + "/" + std::to_string(++browser_.NodeCounter);
     std::string text = name, image;
     for (const auto& look : NodeLooks) {
         if (type != look.Type) continue;
@@ -75,10 +82,193 @@ std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::st
     return nodeKey;
 }
 
-// Being built: loading, the tree, the list and the display.
-void CCFlocal::Load() {}
-void CCFlocal::LoadTree() {}
-void CCFlocal::LoadListView(const std::string&) {}
-void CCFlocal::LoadDisplay(const std::string&) {}
+void CCFlocal::Load() {
+    LoadTree();
+    // Icons and IR codes are shared: one entry each, from the file's own
+    // collections, however many nodes show them.
+    browser_.OutputMode = omTree;
+    for (auto& icon : ccf_->Icons())
+        SaveObject(icon, "I");
+    for (auto& code : ccf_->IRCodes())
+        SaveObject(code, "C");
+    const std::string root = MakeTag(key_, "H", ccf_->Position());
+    browser_.ShowDetailList(root);
+    browser_.ShowDisplay(root);
+}
+
+void CCFlocal::LoadTree() {
+    HomeDeviceCount = 0;
+    DeviceCount = 0;
+    MacroDeviceCount = 0;
+    browser_.OutputMode = omTree;
+    const std::string root = AddToTreeView("", "H", ccf_->CCFfile().FileName(), ccf_->Position());
+    browser_.TreeControl.ExpandNode(root);
+    BusyPointer busy(browser_.Ui);
+    DoHeader(root);
+}
+
+namespace {
+
+// The registered object behind a tag, with the tag's type letter. Group
+// tags ("Z", "G", "M", "Y") carry the header's position and name the header.
+struct TagTarget {
+    std::string Type;
+    const RegisteredObject* Object = nullptr;
+
+    template <class T> T* As() const {
+        if (Object == nullptr) return nullptr;
+        T* const* held = std::get_if<T*>(Object);
+        return held ? *held : nullptr;
+    }
+    kelpie::Frame* AsFrame() const {
+        auto* child = As<kelpie::Child>();
+        return child ? child->AsFrame() : nullptr;
+    }
+    kelpie::Button* AsButton() const {
+        auto* child = As<kelpie::Child>();
+        return child ? child->AsButton() : nullptr;
+    }
+};
+
+bool IsGroupType(const std::string& type) {
+    return type == "Z" || type == "G" || type == "M" || type == "Y";
+}
+
+TagTarget Resolve(const CCFlocal& file, const std::string& tag) {
+    std::string key, type;
+    std::int32_t position = 0;
+    if (!ParseTag(tag, key, type, position)) return {};
+    return {type, file.FindObject(IsGroupType(type) ? MakeTag(key, "H", position) : tag)};
+}
+
+// The device group a "Z", "G" or "M" tag stands for; nullptr for others.
+kelpie::Devices* DeviceGroup(const kelpie::CCF* header, const std::string& type) {
+    if (header == nullptr) return nullptr;
+    if (type == "Z") return &header->HomeGroup();
+    if (type == "G") return &header->DevicesGroup();
+    if (type == "M") return &header->MacrosGroup();
+    return nullptr;
+}
+
+struct Column {
+    const char* Heading;
+    int WidthTwips;
+};
+constexpr Column DeviceColumns[] = {{"Name", 2000}, {"Attributes", 2000}};
+constexpr Column PanelColumns[] = {{"Name", 2000}, {"Attributes", 2000}, {"Children", 2000}};
+constexpr Column ChildColumns[] = {{"Name", 2000}, {"Type", 1000}, {"X", 800}, {"Y", 800}};
+constexpr Column IconColumns[] = {{"Type", 2000}};
+constexpr Column ActionColumns[] = {{"Action", 2000}};
+
+template <std::size_t N> void AddColumns(ListSink& list, const Column (&columns)[N]) {
+    for (const auto& column : columns)
+        list.AddColumn(column.Heading, column.WidthTwips);
+}
+
+} // namespace
+
+void CCFlocal::LoadListView(const std::string& tag) {
+    ListSink& list = browser_.ListControl;
+    browser_.OutputMode = omListView;
+    list.ClearColumns();
+    list.SetHeadingsVisible(true);
+    list.ClearRows();
+
+    const TagTarget target = Resolve(*this, tag);
+    const std::string& type = target.Type;
+    auto* header = target.As<kelpie::CCF>();
+    bool hasActions = false;
+    if (type == "H" && header) {
+        DoHeader(""); // adds its own column
+    } else if (kelpie::Devices* group = DeviceGroup(header, type)) {
+        AddColumns(list, DeviceColumns);
+        // A counter of its own: the file's counts keep the tree build's values.
+        std::int32_t counted = 0;
+        DoDevices(*group, counted, "");
+    } else if (type == "Y" && header) {
+        AddColumns(list, PanelColumns);
+        DoPanels(header->SpecialPanels(), "");
+    } else if (auto* device = target.As<kelpie::Device>(); type == "D" && device) {
+        AddColumns(list, PanelColumns);
+        DoPanels(device->Panels(), "");
+    } else if (auto* panel = target.As<kelpie::Panel>(); type == "P" && panel) {
+        AddColumns(list, ChildColumns);
+        for (auto& child : panel->Children())
+            DoChild(child, "", 0, 0, hasActions);
+    } else if (auto* frame = target.AsFrame(); type == "F" && frame) {
+        AddColumns(list, ChildColumns);
+        if (kelpie::Icon* icon = frame->Icon()) DoIcon(*icon, "", false, "", false, 0, 0);
+        if (kelpie::Children* children = frame->Children())
+            for (auto& child : *children)
+                DoChild(child, "", 0, 0, hasActions);
+    } else if (auto* button = target.AsButton(); type == "B" && button) {
+        AddColumns(list, IconColumns);
+        static constexpr const char* StateNames[] = {"Inactive Unselected", "Inactive Selected",
+                                                     "Active Unselected", "Active Selected"};
+        kelpie::Icon* icons[] = {button->InactiveUnselIcon(), button->InactiveSelIcon(),
+                                 button->ActiveUnselIcon(), button->ActiveSelIcon()};
+        for (std::size_t i = 0; i < 4; ++i)
+            if (icons[i]) DoIcon(*icons[i], StateNames[i], false, "", false, 0, 0);
+        if (button->Actions().Count() > 0)
+            DoActionList("Button", button->Actions(), "", false, false);
+    } else if (auto* actions = target.As<kelpie::Actions>(); type == "L" && actions) {
+        AddColumns(list, ActionColumns);
+        DoActionList("", *actions, "", true, false);
+    } else if ((type == "A" || type == "C" || type == "I" || type == "T") && target.Object) {
+        list.SetHeadingsVisible(false);
+    } else {
+        browser_.Ui.ShowMessage("Unexpected Tag - " + tag);
+    }
+}
+
+void CCFlocal::LoadDisplay(const std::string& tag) {
+    RtfWriter& writer = browser_.Writer;
+    browser_.OutputMode = omDisplay;
+    writer.ClearDisplayText();
+    writer.ResetIndent();
+    browser_.CurrentTag = tag;
+    browser_.Canvas.ClearPanelPicture();
+
+    const TagTarget target = Resolve(*this, tag);
+    const std::string& type = target.Type;
+    auto* header = target.As<kelpie::CCF>();
+    bool hasActions = false;
+    // Panels, frames, buttons and icons are drawn too: the same walk again in
+    // the drawing mode.
+    const auto thenDraw = [&](const auto& walk) {
+        walk();
+        browser_.OutputMode = omDrawPanel;
+        walk();
+    };
+    if (type == "H" && header) {
+        DoHeader("");
+    } else if (kelpie::Devices* group = DeviceGroup(header, type)) {
+        std::int32_t counted = 0;
+        DoDevices(*group, counted, "");
+    } else if (type == "Y" && header) {
+        DoPanels(header->SpecialPanels(), "");
+    } else if (auto* device = target.As<kelpie::Device>(); type == "D" && device) {
+        DoDevice(*device, "");
+    } else if (auto* panel = target.As<kelpie::Panel>(); type == "P" && panel) {
+        thenDraw([&] { DoPanel(*panel, ""); });
+    } else if (auto* frame = target.AsFrame(); type == "F" && frame) {
+        thenDraw([&] { DoFrame(*frame, "", 0, 0, hasActions); });
+    } else if (auto* button = target.AsButton(); type == "B" && button) {
+        thenDraw([&] { DoButton(*button, "", 0, 0, hasActions); });
+    } else if (auto* actions = target.As<kelpie::Actions>(); type == "L" && actions) {
+        DoActionList("", *actions, "", true, false);
+    } else if (auto* action = target.As<kelpie::Action>(); type == "A" && action) {
+        DoAction(*action, "", true);
+    } else if (auto* code = target.As<kelpie::IRCode>(); type == "C" && code) {
+        DoIRCode(*code, "", true);
+    } else if (auto* icon = target.As<kelpie::Icon>(); type == "I" && icon) {
+        thenDraw([&] { DoIcon(*icon, "", false, "", true, 0, 0); });
+    } else if (auto* timer = target.As<kelpie::Timer>(); type == "T" && timer) {
+        DoTimer(*timer, "", true);
+    } else {
+        browser_.Ui.ShowMessage("Unexpected Tag - " + tag);
+    }
+    browser_.DisplayControl.ShowDocument(writer.DisplayDocument());
+}
 
 } // namespace vantor
