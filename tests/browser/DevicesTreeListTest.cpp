@@ -57,7 +57,8 @@ TEST_F(LivingRoom, TreeNestsPanelsFramesAndButtonsUnderTheirDevice) {
 
     // Every record the tree shows is registered under its tag.
     for (const auto& node : tree.Nodes) {
-        if (node.Key != root) EXPECT_NE(file->FindObject(node.Tag), nullptr) << node.Tag;
+        if (node.Key == root) continue;
+        EXPECT_NE(file->FindObject(node.Tag), nullptr) << node.Tag;
     }
     EXPECT_TRUE(ui.Messages.empty());
 }
@@ -86,7 +87,8 @@ TEST_F(LivingRoom, TreeShowsKeyListsDeviceIconsAndButtonParts) {
     ok.Icons[ActiveSelected] = ccf.AddIcon2Color(Pixels({"."}));
     ok.Actions().Delay(1000);
     Open(ccf);
-    if (!IconWalkerBuilt(*LoadedTV().IconUnselected()) || !ActionListWalkerBuilt(LoadedTV().ActionsLeft()))
+    if (!IconWalkerBuilt(*LoadedTV().IconUnselected()) ||
+        !ActionListWalkerBuilt(LoadedTV().ActionsLeft()))
         GTEST_SKIP() << "the icon and action-list walkers are not in this build";
 
     const std::string root = TreeRoot();
@@ -95,7 +97,8 @@ TEST_F(LivingRoom, TreeShowsKeyListsDeviceIconsAndButtonParts) {
     // The device's icons stand right after it, under the group.
     ASSERT_EQ(TextsUnder(root), (Strings{"TV", "Device Unselected Icon", "Device Selected Icon"}));
     const auto& device = NodeUnder(root, 0);
-    EXPECT_EQ(TextsUnder(device.Key), (Strings{"Tune Action List", "Mute Action List", "Main", "Setup"}));
+    EXPECT_EQ(TextsUnder(device.Key),
+              (Strings{"Tune Action List", "Mute Action List", "Main", "Setup"}));
     const auto& outerNode = NodeUnder(NodeUnder(device.Key, 2).Key, 0);
     EXPECT_EQ(TextsUnder(outerNode.Key), (Strings{"Frame Icon", "Frame: inner"}));
     const auto& okNode = NodeUnder(NodeUnder(outerNode.Key, 1).Key, 0);

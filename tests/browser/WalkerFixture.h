@@ -43,7 +43,8 @@ public:
     }
     std::vector<std::string> TextsUnder(const std::string& key) const {
         std::vector<std::string> texts;
-        for (const auto* node : tree.ChildrenOf(key)) texts.push_back(node->Text);
+        for (const auto* node : tree.ChildrenOf(key))
+            texts.push_back(node->Text);
         return texts;
     }
     const RecordingTree::Node& NodeUnder(const std::string& key, std::size_t index) const {
@@ -104,7 +105,8 @@ private:
     static std::vector<std::string> Split(const std::string& text, const std::string& separator) {
         std::vector<std::string> parts;
         std::size_t start = 0;
-        for (std::size_t at; (at = text.find(separator, start)) != std::string::npos; start = at + separator.size())
+        for (std::size_t at; (at = text.find(separator, start)) != std::string::npos;
+             start = at + separator.size())
             parts.push_back(text.substr(start, at - start));
         if (start < text.size()) parts.push_back(text.substr(start));
         return parts;
