@@ -269,10 +269,7 @@ TEST_F(Reports, LayoutChecksOnEachEdge) {
         Layout(-2, 215, 0, 0, 10, 10),
         (Strings{"**** Partly to left of panel by 2 pixels", "**** Part below panel by 6 pixels",
                  at + "(-2,215), bottom right is (7,224), size is 10 x 10"}));
-}
-
-TEST_F(Reports, LayoutSumsDoNotWrap) {
-    Open(ccf);
+    // Offsets add up in a wider integer: no sum wraps around.
     EXPECT_EQ(
         Layout(32767, 0, INT32_MAX, 0, 32767, 1),
         (Strings{

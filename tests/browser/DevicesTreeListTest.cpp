@@ -63,18 +63,6 @@ TEST_F(LivingRoom, TreeNestsPanelsFramesAndButtonsUnderTheirDevice) {
     EXPECT_TRUE(ui.Messages.empty());
 }
 
-TEST_F(LivingRoom, TreeOfADeviceWithoutKeysOrPanelsHasOnlyTheDeviceNode) {
-    Device& empty = ccf.AddDevice(Group::Devices, "Empty");
-    (void)empty;
-    Open(ccf);
-    const std::string root = TreeRoot();
-    std::int32_t count = 5;
-    file->DoDevices(Loaded().DevicesGroup(), count, root);
-    EXPECT_EQ(count, 6); // the count goes on from the caller's value
-    ASSERT_EQ(TextsUnder(root), Strings{"Empty"});
-    EXPECT_TRUE(TextsUnder(NodeUnder(root, 0).Key).empty());
-}
-
 TEST_F(LivingRoom, TreeShowsKeyListsDeviceIconsAndButtonParts) {
     tv.LeftKeyName = "Tune";
     tv.Actions(Key::Left).Delay(500);
@@ -164,13 +152,7 @@ TEST_F(LivingRoom, ListRowsOfDevicesPanelsAndChildren) {
     EXPECT_EQ(list.Rows[1].ImageKey, "Button");
     EXPECT_EQ(list.Rows[1].SubItems, (Strings{"Button", "0", "190"}));
     EXPECT_EQ(list.Rows[1].Tag, "CCF1/B/" + std::to_string(power.Position()));
+    // The list neither adds nodes nor registers objects.
     EXPECT_TRUE(tree.Nodes.empty());
-}
-
-TEST_F(LivingRoom, ListModeRegistersNothing) {
-    Open(ccf);
-    browser.OutputMode = omListView;
-    std::int32_t count = 0;
-    file->DoDevices(Loaded().HomeGroup(), count, "");
     EXPECT_EQ(file->FindObject("CCF1/D/" + std::to_string(tv.Position())), nullptr);
 }

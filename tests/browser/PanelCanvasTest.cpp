@@ -161,11 +161,9 @@ TEST_F(Drawing, ColourFilesUseThePalette) {
 }
 
 TEST_F(Drawing, ScreenColours) {
-    EXPECT_EQ(PanelCanvas::ScreenColor(kelpie::clrBlack, kelpie::fmtv1), Black);
     EXPECT_EQ(PanelCanvas::ScreenColor(kelpie::clrDarkGrey, kelpie::fmtv2), DarkGrey);
     EXPECT_EQ(PanelCanvas::ScreenColor(kelpie::clrLightGrey, kelpie::fmtv1), LightGrey);
     EXPECT_EQ(PanelCanvas::ScreenColor(kelpie::clrWhite, kelpie::fmtv2), White);
-    EXPECT_EQ(PanelCanvas::ScreenColor(0, kelpie::fmtV3), Black);
     EXPECT_EQ(PanelCanvas::ScreenColor(215, kelpie::fmtV3), White);
     EXPECT_EQ(PanelCanvas::ScreenColor(-1, kelpie::fmtV3), Black); // no palette entry: no failure
 }
