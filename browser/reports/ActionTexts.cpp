@@ -14,23 +14,32 @@ namespace vantor {
 
 namespace {
 
-ActionTextPiece Text(std::string text) { return {std::move(text), false}; }
+ActionTextPiece Text(std::string text) {
+    return {std::move(text), false};
+}
 
 // The name of a linked object, or what is missing and where the action
 // points: the graph holds no object for that position.
-template <class T> ActionTextPiece NameOrMissing(const T* object, const char* what, std::int32_t raw) {
+template <class T>
+ActionTextPiece NameOrMissing(const T* object, const char* what, std::int32_t raw) {
     if (object) return {object->Name(), true};
     return Text(std::string("(missing ") + what + " at " + Hex8(raw) + ")");
 }
 
 const char* SpecialJumpWord(std::int32_t target) {
     switch (static_cast<std::uint32_t>(target)) {
-    case kelpie::jmpScrollDown: return "Scroll down";
-    case kelpie::jmpScrollUp: return "Scroll up";
-    case kelpie::jmpMouseMode: return "Mouse mode";
-    case kelpie::jmpForward: return "Forward";
-    case kelpie::jmpBack: return "Back";
-    default: return nullptr;
+    case kelpie::jmpScrollDown:
+        return "Scroll down";
+    case kelpie::jmpScrollUp:
+        return "Scroll up";
+    case kelpie::jmpMouseMode:
+        return "Mouse mode";
+    case kelpie::jmpForward:
+        return "Forward";
+    case kelpie::jmpBack:
+        return "Back";
+    default:
+        return nullptr;
     }
 }
 
@@ -38,7 +47,8 @@ const char* SpecialJumpWord(std::int32_t target) {
 
 std::string Hex8(std::int32_t value) {
     char text[9];
-    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(static_cast<std::uint32_t>(value)));
+    std::snprintf(text, sizeof text, "%08X",
+                  static_cast<unsigned>(static_cast<std::uint32_t>(value)));
     return text;
 }
 
@@ -78,8 +88,10 @@ std::string TimerDaysAndTime(std::uint8_t days, std::int16_t minutes) {
 std::vector<ActionTextPiece> ActionLine(const kelpie::Action& action) {
     const std::int32_t p1 = action.Parameter1(), p2 = action.Parameter2();
     switch (action.ActionType()) {
-    case kelpie::actCode: return {Text("[C] "), NameOrMissing(action.IRCode(), "IR code", p2)};
-    case kelpie::actTimer: return {Text("[T] Timer (missing timer at " + Hex8(p2) + ")")};
+    case kelpie::actCode:
+        return {Text("[C] "), NameOrMissing(action.IRCode(), "IR code", p2)};
+    case kelpie::actTimer:
+        return {Text("[T] Timer (missing timer at " + Hex8(p2) + ")")};
     case kelpie::actButtonAlias:
         return {Text("[B] "), NameOrMissing(action.Device(), "device", p1), Text(" - "),
                 NameOrMissing(action.Button(), "button", p2)};
@@ -87,17 +99,21 @@ std::vector<ActionTextPiece> ActionLine(const kelpie::Action& action) {
         if (const char* word = SpecialJumpWord(p2)) return {Text(std::string("[J] Jump: ") + word)};
         return {Text("[J] Jump: "), NameOrMissing(action.Device(), "device", p1), Text(" - "),
                 NameOrMissing(action.Panel(), "panel", p2)};
-    case kelpie::actDelay: return {Text("[D] " + DelaySeconds(p2) + " sec")};
+    case kelpie::actDelay:
+        return {Text("[D] " + DelaySeconds(p2) + " sec")};
     case kelpie::actKeyAlias:
-        return {Text("[K] "), NameOrMissing(action.Device(), "device", p1), Text(" - " + KeyWord(p2))};
-    case kelpie::actAliasDevice: return {Text("[A] "), NameOrMissing(action.Device(), "device", p1)};
+        return {Text("[K] "), NameOrMissing(action.Device(), "device", p1),
+                Text(" - " + KeyWord(p2))};
+    case kelpie::actAliasDevice:
+        return {Text("[A] "), NameOrMissing(action.Device(), "device", p1)};
     case kelpie::actSound:
         // The duration is stored in tens of milliseconds.
-        return {Text("[S] " + std::to_string(action.BeepFrequency()) + "Hz " + std::to_string(action.BeepPercent()) +
-                     "% " + std::to_string(action.BeepDuration()) + "0ms")};
+        return {Text("[S] " + std::to_string(action.BeepFrequency()) + "Hz " +
+                     std::to_string(action.BeepPercent()) + "% " +
+                     std::to_string(action.BeepDuration()) + "0ms")};
     default:
-        return {Text("Unknown Type : " + std::to_string(static_cast<int>(action.ActionType())) + " : " +
-                     std::to_string(p1) + "/" + std::to_string(p2))};
+        return {Text("Unknown Type : " + std::to_string(static_cast<int>(action.ActionType())) +
+                     " : " + std::to_string(p1) + "/" + std::to_string(p2))};
     }
 }
 

@@ -26,8 +26,8 @@ constexpr const char* Separator = "--------------------";
 // the file, "FarLeft", "FarRight", an empty title) is written in the remote's
 // font.
 bool IsBodyFontTitle(const std::string& title) {
-    constexpr std::array<std::string_view, 9> bodyTitles = {"Button", "Entry", "Left",  "Right", "Chan+",
-                                                            "Chan-",  "Vol+",  "Vol-", "Mute"};
+    constexpr std::array<std::string_view, 9> bodyTitles = {
+        "Button", "Entry", "Left", "Right", "Chan+", "Chan-", "Vol+", "Vol-", "Mute"};
     for (std::string_view body : bodyTitles)
         if (title == body) return true;
     return false;
@@ -38,20 +38,27 @@ bool IsBodyFontTitle(const std::string& title) {
 // unknown kinds (which show nothing).
 const char* ActionLetter(kelpie::CCFActionTypes type) {
     switch (type) {
-    case kelpie::actButtonAlias: return "[B]";
-    case kelpie::actJump: return "[J]";
-    case kelpie::actDelay: return "[D]";
-    case kelpie::actKeyAlias: return "[K]";
-    case kelpie::actAliasDevice: return "[A]";
-    case kelpie::actSound: return "[S]";
-    default: return "";
+    case kelpie::actButtonAlias:
+        return "[B]";
+    case kelpie::actJump:
+        return "[J]";
+    case kelpie::actDelay:
+        return "[D]";
+    case kelpie::actKeyAlias:
+        return "[K]";
+    case kelpie::actAliasDevice:
+        return "[A]";
+    case kelpie::actSound:
+        return "[S]";
+    default:
+        return "";
     }
 }
 
 } // namespace
 
-void CCFlocal::DoActionList(const std::string& type, kelpie::Actions& actions, const std::string& parentNode,
-                            bool expandList, bool expandActions) {
+void CCFlocal::DoActionList(const std::string& type, kelpie::Actions& actions,
+                            const std::string& parentNode, bool expandList, bool expandActions) {
     SaveObject(actions, "L");
     const std::int32_t mode = browser_.OutputMode;
     RtfWriter& out = browser_.Writer;
@@ -73,7 +80,8 @@ void CCFlocal::DoActionList(const std::string& type, kelpie::Actions& actions, c
         out.WriteLn("Position: " + RtfWriter::FormatPosition(actions.Position()));
         out.WriteLn("Size: " + std::to_string(actions.Size()));
     }
-    for (kelpie::Action& action : actions) DoAction(action, node, expandActions);
+    for (kelpie::Action& action : actions)
+        DoAction(action, node, expandActions);
     out.IndentOut();
 }
 
@@ -100,12 +108,14 @@ void CCFlocal::DoAction(kelpie::Action& action, const std::string& parentNode, b
     }
     if (mode == omListView) {
         if (!letter.empty())
-            browser_.ListControl.AddRow({letter, "Action", {}, MakeTag(Key(), "A", action.Position())});
+            browser_.ListControl.AddRow(
+                {letter, "Action", {}, MakeTag(Key(), "A", action.Position())});
         return;
     }
     // A missing IR code or timer is written where its block would have been.
-    const bool writes = type == kelpie::actCode ? WritesLine(mode, browser_.ReportKind, {rkFull, rkIRCodes})
-                                                : WritesLine(mode, browser_.ReportKind, {rkFull});
+    const bool writes = type == kelpie::actCode
+                            ? WritesLine(mode, browser_.ReportKind, {rkFull, rkIRCodes})
+                            : WritesLine(mode, browser_.ReportKind, {rkFull});
     if (!writes) return;
     RtfWriter& out = browser_.Writer;
     for (const ActionTextPiece& piece : ActionLine(action))
@@ -133,9 +143,11 @@ void CCFlocal::DoTimer(kelpie::Timer& timer, const std::string& parentNode, bool
     out.WriteLn("Position: " + RtfWriter::FormatPosition(timer.Position()));
     out.WriteLn("Size: " + std::to_string(timer.Size()));
     const kelpie::Timer* next = timer.NextTimer();
-    out.WriteLn("Next Timer at: " + (next ? RtfWriter::FormatPosition(next->Position()) : std::string("None")));
+    out.WriteLn("Next Timer at: " +
+                (next ? RtfWriter::FormatPosition(next->Position()) : std::string("None")));
 
-    const auto writeEvent = [&](const char* title, kelpie::Action* action, std::uint8_t days, std::int16_t time) {
+    const auto writeEvent = [&](const char* title, kelpie::Action* action, std::uint8_t days,
+                                std::int16_t time) {
         out.WriteLn();
         out.WriteLn(title);
         out.IndentIn();

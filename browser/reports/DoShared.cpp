@@ -15,23 +15,35 @@ namespace {
 // The coding scheme named by an IR code's type word.
 std::string IRCodeTypeName(std::int16_t type) {
     switch (static_cast<std::uint16_t>(type)) {
-    case 0x0000: return "pulse-width coding";
-    case 0x0100: return "pulse-position coding";
-    case 0x5000: return "RC5";
-    case 0x5001: return "RC5X";
-    case 0x6000: return "RC6";
-    case 0x6001: return "RC6A";
-    default: return RtfWriter::HexWord(type);
+    case 0x0000:
+        return "pulse-width coding";
+    case 0x0100:
+        return "pulse-position coding";
+    case 0x5000:
+        return "RC5";
+    case 0x5001:
+        return "RC5X";
+    case 0x6000:
+        return "RC6";
+    case 0x6001:
+        return "RC6A";
+    default:
+        return RtfWriter::HexWord(type);
     }
 }
 
 std::string IconTypeWord(const kelpie::Icon& icon) {
     switch (icon.IconType()) {
-    case kelpie::ict2Color: return "2 Color";
-    case kelpie::ict4Color: return "4 Color";
-    case kelpie::ict4ColorCompressed: return "4 Color (Compressed)";
-    case kelpie::ict8Color: return "8 color";
-    default: return RtfWriter::HexWord(icon.RawIconType());
+    case kelpie::ict2Color:
+        return "2 Color";
+    case kelpie::ict4Color:
+        return "4 Color";
+    case kelpie::ict4ColorCompressed:
+        return "4 Color (Compressed)";
+    case kelpie::ict8Color:
+        return "8 color";
+    default:
+        return RtfWriter::HexWord(icon.RawIconType());
     }
 }
 
@@ -40,8 +52,8 @@ std::string IconTypeWord(const kelpie::Icon& icon) {
 // state names), or nothing (an icon drawn alone, titled "").
 DrawKind IconDrawKind(const std::string& type) {
     if (type == "Frame") return DrawKind::Frame;
-    for (std::string_view state : {"Button", "Inactive Unselected", "Inactive Selected", "Active Unselected",
-                                   "Active Selected"})
+    for (std::string_view state : {"Button", "Inactive Unselected", "Inactive Selected",
+                                   "Active Unselected", "Active Selected"})
         if (type == state) return DrawKind::Button;
     return DrawKind::None;
 }
@@ -73,7 +85,8 @@ void CCFlocal::DoIRCode(kelpie::IRCode& code, const std::string& parentNode, boo
     out.IndentIn();
     out.WriteLn("Position: " + RtfWriter::FormatPosition(code.Position()));
     out.WriteLn("Type: " + IRCodeTypeName(code.IRCodeType()));
-    out.WriteLn("Structure Size: " + std::to_string(dataSize + kelpie::basStructures::IRCodeHeadSize));
+    out.WriteLn("Structure Size: " +
+                std::to_string(dataSize + kelpie::basStructures::IRCodeHeadSize));
     out.WriteLn("IR Code Size: " + std::to_string(dataSize));
     // The data as big-endian words, ten to a line; an odd last byte is not
     // shown.
@@ -86,15 +99,16 @@ void CCFlocal::DoIRCode(kelpie::IRCode& code, const std::string& parentNode, boo
     out.IndentOut();
 }
 
-void CCFlocal::DoIcon(kelpie::Icon& icon, const std::string& type, bool printIcon, const std::string& parentNode,
-                      bool expand, std::int32_t x, std::int32_t y) {
+void CCFlocal::DoIcon(kelpie::Icon& icon, const std::string& type, bool printIcon,
+                      const std::string& parentNode, bool expand, std::int32_t x, std::int32_t y) {
     const std::int32_t mode = browser_.OutputMode;
     if (mode == omTree) {
         AddToTreeView(parentNode, "I", type, icon.Position());
         return;
     }
     if (mode == omListView) {
-        browser_.ListControl.AddRow({type + " Icon", "Icon", {}, MakeTag(Key(), "I", icon.Position())});
+        browser_.ListControl.AddRow(
+            {type + " Icon", "Icon", {}, MakeTag(Key(), "I", icon.Position())});
         return;
     }
     if (mode == omDrawPanel) {
@@ -115,7 +129,8 @@ void CCFlocal::DoIcon(kelpie::Icon& icon, const std::string& type, bool printIco
     out.IndentIn();
     out.WriteLn("Position: " + RtfWriter::FormatPosition(icon.Position()));
     out.WriteLn("Structure Size: " + std::to_string(icon.Size()));
-    out.WriteLn("Icon Size: " + std::to_string(static_cast<std::int64_t>(icon.Size()) - kelpie::basStructures::IconHeadSize));
+    out.WriteLn("Icon Size: " + std::to_string(static_cast<std::int64_t>(icon.Size()) -
+                                               kelpie::basStructures::IconHeadSize));
     out.WriteLn("Width, Height: (" + std::to_string(width) + ", " + std::to_string(height) + ") [" +
                 std::to_string(width * height) + " pixels]");
     out.WriteLn("Type: " + IconTypeWord(icon));

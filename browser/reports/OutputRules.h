@@ -11,7 +11,8 @@
 namespace vantor {
 
 // True in the display pane, and in a report file of one of `kinds`.
-inline bool WritesLine(std::int32_t outputMode, std::int32_t reportKind, std::initializer_list<ReportKinds> kinds) {
+inline bool WritesLine(std::int32_t outputMode, std::int32_t reportKind,
+                       std::initializer_list<ReportKinds> kinds) {
     if (outputMode == omDisplay) return true;
     if (outputMode != omReportFile) return false;
     for (ReportKinds kind : kinds)
