@@ -114,7 +114,7 @@ TEST_F(SampleCopy, ReportGoesBesideItsInputOrWhereAsked) {
     const std::string report = ReadFile(folder / "colour-v3 Errors.rtf");
     EXPECT_EQ(report.rfind("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081{\\fonttbl", 0), 0u);
     EXPECT_NE(report.find("Errors Report "), std::string::npos);
-    EXPECT_EQ(report.substr(report.size() - 7), "\\par }\r\n");
+    EXPECT_EQ(report.substr(report.size() - 8), "\\par }\r\n");
 
     const fs::path elsewhere = folder / "out" / "full.rtf";
     fs::create_directories(elsewhere.parent_path());
