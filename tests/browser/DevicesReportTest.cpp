@@ -16,7 +16,7 @@ std::string Pos(std::int32_t position) {
     return RtfWriter::FormatPosition(position);
 }
 
-struct Reports : ::testing::Test, vantor::testing::WalkerFixture {
+struct DeviceReports : ::testing::Test, vantor::testing::WalkerFixture {
     CCFBuilder ccf{kelpie::fmtv2};
     Device& tv = ccf.AddDevice(Group::Home, "TV");
     Panel& main = tv.AddPanel("Main");
@@ -39,7 +39,7 @@ struct Reports : ::testing::Test, vantor::testing::WalkerFixture {
 
 } // namespace
 
-TEST_F(Reports, DeviceDisplayShowsItsPropertiesAndNoPanels) {
+TEST_F(DeviceReports, DeviceDisplayShowsItsPropertiesAndNoPanels) {
     tv.Attributes = devIsTemplate | devReadOnly;
     main.AddButton(10, 10, 20, 20, "Off");
     Open(ccf);
@@ -59,7 +59,7 @@ TEST_F(Reports, DeviceDisplayShowsItsPropertiesAndNoPanels) {
                      }));
 }
 
-TEST_F(Reports, ColourDeviceShowsItsExtenderAndFillersWhenSet) {
+TEST_F(DeviceReports, ColourDeviceShowsItsExtenderAndFillersWhenSet) {
     CCFBuilder colour(kelpie::fmtV3);
     Device& amp = colour.AddDevice(Group::Devices, "Amp");
     amp.RFExtender = 31;
@@ -77,7 +77,7 @@ TEST_F(Reports, ColourDeviceShowsItsExtenderAndFillersWhenSet) {
     EXPECT_EQ(lines[11], " Subordinates: ");
 }
 
-TEST_F(Reports, FullReportOfADeviceWithAnEmptyPanel) {
+TEST_F(DeviceReports, FullReportOfADeviceWithAnEmptyPanel) {
     main.Hidden = true;
     Open(ccf);
     const auto lines = ReportLines(rkFull, [&] { file->DoDevice(LoadedTV(), ""); });
@@ -109,7 +109,7 @@ TEST_F(Reports, FullReportOfADeviceWithAnEmptyPanel) {
     EXPECT_EQ(errors, (Strings{"{\\fs32 Panel: {\\f2 Main}}", "    **** Panel has no actions"}));
 }
 
-TEST_F(Reports, EachReportKindKeepsItsOwnLines) {
+TEST_F(DeviceReports, EachReportKindKeepsItsOwnLines) {
     Frame& frame = main.AddFrame(0, 0, 100, 100, "Box");
     frame.AddButton(230, 10, 20, 20, "Far");
     Open(ccf);
@@ -150,7 +150,7 @@ TEST_F(Reports, EachReportKindKeepsItsOwnLines) {
               (Strings{"{\\fs40 Device: {\\f2 TV}}", "{\\fs32 Panel: {\\f2 Main}}"}));
 }
 
-TEST_F(Reports, FrameBlockInTheFullReport) {
+TEST_F(DeviceReports, FrameBlockInTheFullReport) {
     Frame& frame = main.AddFrame(10, 20, 100, 50, "Box");
     frame.Font = kelpie::fnt10;
     frame.Colors = Colors(kelpie::clrWhite, kelpie::clrLightGrey);
@@ -179,7 +179,7 @@ TEST_F(Reports, FrameBlockInTheFullReport) {
     EXPECT_EQ(lines[13], "    {\\fs24 Button: {\\f2 In}}");
 }
 
-TEST_F(Reports, ButtonBlockInTheFullReportWithItsLayoutCheck) {
+TEST_F(DeviceReports, ButtonBlockInTheFullReportWithItsLayoutCheck) {
     Button& button = main.AddButton(230, 10, 20, 20, "Far");
     button.Font = kelpie::fnt8;
     button.SetColors(InactiveSelected, kelpie::clrDarkGrey, kelpie::clrBlack);
@@ -214,7 +214,7 @@ TEST_F(Reports, ButtonBlockInTheFullReportWithItsLayoutCheck) {
     EXPECT_EQ(display[11], " Subordinates:");
 }
 
-TEST_F(Reports, ButtonsWithActionsSilenceThePanelCheck) {
+TEST_F(DeviceReports, ButtonsWithActionsSilenceThePanelCheck) {
     main.AddButton(0, 0, 10, 10, "A");
     main.AddButton(20, 0, 10, 10, "B").Actions().Delay(100);
     Open(ccf);
@@ -227,7 +227,7 @@ TEST_F(Reports, ButtonsWithActionsSilenceThePanelCheck) {
                      }));
 }
 
-TEST_F(Reports, PanelDisplayShowsOnlyItsProperties) {
+TEST_F(DeviceReports, PanelDisplayShowsOnlyItsProperties) {
     main.AddButton(0, 0, 10, 10, "A");
     Open(ccf);
     const auto lines = DisplayLines([&] { file->DoPanel(LoadedMain(), ""); });
@@ -237,7 +237,7 @@ TEST_F(Reports, PanelDisplayShowsOnlyItsProperties) {
     EXPECT_EQ(lines[7], "    000000: Next Panel");
 }
 
-TEST_F(Reports, LayoutChecksOnEachEdge) {
+TEST_F(DeviceReports, LayoutChecksOnEachEdge) {
     Open(ccf);
     const std::string at = "**** Location is ";
     EXPECT_TRUE(Layout(0, 0, 0, 0, 240, 219).empty());

@@ -1,6 +1,6 @@
 // The writer's line, indentation, escaping and number conventions.
-#include "model/RecordingSinks.h"
 #include "reports/RtfWriter.h"
+#include "model/RecordingSinks.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,8 @@ TEST_F(DisplayWriter, EscapesAndIndentsLines) {
     writer.IndentIn();
     writer.IndentIn();
     writer.WriteLn("three");
-    EXPECT_EQ(writer.DisplayText(), "a\\{b\\}c\\\\d\r\n\\par     one\r\n\\par         three\r\n\\par ");
+    EXPECT_EQ(writer.DisplayText(),
+              "a\\{b\\}c\\\\d\r\n\\par     one\r\n\\par         three\r\n\\par ");
 }
 
 TEST_F(DisplayWriter, NamesGoInTheRemotesFont) {
