@@ -103,9 +103,7 @@ void PanelCanvas::DrawIcon(const kelpie::Icon& icon, std::int32_t x, std::int32_
     if (icon.IconType() == kelpie::ictUnknown) return;
     if (BeforeIconDrawn) BeforeIconDrawn();
     try {
-        const kelpie::IconPicture& picture = icon.Picture();
-        const QImage bitmap =
-            QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP");
+        const QImage& bitmap = IconImage(icon);
         if (bitmap.isNull())
             throw kelpie::Error(kelpie::ErrorKind::InvalidArgument,
                                 "The icon at " + std::to_string(icon.Position()) +
@@ -120,6 +118,17 @@ void PanelCanvas::DrawIcon(const kelpie::Icon& icon, std::int32_t x, std::int32_
         ui_.ShowMessage("Error drawing bitmap\n" + std::to_string(static_cast<int>(error.Kind())) +
                         " " + error.what());
     }
+}
+
+const QImage& PanelCanvas::IconImage(const kelpie::Icon& icon) {
+    auto found = icons_.find(&icon);
+    if (found != icons_.end() && found->second.Owner.lock().get() == &icon) return found->second.Image;
+    if (icons_.size() >= 4096) icons_.clear(); // bounded, however many files come and go
+    const kelpie::IconPicture& picture = icon.Picture();
+    CachedIcon& entry = icons_[&icon];
+    entry.Owner = icon.weak_from_this();
+    entry.Image = QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP");
+    return entry.Image;
 }
 
 void PanelCanvas::DrawCenteredText(const std::string& text, std::int32_t font, std::int32_t color,

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <unordered_map>
 #include <string>
 
 namespace kelpie {
@@ -62,8 +64,18 @@ public:
     static QColor ScreenColor(std::int32_t color, kelpie::CCFFileFormats format);
 
 private:
+    // The icon's picture as an image, decoded once per icon: a panel report
+    // draws the same few icons thousands of times. The weak pointer tells a
+    // living icon from a new one at the address of a closed file's icon.
+    const QImage& IconImage(const kelpie::Icon& icon);
+    struct CachedIcon {
+        std::weak_ptr<const kelpie::Icon> Owner;
+        QImage Image;
+    };
+
     UserInterface& ui_;
     QImage image_;
+    std::unordered_map<const kelpie::Icon*, CachedIcon> icons_;
 };
 
 } // namespace vantor

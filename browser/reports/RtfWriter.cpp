@@ -99,10 +99,12 @@ std::string RtfWriter::DisplayDocument() const {
 
 void RtfWriter::EmbedPicture(const QImage& image) {
     if (image.isNull()) return;
-    // Panels and icons have few colours: as a palette image (exact up to 256
-    // colours) at a middling compression, a picture encodes several times
-    // faster than as 32-bit pixels at the default, and smaller too.
-    const QImage compact = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    // Panels and icons have few colours: as grey levels or a palette image
+    // (exact up to 256 colours) at a middling compression, a picture encodes
+    // several times faster than as 32-bit pixels at the default, and smaller.
+    const QImage compact = image.allGray()
+                               ? image.convertToFormat(QImage::Format_Grayscale8)
+                               : image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -148,9 +150,8 @@ std::string RtfWriter::EscapeRTF(const std::string& text) {
 }
 
 std::string RtfWriter::HexByte(std::uint8_t value) {
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", value);
-    return text;
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    return {Digits[value >> 4], Digits[value & 15]};
 }
 
 std::string RtfWriter::HexWord(std::int16_t value) {
