@@ -17,10 +17,7 @@ using namespace basStructures;
 // record that runs past the end), so it is read on the first reference only.
 IRCode& Loader::LoadIRCode(std::int32_t pos) {
     IRCodes& codes = ccf_.IRCodes();
-    if (IRCode* known = codes.Find(pos)) {
-        known->AddReference();
-        return *known;
-    }
+    if (IRCode* known = codes.CountReference(pos)) return *known;
     std::int32_t dataPosition = 0;
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
     CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
@@ -33,10 +30,7 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
 
 Icon& Loader::LoadIcon(std::int32_t pos) {
     Icons& icons = ccf_.Icons();
-    if (Icon* known = icons.Find(pos)) {
-        known->AddReference();
-        return *known;
-    }
+    if (Icon* known = icons.CountReference(pos)) return *known;
     std::int32_t dataPosition = 0;
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
     CountData(mtypIcon, pos, record.Size - IconHeadSize);

@@ -16,6 +16,13 @@ public:
         auto found = index_.find(position);
         return found == index_.end() ? nullptr : found->second;
     }
+    // The item at `position` with one more reference, or nullptr when there
+    // is none (the loader then reads the record and adds it).
+    T* CountReference(std::int32_t position) {
+        T* known = Find(position);
+        if (known) known->AddReference();
+        return known;
+    }
     using Collection<T>::Remove;
     void Remove(std::int32_t index) override {
         Collection<T>::Remove(index);
@@ -27,10 +34,7 @@ protected:
     // from `record` (reference count 1) appended at the end. The first item
     // at a position wins, as a walk from the front would find it.
     template <class Record> T& FindOrAddRecord(std::int32_t position, const Record& record) {
-        if (T* known = Find(position)) {
-            known->AddReference();
-            return *known;
-        }
+        if (T* known = CountReference(position)) return *known;
         auto item = std::make_shared<T>();
         item->SetRecord(record);
         item->SetPosition(position);
