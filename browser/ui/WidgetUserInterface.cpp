@@ -1,0 +1,65 @@
+#include "WidgetUserInterface.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+
+namespace vantor {
+
+void BoxPresenter::Message(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, QStringLiteral("Vantor"), text, QMessageBox::Ok);
+}
+
+bool BoxPresenter::Notice(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vantor"), text, QMessageBox::Ok, parent);
+    // Owned by the box.
+    auto* hideRest = new QCheckBox(QStringLiteral("Hide the remaining notices of this file"));
+    box.setCheckBox(hideRest);
+    box.exec();
+    return hideRest->isChecked();
+}
+
+WidgetUserInterface::WidgetUserInterface(QWidget* parent)
+    : parent_(parent), presenter_(std::make_unique<BoxPresenter>()) {}
+
+WidgetUserInterface::~WidgetUserInterface() {
+    while (busyDepth_ > 0)
+        SetBusy(false);
+}
+
+template <class Show> auto WidgetUserInterface::WithNormalPointer(Show show) {
+    const bool busy = Busy();
+    if (busy) QApplication::setOverrideCursor(Qt::ArrowCursor);
+    struct Restore {
+        bool Active;
+        ~Restore() {
+            if (Active) QApplication::restoreOverrideCursor();
+        }
+    } restore{busy};
+    return show();
+}
+
+void WidgetUserInterface::ShowMessage(const std::string& text) {
+    WithNormalPointer([&] { presenter_->Message(parent_, QString::fromStdString(text)); });
+}
+
+void WidgetUserInterface::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0) {
+        if (--busyDepth_ == 0) QApplication::restoreOverrideCursor();
+    }
+}
+
+void WidgetUserInterface::ShowNotice(const std::string& text) {
+    if (hideNotices_) return;
+    if (WithNormalPointer(
+            [&] { return presenter_->Notice(parent_, QString::fromStdString(text)); }))
+        hideNotices_ = true;
+}
+
+void WidgetUserInterface::SetPresenter(std::unique_ptr<MessagePresenter> presenter) {
+    if (presenter) presenter_ = std::move(presenter);
+}
+
+} // namespace vantor

@@ -1,0 +1,540 @@
+#include "frmMain.h"
+
+#include "NodeImages.h"
+#include "SplitterGrip.h"
+#include "Twips.h"
+
+#include "model/BusyPointer.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+// The other windows, when they are part of the build.
+#if __has_include("frmFrame.h")
+#include "frmFrame.h"
+#define VANTOR_HAS_VIEWER 1
+#endif
+#if __has_include("frmReports.h")
+#include "frmReports.h"
+#define VANTOR_HAS_REPORTS 1
+#endif
+#if __has_include("frmSplash.h")
+#include "frmSplash.h"
+#define VANTOR_HAS_ABOUT 1
+#endif
+
+using namespace vantor;
+
+namespace {
+
+// Layout lengths in twips.
+constexpr float TitlesHeight = 300; // the caption strip
+constexpr float TitleTop = 15;      // a caption within the strip
+constexpr float TitleHeight = 270;
+constexpr float PaneGap = 40;        // between the tree and the right column, list and pane
+constexpr float RightMargin = 100;   // right of the list and the pane (with the gap: 140)
+constexpr float LayoutMargin = 1500; // closest a splitter comes to an edge after a layout
+constexpr float DragMargin = 500;    // closest the grey bar comes to an edge while dragging
+constexpr float MinimumWidth = 3000;
+
+// Settings: program "Vantor", section "Settings", lengths in twips as text.
+constexpr const char* Program = "Vantor";
+
+float ReadLength(QSettings& settings, const char* key, float fallback) {
+    bool ok = false;
+    const float value = settings.value(key).toString().toFloat(&ok);
+    return ok ? value : fallback;
+}
+
+void WriteLength(QSettings& settings, const char* key, float value) {
+    settings.setValue(key, QString::number(static_cast<double>(value), 'g', 7));
+}
+
+QFont PaneFont() {
+    // The remote's own font, so names with its glyphs show as on the remote;
+    // without it Qt falls back to an ordinary font.
+    QFont font(QStringLiteral("Pronto"));
+    font.setPointSizeF(8.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// The name a file is kept under: its absolute path with links resolved, so
+// that one file reached by two spellings is one open file.
+QString FileKey(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+} // namespace
+
+frmMain::frmMain()
+    : tvTreeView_(new QTreeWidget), lvListView_(new DetailList), rtfText_(new QTextEdit),
+      treeSink_(*tvTreeView_), displaySink_(*rtfText_), ui_(this),
+      browser_(treeSink_, *lvListView_, displaySink_, ui_) {
+    setWindowTitle(QStringLiteral("Vantor"));
+    browser_.LibraryFiles.SetNoticeHandler(
+        [this](const std::string& text) { ui_.ShowNotice(text); });
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    BuildPanes();
+    setMinimumWidth(Pixels(MinimumWidth));
+    ReadSettings();
+    SetListViewMode(lvwReport);
+    SetVisibility(false);
+    laidOut_ = true;
+    Relayout();
+}
+
+frmMain::~frmMain() {
+    // The sinks die with the widgets; the files must not outlive them.
+    browser_.LibraryFiles.SetNoticeHandler({});
+}
+
+float frmMain::Twips(int pixels) const {
+    return static_cast<float>(PixelsToTwips(pixels, this));
+}
+
+int frmMain::Pixels(float twips) const {
+    return TwipsToPixels(twips, this);
+}
+
+void frmMain::BuildMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileOpen_ = add(file, "mnuFileOpen", QStringLiteral("&Open..."));
+    file->addSeparator();
+    mnuReports_ = add(file, "mnuReports", QStringLiteral("&Reports..."));
+    file->addSeparator();
+    mnuFileClose_ = add(file, "mnuFileClose", QStringLiteral("&Close CCF"));
+    QAction* exit = add(file, "mnuExit", QStringLiteral("E&xit"));
+    connect(mnuFileOpen_, &QAction::triggered, this, &frmMain::OpenCommand);
+    connect(mnuReports_, &QAction::triggered, this, &frmMain::ReportsCommand);
+    connect(mnuFileClose_, &QAction::triggered, this, &frmMain::CloseCommand);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    mnuViewToolbar_ = add(view, "mnuViewToolbar", QStringLiteral("&Toolbar"));
+    mnuViewStatusBar_ = add(view, "mnuViewStatusBar", QStringLiteral("Status &Bar"));
+    for (QAction* bar : {mnuViewToolbar_, mnuViewStatusBar_}) {
+        bar->setCheckable(true);
+        bar->setChecked(true);
+    }
+    view->addSeparator();
+    const char* modes[] = {"Lar&ge Icons", "S&mall Icons", "&List", "&Details"};
+    for (int mode = 0; mode < 4; ++mode) {
+        QAction* item = add(view, "mnuListViewMode", QString::fromLatin1(modes[mode]));
+        item->setData(mode);
+        connect(item, &QAction::triggered, this, [this, mode] { SetListViewMode(mode); });
+    }
+    view->addSeparator();
+    add(view, "mnuViewArrangeIcons", QStringLiteral("Arrange &Icons"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents_ = add(help, "mnuHelpContents", QStringLiteral("&Contents"));
+    mnuHelpSearchForHelpOn_ =
+        add(help, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."));
+    help->addSeparator();
+    QAction* about = add(help, "mnuHelpAbout", QStringLiteral("&About "));
+    connect(about, &QAction::triggered, this, &frmMain::AboutCommand);
+}
+
+void frmMain::BuildToolBar() {
+    tbToolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar_->setMovable(false);
+    tbToolBar_->setFloatable(false);
+    tbToolBar_->setIconSize(QSize(16, 16));
+    struct Button {
+        const char* Key;
+        const char* ToolTip;
+    };
+    const Button buttons[] = {{"Open", "Open CCF"},
+                              {"Print", "Print"},
+                              {"PrintFile", "Reports"},
+                              {"View Large Icons", "View Large Icons"},
+                              {"View Small Icons", "View Small Icons"},
+                              {"View List", "View List"},
+                              {"View Details", "View Details"}};
+    for (const auto& button : buttons) {
+        const QString key = QString::fromLatin1(button.Key);
+        if (key == QLatin1String("View Large Icons")) tbToolBar_->addSeparator();
+        QAction* action = tbToolBar_->addAction(ToolbarImage(key), key);
+        action->setToolTip(QString::fromLatin1(button.ToolTip));
+        action->setData(key);
+        toolButtons_[key] = action;
+    }
+    connect(toolButtons_["Open"], &QAction::triggered, this, &frmMain::OpenCommand);
+    connect(toolButtons_["PrintFile"], &QAction::triggered, this, &frmMain::ReportsCommand);
+    const char* views[] = {"View Large Icons", "View Small Icons", "View List", "View Details"};
+    for (int mode = 0; mode < 4; ++mode)
+        connect(toolButtons_[QString::fromLatin1(views[mode])], &QAction::triggered, this,
+                [this, mode] { SetListViewMode(mode); });
+    connect(mnuViewToolbar_, &QAction::triggered, this,
+            [this] { ToggleBar(*tbToolBar_, *mnuViewToolbar_); });
+}
+
+void frmMain::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    bar->setSizeGripEnabled(false);
+    auto* status = new QLabel(QStringLiteral("Status"));
+    auto* date = new QLabel;
+    auto* time = new QLabel;
+    status->setObjectName(QStringLiteral("sbStatus"));
+    date->setObjectName(QStringLiteral("sbDate"));
+    time->setObjectName(QStringLiteral("sbTime"));
+    for (QLabel* panel : {date, time}) {
+        panel->setMinimumWidth(Pixels(1440)); // at least one inch
+        panel->setAlignment(Qt::AlignCenter);
+    }
+    bar->addWidget(status, 1);
+    bar->addPermanentWidget(date);
+    bar->addPermanentWidget(time);
+    // The date and time panels keep to the clock by themselves.
+    auto tick = [date, time] {
+        date->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        time->setText(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat));
+    };
+    tick();
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, tick);
+    clock->start(1000);
+    connect(mnuViewStatusBar_, &QAction::triggered, this,
+            [this] { ToggleBar(*statusBar(), *mnuViewStatusBar_); });
+}
+
+void frmMain::BuildPanes() {
+    panes_ = new QWidget(this);
+    setCentralWidget(panes_);
+
+    picTitles_ = new QWidget(panes_);
+    picTitles_->setObjectName(QStringLiteral("picTitles"));
+    const char* titles[] = {" TreeView:", " ListView:"};
+    for (int i = 0; i < 2; ++i) {
+        lblTitle_[i] = new QLabel(QString::fromLatin1(titles[i]), picTitles_);
+        lblTitle_[i]->setObjectName(QStringLiteral("lblTitle%1").arg(i));
+        lblTitle_[i]->setFrameShape(QFrame::Panel);
+        lblTitle_[i]->setFrameShadow(QFrame::Sunken);
+    }
+
+    tvTreeView_->setParent(panes_);
+    tvTreeView_->setObjectName(QStringLiteral("tvTreeView"));
+    tvTreeView_->setHeaderHidden(true);
+    tvTreeView_->setUniformRowHeights(true);
+    tvTreeView_->setFont(PaneFont());
+    connect(tvTreeView_, &QTreeWidget::itemClicked, this, &frmMain::TreeNodeClicked);
+
+    lvListView_->setParent(panes_);
+    lvListView_->setObjectName(QStringLiteral("lvListView"));
+    lvListView_->setFont(PaneFont());
+    connect(lvListView_, &DetailList::RowClicked, this, &frmMain::ListRowClicked);
+
+    rtfText_->setParent(panes_);
+    rtfText_->setObjectName(QStringLiteral("rtfText"));
+    rtfText_->setReadOnly(true);
+    rtfText_->setFont(PaneFont());
+
+    imgSplitterV_ = new SplitterGrip(Qt::Vertical, panes_);
+    imgSplitterH_ = new SplitterGrip(Qt::Horizontal, panes_);
+    imgSplitterV_->setObjectName(QStringLiteral("imgSplitterV"));
+    imgSplitterH_->setObjectName(QStringLiteral("imgSplitterH"));
+    for (bool vertical : {true, false}) {
+        SplitterGrip* grip = vertical ? imgSplitterV_ : imgSplitterH_;
+        grip->Pressed = [this, vertical] { SplitterMouseDown(vertical); };
+        grip->Moved = [this, vertical](QPoint pointer) {
+            SplitterMouseMove(vertical, Twips(vertical ? pointer.x() : pointer.y()));
+        };
+        grip->Released = [this, vertical] { SplitterMouseUp(vertical); };
+    }
+
+    picSplitter_ = new QWidget(panes_);
+    picSplitter_->setObjectName(QStringLiteral("picSplitter"));
+    picSplitter_->setAutoFillBackground(true);
+    QPalette grey = picSplitter_->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    picSplitter_->setPalette(grey);
+    picSplitter_->hide();
+}
+
+QAction* frmMain::ToolButton(const QString& key) const {
+    const auto at = toolButtons_.find(key);
+    return at == toolButtons_.end() ? nullptr : at->second;
+}
+
+// ---- Settings ----
+
+void frmMain::ReadSettings() {
+    QSettings settings(QString::fromLatin1(Program), QString::fromLatin1(Program));
+    settings.beginGroup(QStringLiteral("Settings"));
+    const float left = ReadLength(settings, "MainLeft", 1000);
+    const float top = ReadLength(settings, "MainTop", 1000);
+    const float width = ReadLength(settings, "MainWidth", 6500);
+    const float height = ReadLength(settings, "MainHeight", 6500);
+    move(Pixels(left), Pixels(top));
+    // The minimum width widens a narrower stored width to 3000 twips.
+    resize(std::max(Pixels(width), minimumWidth()), std::max(Pixels(height), 1));
+    splitterVLeft_ = ReadLength(settings, "SplitterVLeft", Twips(this->width()) / 2);
+    splitterHTop_ = ReadLength(settings, "SplitterHTop", Twips(this->height()) / 2);
+    dialogFileName_ = settings.value(QStringLiteral("FileName")).toString();
+}
+
+void frmMain::WriteSettings() {
+    QSettings settings(QString::fromLatin1(Program), QString::fromLatin1(Program));
+    settings.beginGroup(QStringLiteral("Settings"));
+    // A minimized window keeps the stored geometry of the last normal one.
+    if (!isMinimized()) {
+        WriteLength(settings, "MainLeft", Twips(x()));
+        WriteLength(settings, "MainTop", Twips(y()));
+        WriteLength(settings, "MainWidth", Twips(width()));
+        WriteLength(settings, "MainHeight", Twips(height()));
+        WriteLength(settings, "SplitterVLeft", splitterVLeft_);
+        WriteLength(settings, "SplitterHTop", splitterHTop_);
+    }
+#ifdef VANTOR_HAS_VIEWER
+    if (viewer_ != nullptr && !viewer_->isMinimized()) {
+        WriteLength(settings, "FrameLeft", Twips(viewer_->x()));
+        WriteLength(settings, "FrameTop", Twips(viewer_->y()));
+    }
+#endif
+    if (!dialogFileName_.isEmpty()) settings.setValue(QStringLiteral("FileName"), dialogFileName_);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    WriteSettings();
+#ifdef VANTOR_HAS_VIEWER
+    if (viewer_ != nullptr) viewer_->close();
+#endif
+    event->accept();
+}
+
+// ---- Layout ----
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Relayout();
+}
+
+void frmMain::Relayout() {
+    if (!laidOut_) return;
+    float x = splitterVLeft_;
+    float y = splitterHTop_;
+    SizeControls(x, y);
+}
+
+void frmMain::SizeControls(float& x, float& y) {
+    if (isMinimized()) return;
+    const float W = Twips(width());
+    const float H = Twips(height());
+    // The client area below the menu bar; the toolbar and the status bar are
+    // part of it, as the pane positions count them.
+    const float menu = menuBar()->isVisible() ? Twips(menuBar()->height()) : 0;
+    const float S = H - menu;
+    const float toolbar = tbToolBar_->isVisible() ? Twips(tbToolBar_->height()) : 0;
+    const float status = statusBar()->isVisible() ? Twips(statusBar()->height()) : 0;
+
+    x = std::min(std::max(x, LayoutMargin), W - LayoutMargin);
+    y = std::min(std::max(y, LayoutMargin), H - LayoutMargin);
+    splitterVLeft_ = x;
+    splitterHTop_ = y;
+
+    const float treeWidth = x;
+    const float listLeft = x + PaneGap;
+    const float listWidth = W - (treeWidth + PaneGap + RightMargin);
+    const float titlesTop = toolbar;
+    const float treeTop = titlesTop + TitlesHeight;
+    const float treeHeight = S - (titlesTop + TitlesHeight) - status;
+    const float listHeight = y - treeTop;
+    const float paneTop = y + PaneGap;
+    const float paneHeight = treeHeight - (paneTop - treeTop);
+
+    // The panes' parent starts below the toolbar.
+    auto place = [this, toolbar](QWidget* widget, float left, float top, float w, float h) {
+        widget->setGeometry(Pixels(left), Pixels(top - toolbar), std::max(Pixels(w), 0),
+                            std::max(Pixels(h), 0));
+    };
+    place(picTitles_, 0, titlesTop, W, TitlesHeight);
+    lblTitle_[0]->setGeometry(0, Pixels(TitleTop), Pixels(treeWidth), Pixels(TitleHeight));
+    lblTitle_[1]->setGeometry(Pixels(listLeft + 20), Pixels(TitleTop),
+                              std::max(Pixels(listWidth - 40), 0), Pixels(TitleHeight));
+    place(tvTreeView_, 0, treeTop, treeWidth, treeHeight);
+    place(lvListView_, listLeft, treeTop, listWidth, listHeight);
+    place(rtfText_, listLeft, paneTop, listWidth, paneHeight);
+    place(imgSplitterV_, x, treeTop, PaneGap, treeHeight);
+    place(imgSplitterH_, listLeft, y, listWidth, PaneGap);
+    imgSplitterV_->raise();
+    imgSplitterH_->raise();
+}
+
+void frmMain::ToggleBar(QWidget& bar, QAction& item) {
+    bar.setVisible(item.isChecked());
+    Relayout();
+}
+
+// ---- Splitter drags ----
+
+void frmMain::SplitterMouseDown(bool vertical) {
+    const QRect grip = (vertical ? imgSplitterV_ : imgSplitterH_)->geometry();
+    // The bar covers half the grip across the drag, the grip's length along it.
+    if (vertical)
+        picSplitter_->setGeometry(grip.x(), grip.y(), grip.width() / 2,
+                                  std::max(grip.height() - Pixels(20), 1));
+    else
+        picSplitter_->setGeometry(grip.x(), grip.y(), std::max(grip.width() - Pixels(20), 1),
+                                  grip.height() / 2);
+    splitterBar_ = vertical ? splitterVLeft_ : splitterHTop_;
+    picSplitter_->show();
+    picSplitter_->raise();
+    splitterDragging_ = true;
+}
+
+void frmMain::SplitterMouseMove(bool vertical, float pointer) {
+    if (!splitterDragging_) return;
+    const float limit = vertical ? Twips(width()) : Twips(height());
+    const float start = vertical ? splitterVLeft_ : splitterHTop_;
+    splitterBar_ = std::min(std::max(start + pointer, DragMargin), limit - DragMargin);
+    if (vertical)
+        picSplitter_->move(Pixels(splitterBar_), picSplitter_->y());
+    else {
+        const float toolbar = tbToolBar_->isVisible() ? Twips(tbToolBar_->height()) : 0;
+        picSplitter_->move(picSplitter_->x(), Pixels(splitterBar_ - toolbar));
+    }
+}
+
+void frmMain::SplitterMouseUp(bool vertical) {
+    if (!splitterDragging_) return;
+    float x = vertical ? splitterBar_ : splitterVLeft_;
+    float y = vertical ? splitterHTop_ : splitterBar_;
+    SizeControls(x, y);
+    picSplitter_->hide();
+    splitterDragging_ = false;
+}
+
+// ---- Commands ----
+
+void frmMain::SetVisibility(bool fileOpen) {
+    mnuFileOpen_->setEnabled(true);
+    mnuReports_->setEnabled(fileOpen);
+    mnuFileClose_->setEnabled(fileOpen);
+    toolButtons_["Open"]->setEnabled(mnuFileOpen_->isEnabled());
+    toolButtons_["Print"]->setEnabled(false);
+    toolButtons_["PrintFile"]->setEnabled(mnuReports_->isEnabled());
+    mnuHelpSearchForHelpOn_->setVisible(false);
+    mnuHelpContents_->setVisible(false);
+}
+
+void frmMain::OpenCommand() {
+    // Start where the last file was chosen.
+    const QString folder =
+        dialogFileName_.isEmpty() ? QString() : QFileInfo(dialogFileName_).absolutePath();
+    const QString chosen = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), folder,
+                                                        QStringLiteral("CCF Files (*.ccf *.CCF)"));
+    if (chosen.isEmpty()) return;
+    dialogFileName_ = chosen;
+    OpenFile(chosen);
+}
+
+void frmMain::OpenFile(const QString& path) {
+    const QString key = FileKey(path);
+    const std::string fileName = key.toStdString();
+    if (browser_.LibraryFiles.Contains(fileName)) {
+        ui_.ShowMessage(QStringLiteral("The file %1 is already open.")
+                            .arg(QDir::toNativeSeparators(key))
+                            .toStdString());
+        ShowOpenFile(fileName);
+        return;
+    }
+    ui_.BeginLoad();
+    try {
+        BusyPointer busy(ui_);
+        browser_.OpenCCF(fileName);
+    } catch (const std::exception& error) {
+        ui_.ShowMessage(
+            QStringLiteral("The file %1 could not be opened.\n\n%2")
+                .arg(QDir::toNativeSeparators(key), QString::fromStdString(error.what()))
+                .toStdString());
+    }
+    AfterDisplay();
+}
+
+void frmMain::ShowOpenFile(const std::string& fileName) {
+    for (const auto& file : browser_.BrowserFiles) {
+        if (file->CCF().CCFfile().FileName() != fileName) continue;
+        if (QTreeWidgetItem* root = treeSink_.Find(file->TreeKey())) {
+            tvTreeView_->setCurrentItem(root);
+            TreeNodeClicked(root);
+        }
+        return;
+    }
+}
+
+void frmMain::CloseCommand() {
+    browser_.CloseCurrentCCF();
+    AfterDisplay();
+}
+
+void frmMain::ReportsCommand() {
+    if (browser_.CurrentFile() == nullptr) return;
+#ifdef VANTOR_HAS_REPORTS
+    auto* dialog = new frmReports(browser_, dialogFileName_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+#endif
+}
+
+void frmMain::AboutCommand() {
+#ifdef VANTOR_HAS_ABOUT
+    frmSplash::ShowAbout(this);
+#endif
+}
+
+void frmMain::SetListViewMode(int mode) {
+    lvListView_->SetViewMode(mode);
+}
+
+// ---- Selection ----
+
+void frmMain::TreeNodeClicked(QTreeWidgetItem* item) {
+    if (item == nullptr) return;
+    const std::string tag = item->data(0, TagRole).toString().toStdString();
+    browser_.ShowDetailList(tag);
+    browser_.ShowDisplay(tag);
+    AfterDisplay();
+}
+
+void frmMain::ListRowClicked(const QString& tag) {
+    browser_.ShowDisplay(tag.toStdString());
+    AfterDisplay();
+}
+
+void frmMain::AfterDisplay() {
+    // Reports and Close act on the file of the item last shown; they are
+    // offered only while that file is open.
+    SetVisibility(browser_.CurrentFile() != nullptr);
+#ifdef VANTOR_HAS_VIEWER
+    if (viewer_ != nullptr) viewer_->ShowCanvas();
+#endif
+}

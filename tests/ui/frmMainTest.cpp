@@ -1,0 +1,375 @@
+// The main window on the offscreen platform: opening, browsing, closing, the
+// commands' states, the layout rules and the settings.
+#include "frmMain.h"
+#include "NodeImages.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QListView>
+#include <QMouseEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace vantor;
+
+namespace {
+
+const QString Sample = QStringLiteral(KELPIE_SOURCE_DIR "/samples/colour-v3.ccf");
+
+// Answers the boxes without a modal loop and remembers what they said.
+struct Answers {
+    QStringList Messages;
+    QStringList Notices;
+    bool HideAfterFirstNotice = false;
+};
+
+class RecordingPresenter final : public MessagePresenter {
+public:
+    explicit RecordingPresenter(Answers& answers) : answers_(answers) {}
+    void Message(QWidget*, const QString& text) override { answers_.Messages << text; }
+    bool Notice(QWidget*, const QString& text) override {
+        answers_.Notices << text;
+        return answers_.HideAfterFirstNotice;
+    }
+
+private:
+    Answers& answers_;
+};
+
+void ClearSettings() {
+    QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
+    settings.clear();
+}
+
+QVariant Setting(const char* key) {
+    QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
+    return settings.value(QStringLiteral("Settings/") + QString::fromLatin1(key));
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearSettings();
+        Create();
+    }
+    void Create() {
+        window = std::make_unique<frmMain>();
+        window->Ui().SetPresenter(std::make_unique<RecordingPresenter>(answers));
+    }
+    QAction* Menu(const char* name) const {
+        return window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QTreeWidgetItem* Child(QTreeWidgetItem* parent, const QString& text) const {
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (parent->child(i)->text(0) == text) return parent->child(i);
+        return nullptr;
+    }
+    QTreeWidgetItem* Root() const { return window->TreeView().topLevelItem(0); }
+    void Click(QTreeWidgetItem* item) const { emit window->TreeView().itemClicked(item, 0); }
+    void ClickRow(int row) const {
+        QTreeView& details = window->ListView().DetailsView();
+        emit details.clicked(window->ListView().Model().index(row, 0));
+    }
+    QStringList Texts(QTreeWidgetItem* parent) const {
+        QStringList texts;
+        for (int i = 0; i < parent->childCount(); ++i)
+            texts << parent->child(i)->text(0);
+        return texts;
+    }
+    QString Cell(int row, int column) const {
+        return window->ListView().Model().item(row, column)->text();
+    }
+
+    Answers answers;
+    std::unique_ptr<frmMain> window;
+};
+
+TEST_F(MainWindow, OpeningASampleShowsItsTreeAndSelectionsFillTheListAndThePane) {
+    window->OpenFile(Sample);
+    ASSERT_EQ(window->TreeView().topLevelItemCount(), 1);
+    EXPECT_TRUE(Root()->isExpanded());
+    EXPECT_EQ(Texts(Root()),
+              QStringList({"Home Icon", "Home", "Devices", "Macros", "Macro Recording Panel"}));
+    QTreeWidgetItem* tv = Child(Child(Root(), "Devices"), "TV");
+    ASSERT_NE(tv, nullptr);
+    EXPECT_EQ(tv->childCount(), 11);
+    EXPECT_EQ(tv->child(0)->text(0), "Guide Action List");
+    EXPECT_EQ(Texts(tv).mid(9), QStringList({"TV", "Guide"}));
+    EXPECT_EQ(tv->data(0, TagRole).toString(), "CCF1/D/6544");
+
+    // A device: its panels in the list, the device in the pane.
+    Click(tv);
+    QStandardItemModel& model = window->ListView().Model();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(Cell(0, 0), "TV");
+    EXPECT_EQ(Cell(1, 0), "Guide");
+    EXPECT_GE(model.columnCount(), 1);
+    EXPECT_TRUE(window->ListView().HeadingsVisible());
+    EXPECT_EQ(window->Browser().CurrentTag, "CCF1/D/6544");
+    EXPECT_TRUE(window->DisplayPane().toPlainText().contains("TV"));
+
+    // A row shows in the pane only; the list keeps its rows.
+    ClickRow(1);
+    EXPECT_EQ(window->Browser().CurrentTag,
+              model.item(1, 0)->data(TagRole).toString().toStdString());
+    EXPECT_TRUE(window->DisplayPane().toPlainText().contains("Guide"));
+    EXPECT_EQ(model.rowCount(), 2);
+
+    // A panel with a frame and two buttons: one row per child with its columns.
+    Click(Child(Child(Root(), "Macro Recording Panel"), "Macro"));
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.columnCount(), 4);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Name");
+    EXPECT_EQ(window->ListView().ColumnWidth(0), TwipsToPixels(2000, &window->ListView()));
+
+    // An action list's action: no rows, no headings.
+    QTreeWidgetItem* list = tv->child(0);
+    Click(list);
+    ASSERT_GT(model.rowCount(), 0);
+    Click(list->child(0) ? list->child(0) : list);
+    if (list->child(0) != nullptr) {
+        EXPECT_EQ(model.rowCount(), 0);
+        EXPECT_FALSE(window->ListView().HeadingsVisible());
+    }
+}
+
+TEST_F(MainWindow, CommandsNeedingAFileAreOfferedOnlyWhileItsFileIsOpen) {
+    QAction* reports = Menu("mnuReports");
+    QAction* close = Menu("mnuFileClose");
+    EXPECT_FALSE(reports->isEnabled());
+    EXPECT_FALSE(close->isEnabled());
+    EXPECT_FALSE(window->ToolButton("PrintFile")->isEnabled());
+    EXPECT_TRUE(Menu("mnuFileOpen")->isEnabled());
+    EXPECT_FALSE(Menu("mnuHelpContents")->isVisible());
+    EXPECT_FALSE(Menu("mnuHelpSearchForHelpOn")->isVisible());
+
+    window->OpenFile(Sample);
+    EXPECT_TRUE(reports->isEnabled());
+    EXPECT_TRUE(close->isEnabled());
+    EXPECT_TRUE(window->ToolButton("PrintFile")->isEnabled());
+    EXPECT_FALSE(window->ToolButton("Print")->isEnabled());
+
+    // Closing clears the list and the pane and withdraws the commands.
+    close->trigger();
+    EXPECT_EQ(window->TreeView().topLevelItemCount(), 0);
+    EXPECT_EQ(window->ListView().Model().rowCount(), 0);
+    EXPECT_TRUE(window->DisplayPane().toPlainText().trimmed().isEmpty());
+    EXPECT_FALSE(reports->isEnabled());
+    EXPECT_FALSE(close->isEnabled());
+    EXPECT_EQ(window->Browser().LibraryFiles.Count(), 0);
+
+    // The same file opens again.
+    window->OpenFile(Sample);
+    EXPECT_EQ(window->TreeView().topLevelItemCount(), 1);
+    EXPECT_TRUE(close->isEnabled());
+    EXPECT_TRUE(answers.Messages.isEmpty());
+}
+
+TEST_F(MainWindow, AFileAlreadyOpenIsShownAgainWithAMessage) {
+    window->OpenFile(Sample);
+    Click(Child(Root(), "Devices"));
+    window->OpenFile(QStringLiteral(KELPIE_SOURCE_DIR "/samples/../samples/colour-v3.ccf"));
+    ASSERT_EQ(answers.Messages.size(), 1);
+    EXPECT_EQ(answers.Messages[0],
+              QStringLiteral("The file %1 is already open.").arg(Root()->text(0)));
+    EXPECT_EQ(window->TreeView().topLevelItemCount(), 1);
+    EXPECT_EQ(window->TreeView().currentItem(), Root());
+    EXPECT_EQ(window->Browser().CurrentTag, "CCF1/H/0");
+}
+
+TEST_F(MainWindow, ALoadErrorIsReportedAndTheProgramGoesOn) {
+    QTemporaryDir folder;
+    const QString missing = folder.filePath("missing.ccf");
+    window->OpenFile(missing);
+    ASSERT_EQ(answers.Messages.size(), 1);
+    EXPECT_TRUE(
+        answers.Messages[0].startsWith("The file " + missing + " could not be opened.\n\n"));
+    EXPECT_GT(answers.Messages[0].size(),
+              QString("The file " + missing + " could not be opened.\n\n").size());
+    EXPECT_EQ(window->Browser().LibraryFiles.Count(), 0);
+    EXPECT_FALSE(Menu("mnuFileClose")->isEnabled());
+    window->OpenFile(Sample);
+    EXPECT_EQ(window->TreeView().topLevelItemCount(), 1);
+}
+
+TEST_F(MainWindow, TheNoticeBoxCanHideTheRestOfALoad) {
+    QFile sample(Sample);
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QByteArray bytes = sample.readAll();
+    // Cut the file short: the records near its end now point past it.
+    bytes.truncate(bytes.size() * 2 / 3);
+    QTemporaryDir folder;
+    const QString damaged = folder.filePath("damaged.ccf");
+    const QString copy = folder.filePath("damaged-copy.ccf");
+    for (const QString& path : {damaged, copy}) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+
+    window->OpenFile(damaged);
+    const qsizetype all = answers.Notices.size();
+    ASSERT_GT(all, 1) << "the damaged file should give several notices";
+
+    // Ticking the box on the first notice hides the rest of that load only.
+    answers.Notices.clear();
+    answers.HideAfterFirstNotice = true;
+    window->OpenFile(copy);
+    EXPECT_EQ(answers.Notices.size(), 1);
+    answers.Notices.clear();
+    answers.HideAfterFirstNotice = false;
+    window->Browser().CurrentTag.clear();
+    // A new load shows its notices again.
+    const QString third = folder.filePath("third.ccf");
+    QFile::copy(damaged, third);
+    window->OpenFile(third);
+    EXPECT_EQ(answers.Notices.size(), all);
+    EXPECT_FALSE(window->Ui().Busy());
+}
+
+TEST_F(MainWindow, MenusAndToolbarCarryTheirCaptionsAndSwitchTheListMode) {
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&View", "&Help"}));
+    EXPECT_EQ(Menu("mnuExit")->text(), "E&xit");
+    EXPECT_EQ(Menu("mnuViewStatusBar")->text(), "Status &Bar");
+    EXPECT_EQ(Menu("mnuHelpAbout")->text(), "&About ");
+    EXPECT_EQ(window->windowTitle(), "Vantor");
+
+    const char* keys[] = {
+        "Open",      "Print",       "PrintFile", "View Large Icons", "View Small Icons",
+        "View List", "View Details"};
+    const char* tips[] = {"Open CCF",         "Print",     "Reports",     "View Large Icons",
+                          "View Small Icons", "View List", "View Details"};
+    for (int i = 0; i < 7; ++i) {
+        QAction* button = window->ToolButton(keys[i]);
+        ASSERT_NE(button, nullptr) << keys[i];
+        EXPECT_EQ(button->toolTip(), tips[i]);
+        EXPECT_FALSE(button->icon().isNull()) << keys[i];
+    }
+
+    EXPECT_EQ(window->ListView().ViewMode(), lvwReport);
+    window->ToolButton("View Large Icons")->trigger();
+    EXPECT_EQ(window->ListView().ViewMode(), lvwIcon);
+    EXPECT_EQ(window->ListView().currentWidget(), &window->ListView().IconView());
+    EXPECT_EQ(window->ListView().IconView().iconSize(), QSize(32, 32));
+    QList<QAction*> modes = window->findChildren<QAction*>("mnuListViewMode");
+    ASSERT_EQ(modes.size(), 4);
+    modes[2]->trigger();
+    EXPECT_EQ(window->ListView().ViewMode(), lvwList);
+    EXPECT_EQ(window->ListView().IconView().iconSize(), QSize(16, 16));
+    window->ToolButton("View Details")->trigger();
+    EXPECT_EQ(window->ListView().currentWidget(), &window->ListView().DetailsView());
+}
+
+TEST_F(MainWindow, SettingsHaveDefaultsAreWrittenAtExitAndReadAtStart) {
+    // Nothing stored: 6500 by 6500 twips, both splitters in the middle.
+    EXPECT_NEAR(PixelsToTwips(window->width(), window.get()), 6500, 15);
+    EXPECT_NEAR(window->SplitterVLeft(), PixelsToTwips(window->width(), window.get()) / 2, 1);
+    EXPECT_NEAR(window->SplitterHTop(), PixelsToTwips(window->height(), window.get()) / 2, 1);
+
+    window->DialogFileName() = Sample;
+    window->resize(TwipsToPixels(9000, window.get()), TwipsToPixels(7000, window.get()));
+    float x = 4000, y = 3000;
+    window->SizeControls(x, y);
+    window->close();
+    EXPECT_NEAR(Setting("MainWidth").toString().toFloat(), 9000, 15);
+    EXPECT_NEAR(Setting("MainHeight").toString().toFloat(), 7000, 15);
+    EXPECT_EQ(Setting("SplitterVLeft").toString(), "4000");
+    EXPECT_EQ(Setting("SplitterHTop").toString(), "3000");
+    EXPECT_EQ(Setting("FileName").toString(), Sample);
+
+    Create();
+    EXPECT_NEAR(PixelsToTwips(window->width(), window.get()), 9000, 15);
+    EXPECT_FLOAT_EQ(window->SplitterVLeft(), 4000);
+    EXPECT_FLOAT_EQ(window->SplitterHTop(), 3000);
+    EXPECT_EQ(window->DialogFileName(), Sample);
+
+    // A stored width under 3000 twips is widened; a value that is no number
+    // falls back to its default.
+    window.reset();
+    {
+        QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
+        settings.setValue("Settings/MainWidth", "2000");
+        settings.setValue("Settings/MainHeight", "tall");
+    }
+    Create();
+    EXPECT_NEAR(PixelsToTwips(window->width(), window.get()), 3000, 15);
+    EXPECT_NEAR(PixelsToTwips(window->height(), window.get()), 6500, 15);
+}
+
+TEST_F(MainWindow, SplittersClampWhileDraggingAndAgainInTheLayout) {
+    window->show();
+    const float W = PixelsToTwips(window->width(), window.get());
+    // Drag the vertical splitter far left: the bar stops at 500, the layout at 1500.
+    window->SplitterMouseDown(true);
+    EXPECT_TRUE(window->SplitterDragging());
+    QWidget* bar = window->findChild<QWidget*>("picSplitter");
+    EXPECT_TRUE(bar->isVisible());
+    window->SplitterMouseMove(true, 200 - window->SplitterVLeft());
+    EXPECT_EQ(bar->x(), TwipsToPixels(500, window.get()));
+    window->SplitterMouseUp(true);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_FLOAT_EQ(window->SplitterVLeft(), 1500);
+    EXPECT_EQ(window->TreeView().width(), TwipsToPixels(1500, window.get()));
+    EXPECT_EQ(window->ListView().x(), TwipsToPixels(1540, window.get()));
+
+    // Far right: the layout keeps 1500 twips from the right edge.
+    window->SplitterMouseDown(true);
+    window->SplitterMouseMove(true, W);
+    window->SplitterMouseUp(true);
+    EXPECT_FLOAT_EQ(window->SplitterVLeft(), W - 1500);
+
+    // The horizontal splitter through the grip's own mouse events.
+    QWidget* grip = window->findChild<QWidget*>("imgSplitterH");
+    const float top = window->SplitterHTop();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), grip->mapToGlobal(QPointF(2, 2)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grip, &press);
+    const int down = TwipsToPixels(300, window.get());
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, down), grip->mapToGlobal(QPointF(2, down)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grip, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, down),
+                        grip->mapToGlobal(QPointF(2, down)), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(grip, &release);
+    EXPECT_NEAR(window->SplitterHTop(), top + 300, 15);
+    EXPECT_NEAR(window->DisplayPane().y() - (window->ListView().y() + window->ListView().height()),
+                TwipsToPixels(40, window.get()), 1);
+
+    // Hiding the status bar lets the tree reach the bottom of the client area.
+    const int treeBottom = window->TreeView().geometry().bottom();
+    window->findChild<QAction*>("mnuViewStatusBar")->trigger();
+    EXPECT_GT(window->TreeView().geometry().bottom(), treeBottom);
+}
+
+TEST(NodeImages, EveryKeyHasItsOwnPictureInBothSizes) {
+    QList<QImage> seen;
+    for (const QString& key : NodeImageKeys()) {
+        const QIcon small = NodeImage(key, false);
+        const QIcon large = NodeImage(key, true);
+        ASSERT_FALSE(small.isNull()) << key.toStdString();
+        EXPECT_EQ(small.availableSizes(), QList<QSize>({QSize(16, 16)}));
+        EXPECT_EQ(large.availableSizes(), QList<QSize>({QSize(32, 32)}));
+        const QImage picture = small.pixmap(16, 16).toImage();
+        EXPECT_FALSE(seen.contains(picture)) << key.toStdString() << " looks like another image";
+        seen << picture;
+    }
+    EXPECT_EQ(seen.size(), 13);
+    EXPECT_TRUE(NodeImage("NoSuchKey", false).isNull());
+}
+
+} // namespace
