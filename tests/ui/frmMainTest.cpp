@@ -6,11 +6,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QListView>
-#include <QMouseEvent>
 #include <QFile>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -370,6 +370,28 @@ TEST(NodeImages, EveryKeyHasItsOwnPictureInBothSizes) {
     }
     EXPECT_EQ(seen.size(), 13);
     EXPECT_TRUE(NodeImage("NoSuchKey", false).isNull());
+}
+
+// The screenshot of the README: with VANTOR_SCREENSHOT=PATH, the window with
+// the sample open and a panel selected is written to PATH.
+TEST(MainWindowScreenshot, WritesTheWindowWhenAsked) {
+    const QByteArray path = qgetenv("VANTOR_SCREENSHOT");
+    if (path.isEmpty()) GTEST_SKIP() << "set VANTOR_SCREENSHOT to write the screenshot";
+    frmMain window;
+    window.resize(900, 600);
+    window.show();
+    float x = 4200, y = 4200;
+    window.SizeControls(x, y);
+    window.OpenFile(Sample);
+    QTreeWidget& tree = window.TreeView();
+    QTreeWidgetItem* devices = tree.topLevelItem(0)->child(2);
+    QTreeWidgetItem* device = devices->child(0);
+    devices->setExpanded(true);
+    device->setExpanded(true);
+    QTreeWidgetItem* panel = device->child(9);
+    tree.setCurrentItem(panel);
+    emit tree.itemClicked(panel, 0);
+    EXPECT_TRUE(window.grab().save(QString::fromLocal8Bit(path)));
 }
 
 } // namespace
