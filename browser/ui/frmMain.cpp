@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -338,6 +339,11 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     Relayout();
 }
 
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Relayout(); // the bars have their final sizes now
+}
+
 void frmMain::Relayout() {
     if (!laidOut_) return;
     float x = splitterVLeft_;
@@ -351,10 +357,13 @@ void frmMain::SizeControls(float& x, float& y) {
     const float H = Twips(height());
     // The client area below the menu bar; the toolbar and the status bar are
     // part of it, as the pane positions count them.
-    const float menu = menuBar()->isVisible() ? Twips(menuBar()->height()) : 0;
+    // The bars' heights are only known once the window's own layout has run;
+    // before the first show their visibility is that of the menu items.
+    layout()->activate();
+    const float menu = menuBar()->isVisibleTo(this) ? Twips(menuBar()->height()) : 0;
     const float S = H - menu;
-    const float toolbar = tbToolBar_->isVisible() ? Twips(tbToolBar_->height()) : 0;
-    const float status = statusBar()->isVisible() ? Twips(statusBar()->height()) : 0;
+    const float toolbar = tbToolBar_->isVisibleTo(this) ? Twips(tbToolBar_->height()) : 0;
+    const float status = statusBar()->isVisibleTo(this) ? Twips(statusBar()->height()) : 0;
 
     x = std::min(std::max(x, LayoutMargin), W - LayoutMargin);
     y = std::min(std::max(y, LayoutMargin), H - LayoutMargin);
@@ -419,7 +428,7 @@ void frmMain::SplitterMouseMove(bool vertical, float pointer) {
     if (vertical)
         picSplitter_->move(Pixels(splitterBar_), picSplitter_->y());
     else {
-        const float toolbar = tbToolBar_->isVisible() ? Twips(tbToolBar_->height()) : 0;
+        const float toolbar = tbToolBar_->isVisibleTo(this) ? Twips(tbToolBar_->height()) : 0;
         picSplitter_->move(picSplitter_->x(), Pixels(splitterBar_ - toolbar));
     }
 }

@@ -13,8 +13,10 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QStandardItemModel>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -354,6 +356,61 @@ TEST_F(MainWindow, SplittersClampWhileDraggingAndAgainInTheLayout) {
     const int treeBottom = window->TreeView().geometry().bottom();
     window->findChild<QAction*>("mnuViewStatusBar")->trigger();
     EXPECT_GT(window->TreeView().geometry().bottom(), treeBottom);
+}
+
+TEST_F(MainWindow, ThePanesFitBetweenTheBarsAndFollowThemWhenHidden) {
+    window->show();
+    const int titles = TwipsToPixels(300, window.get());
+    QWidget& tree = window->TreeView();
+    const auto treeTop = [&] { return tree.mapTo(window.get(), QPoint(0, 0)).y(); };
+    const auto treeBottom = [&] { return treeTop() + tree.height(); };
+    const int menu = window->menuBar()->height();
+    EXPECT_NEAR(treeTop(), menu + window->ToolBar().height() + titles, 1);
+    EXPECT_NEAR(treeBottom(), window->statusBar()->y(), 1);
+
+    // Without the toolbar the tree starts right below the caption strip;
+    // without the status bar it reaches the bottom of the window.
+    window->findChild<QAction*>("mnuViewToolbar")->trigger();
+    EXPECT_FALSE(window->ToolBar().isVisible());
+    EXPECT_NEAR(treeTop(), menu + titles, 1);
+    window->findChild<QAction*>("mnuViewStatusBar")->trigger();
+    EXPECT_NEAR(treeBottom(), window->height(), 1);
+    EXPECT_EQ(window->findChild<QWidget*>("lblTitle0")->width(), tree.width());
+}
+
+TEST_F(MainWindow, AMinimizedWindowAtExitKeepsTheStoredGeometry) {
+    window->resize(TwipsToPixels(8000, window.get()), window->height());
+    window->close();
+    Create();
+    window->show();
+    window->setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(window->isMinimized());
+    window->DialogFileName() = Sample;
+    window->close();
+    EXPECT_NEAR(Setting("MainWidth").toString().toFloat(), 8000, 15);
+    EXPECT_EQ(Setting("FileName").toString(), Sample); // the file name is written all the same
+}
+
+TEST_F(MainWindow, WithTwoFilesOpenClosingOneLeavesTheOtherToBeChosen) {
+    QTemporaryDir folder;
+    const QString second = folder.filePath("second.ccf");
+    ASSERT_TRUE(QFile::copy(Sample, second));
+    window->OpenFile(Sample);
+    window->OpenFile(second);
+    ASSERT_EQ(window->TreeView().topLevelItemCount(), 2);
+    // The last file opened is the current one; closing it leaves the first.
+    Menu("mnuFileClose")->trigger();
+    ASSERT_EQ(window->TreeView().topLevelItemCount(), 1);
+    EXPECT_EQ(window->Browser().LibraryFiles.Count(), 1);
+    EXPECT_FALSE(Menu("mnuFileClose")->isEnabled()) << "nothing of an open file is shown";
+    // A stale row of the closed file would show nothing; the first file's root
+    // makes it current again.
+    Click(Root());
+    EXPECT_TRUE(Menu("mnuFileClose")->isEnabled());
+    EXPECT_TRUE(Menu("mnuReports")->isEnabled());
+    EXPECT_EQ(window->ListView().Model().rowCount(), 4);
+    Menu("mnuFileClose")->trigger();
+    EXPECT_EQ(window->TreeView().topLevelItemCount(), 0);
 }
 
 TEST(NodeImages, EveryKeyHasItsOwnPictureInBothSizes) {
