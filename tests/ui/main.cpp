@@ -1,7 +1,6 @@
 // The widget tests need a QApplication; they run on the offscreen platform
 // with their own settings store, so no test reads or changes the user's.
 #include <QApplication>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,10 +9,9 @@
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QTemporaryDir settings; // QSettings keeps the user's settings under XDG_CONFIG_HOME
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
-    QTemporaryDir settings;
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
