@@ -136,15 +136,22 @@ void frmFrame::LayOut() {
     settings.beginGroup(QStringLiteral("Settings"));
     move(px(PositionSetting(settings, "FrameLeft")), px(PositionSetting(settings, "FrameTop")));
 
+    // The groups keep their designed widths unless their texts need more: the
+    // fallback for the designed font can be wider.
+    const int buttonsWidth = std::max(px(ButtonsWidth), fraButtons->sizeHint().width());
+    const int highlightLeft = std::max(px(HighlightLeft), px(ButtonsLeft) + buttonsWidth +
+                                                              px(HighlightLeft - ButtonsWidth));
+    const int highlightWidth = std::max(px(HighlightWidth), fraHighlight->sizeHint().width());
+
     // The canvas has no border: its outer size is its inner size.
-    const int width = std::max(px(HighlightLeft + HighlightWidth), canvas_->width());
+    const int width = std::max(highlightLeft + highlightWidth, canvas_->width());
     canvas_->move((width - canvas_->width()) / 2, 0);
 
     const int groupsTop = canvas_->height() + px(Gap);
     const int groupHeight =
         std::max(fraButtons->sizeHint().height(), fraHighlight->sizeHint().height());
-    fraButtons->setGeometry(px(ButtonsLeft), groupsTop, px(ButtonsWidth), groupHeight);
-    fraHighlight->setGeometry(px(HighlightLeft), groupsTop, px(HighlightWidth), groupHeight);
+    fraButtons->setGeometry(px(ButtonsLeft), groupsTop, buttonsWidth, groupHeight);
+    fraHighlight->setGeometry(highlightLeft, groupsTop, highlightWidth, groupHeight);
 
     // The check box and its label sit under the highlight group, moved left
     // as far as needed to stay inside the window.
@@ -152,7 +159,7 @@ void frmFrame::LayOut() {
     const QSize check = chkHighlightCanvas->sizeHint();
     const QSize label = lblHighlightCanvas->sizeHint();
     const int pairWidth = check.width() + 2 + label.width();
-    const int pairLeft = std::max(0, std::min(px(HighlightLeft), width - pairWidth));
+    const int pairLeft = std::max(0, std::min(highlightLeft, width - pairWidth));
     chkHighlightCanvas->setGeometry(pairLeft, labelTop, check.width(), check.height());
     lblHighlightCanvas->setGeometry(pairLeft + check.width() + 2, labelTop, label.width(),
                                     std::max(label.height(), check.height()));

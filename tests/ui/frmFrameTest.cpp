@@ -53,6 +53,9 @@ TEST_F(Viewer, StartsWithTheDesignedControlsAndAnEmptyCanvas) {
     EXPECT_GT(viewer.chkHighlightCanvas->y(), viewer.fraHighlight->geometry().bottom());
     EXPECT_TRUE(viewer.rect().contains(viewer.lblHighlightCanvas->geometry()));
     EXPECT_TRUE(viewer.rect().contains(viewer.fraHighlight->geometry()));
+    // No option text is cut, whatever font stands in for the designed one.
+    EXPECT_GE(viewer.fraButtons->width(), viewer.fraButtons->sizeHint().width());
+    EXPECT_GE(viewer.fraHighlight->width(), viewer.fraHighlight->sizeHint().width());
     EXPECT_EQ(Count(Shown(), White), 240 * 219);
 }
 
