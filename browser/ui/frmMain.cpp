@@ -24,19 +24,10 @@
 
 #include <algorithm>
 
-// The other windows, when they are part of the build.
-#if __has_include("frmFrame.h")
+// The other windows.
 #include "frmFrame.h"
-#define VANTOR_HAS_VIEWER 1
-#endif
-#if __has_include("frmReports.h")
 #include "frmReports.h"
-#define VANTOR_HAS_REPORTS 1
-#endif
-#if __has_include("frmSplash.h")
 #include "frmSplash.h"
-#define VANTOR_HAS_ABOUT 1
-#endif
 
 using namespace vantor;
 
@@ -315,20 +306,16 @@ void frmMain::WriteSettings() {
         WriteLength(settings, "SplitterVLeft", splitterVLeft_);
         WriteLength(settings, "SplitterHTop", splitterHTop_);
     }
-#ifdef VANTOR_HAS_VIEWER
     if (viewer_ != nullptr && !viewer_->isMinimized()) {
         WriteLength(settings, "FrameLeft", Twips(viewer_->x()));
         WriteLength(settings, "FrameTop", Twips(viewer_->y()));
     }
-#endif
     if (!dialogFileName_.isEmpty()) settings.setValue(QStringLiteral("FileName"), dialogFileName_);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     WriteSettings();
-#ifdef VANTOR_HAS_VIEWER
     if (viewer_ != nullptr) viewer_->close();
-#endif
     event->accept();
 }
 
@@ -507,17 +494,13 @@ void frmMain::CloseCommand() {
 
 void frmMain::ReportsCommand() {
     if (browser_.CurrentFile() == nullptr) return;
-#ifdef VANTOR_HAS_REPORTS
     auto* dialog = new frmReports(browser_, dialogFileName_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
-#endif
 }
 
 void frmMain::AboutCommand() {
-#ifdef VANTOR_HAS_ABOUT
     frmSplash::ShowAbout(this);
-#endif
 }
 
 void frmMain::SetListViewMode(int mode) {
@@ -543,7 +526,5 @@ void frmMain::AfterDisplay() {
     // Reports and Close act on the file of the item last shown; they are
     // offered only while that file is open.
     SetVisibility(browser_.CurrentFile() != nullptr);
-#ifdef VANTOR_HAS_VIEWER
     if (viewer_ != nullptr) viewer_->ShowCanvas();
-#endif
 }

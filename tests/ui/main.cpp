@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QTemporaryDir runtime;
     setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 0);
+    QTemporaryDir config; // QSettings keeps the user's settings under XDG_CONFIG_HOME
+    setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());

@@ -1,0 +1,35 @@
+// The program's start-up: the splash stays in sight while the main window
+// and the panel viewer are made, then both windows are shown.
+#pragma once
+
+#include "frmFrame.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+
+#include <memory>
+
+// The windows of a running program, made by StartUp.
+template <class MainWindow> struct ProgramWindows {
+    std::unique_ptr<MainWindow> Main;
+    std::unique_ptr<frmFrame> Viewer;
+};
+
+// `MainWindow` is the main window's class (a template so the order can be
+// checked with a stand-in). No file is opened and no argument is read.
+template <class MainWindow> ProgramWindows<MainWindow> StartUp() {
+    frmSplash splash(false);
+    splash.show();
+    splash.repaint();
+    QApplication::processEvents();
+
+    ProgramWindows<MainWindow> windows;
+    windows.Main = std::make_unique<MainWindow>();
+    windows.Viewer = std::make_unique<frmFrame>(windows.Main->Browser());
+    windows.Main->SetViewer(windows.Viewer.get());
+    splash.close();
+
+    windows.Main->show();
+    windows.Viewer->show();
+    return windows;
+}

@@ -1,0 +1,58 @@
+// The report dialog: one of the five reports of the current file, written to
+// a file the user names. Not modal: the report is written for the file that
+// is current when OK is pressed.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vantor {
+class basCCF;
+}
+
+class frmReports : public QDialog {
+    Q_OBJECT
+public:
+    // `dialogFileName` is the main window's file-dialog name, which the
+    // dialog keeps up to date with the chosen output name.
+    frmReports(vantor::basCCF& browser, QString& dialogFileName, QWidget* parent = nullptr);
+
+    // The file's name without its last extension, in its own folder; a name
+    // without an extension is kept whole.
+    static std::string BaseNameOf(const std::string& fileName);
+
+    // The report runners: each writes its report of the current file and then
+    // shows the current item again, since the run leaves the display pane's
+    // writer in report mode. False when nothing was written.
+    static bool RunFullReport(vantor::basCCF& browser, const std::string& outputFile,
+                              bool showPositions);
+    static bool RunErrorsReport(vantor::basCCF& browser, const std::string& outputFile);
+    static bool RunIconsReport(vantor::basCCF& browser, const std::string& outputFile);
+    static bool RunPanelsReport(vantor::basCCF& browser, const std::string& outputFile);
+    static bool RunIRCodesReport(vantor::basCCF& browser, const std::string& outputFile);
+
+    QComboBox* cboReport = nullptr;
+    QLineEdit* txtOutput = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+    QCheckBox* chkShowPositions = nullptr;
+    QLabel* lblShowPositions = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+private:
+    void ReportSelected();
+    void Browse();
+    void Ok();
+
+    vantor::basCCF& browser_;
+    QString& dialogFileName_;
+    std::string baseName_;
+};

@@ -1,0 +1,34 @@
+# Installs the build into a fresh prefix and checks the layout: the programs,
+# the versioned library, its headers with their folders (loader headers left
+# out), the desktop entry and the icon. Run with -DBUILD_DIR=... -DPREFIX=...
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+foreach(path
+        bin/vantor
+        bin/vantor-report
+        include/kelpie/Error.h
+        include/kelpie/KelpieExport.h
+        include/kelpie/model/CCFs.h
+        include/kelpie/file/CCF.h
+        include/kelpie/icons/Icon.h
+        share/applications/vantor.desktop
+        share/icons/hicolor/scalable/apps/vantor.svg)
+    if(NOT EXISTS "${PREFIX}/${path}")
+        message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endforeach()
+if(EXISTS "${PREFIX}/include/kelpie/load")
+    message(FATAL_ERROR "the loader's internal headers were installed")
+endif()
+foreach(name libKelpie.so libKelpie.so.3 libKelpie.so.3.0.0)
+    file(GLOB_RECURSE found "${PREFIX}/lib*/${name}")
+    if(NOT found)
+        message(FATAL_ERROR "not installed: ${name}")
+    endif()
+endforeach()
+file(REMOVE_RECURSE "${PREFIX}")

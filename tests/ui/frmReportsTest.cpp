@@ -1,0 +1,124 @@
+// The report dialog: default output names, the positions option, the empty
+// name, and a report written with the display pane shown again afterwards.
+#include "frmReports.h"
+#include "UiSample.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+
+using namespace vantor::testing;
+
+namespace {
+
+struct ReportDialog : UiSample {
+    QString dialogFileName;
+
+    static void Choose(frmReports& dialog, const QString& report) {
+        dialog.cboReport->setCurrentText(report);
+        emit dialog.cboReport->activated(dialog.cboReport->currentIndex());
+    }
+};
+
+} // namespace
+
+TEST(ReportBaseName, DropsOnlyTheLastExtensionOfTheFileItself) {
+    EXPECT_EQ(frmReports::BaseNameOf("/home/user/My.Files/home.ccf"), "/home/user/My.Files/home");
+    EXPECT_EQ(frmReports::BaseNameOf("/remotes/living.room.ccf"), "/remotes/living.room");
+    EXPECT_EQ(frmReports::BaseNameOf(".hidden/x"), ".hidden/x");
+    EXPECT_EQ(frmReports::BaseNameOf("/remotes/home"), "/remotes/home");
+    EXPECT_EQ(frmReports::BaseNameOf("/remotes/.home"), "/remotes/.home")
+        << "a hidden file's dot is no extension";
+    EXPECT_EQ(frmReports::BaseNameOf("home.ccf"), "home");
+    EXPECT_EQ(frmReports::BaseNameOf(""), "");
+}
+
+TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
+    OpenSample();
+    const QString base = QString::fromStdString(PathOf("grey-v2"));
+    frmReports dialog(browser, dialogFileName);
+    EXPECT_EQ(dialog.windowTitle(), "Reports");
+    EXPECT_FALSE(dialog.isModal());
+    ASSERT_EQ(dialog.cboReport->count(), 5);
+    EXPECT_EQ(dialog.cboReport->currentText(), "Full Report");
+    EXPECT_EQ(dialog.txtOutput->text(), base + ".rtf");
+    EXPECT_EQ(dialogFileName, base + ".rtf") << "the file dialog follows";
+    dialog.show();
+    EXPECT_TRUE(dialog.chkShowPositions->isVisible());
+    EXPECT_TRUE(dialog.lblShowPositions->isVisible());
+    EXPECT_FALSE(dialog.chkShowPositions->isChecked());
+
+    const std::pair<const char*, const char*> reports[] = {{"Errors Report", " Errors.rtf"},
+                                                           {"Icons Report", " Icons.rtf"},
+                                                           {"Panels Report", " Panels.rtf"},
+                                                           {"IR Codes Report", " IR Codes.rtf"}};
+    for (const auto& [report, suffix] : reports) {
+        Choose(dialog, report);
+        EXPECT_EQ(dialog.txtOutput->text(), base + suffix);
+        EXPECT_EQ(dialogFileName, base + suffix);
+        EXPECT_FALSE(dialog.chkShowPositions->isVisible()) << report;
+        EXPECT_FALSE(dialog.lblShowPositions->isVisible()) << report;
+    }
+    Choose(dialog, "Full Report");
+    EXPECT_TRUE(dialog.chkShowPositions->isVisible());
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(ReportDialog, AnEmptyNameKeepsTheDialogOpenAndWritesNothing) {
+    OpenSample();
+    frmReports dialog(browser, dialogFileName);
+    dialog.show();
+    dialog.txtOutput->clear();
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{"Output file name must be entered"});
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v2.rtf")));
+
+    QTest::mouseClick(dialog.cmdCancel, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v2.rtf")));
+}
+
+TEST_F(ReportDialog, OkWritesTheReportAndShowsTheSameItemAgain) {
+    OpenSample();
+    const std::string panel = TagOf("P", "TV");
+    browser.ShowDisplay(panel);
+    const std::string shown = display.Document;
+
+    frmReports dialog(browser, dialogFileName);
+    dialog.show();
+    dialog.chkShowPositions->setChecked(true);
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    const auto report = Lines(ReadFile(PathOf("grey-v2.rtf")));
+    ASSERT_GT(report.size(), 10u);
+    EXPECT_EQ(report.back(), "\\par }");
+    EXPECT_TRUE(std::any_of(report.begin(), report.end(), [](const std::string& line) {
+        return line.find("Structure Positions: ") != std::string::npos;
+    })) << "the positions summary was asked for";
+    EXPECT_EQ(browser.CurrentTag, panel);
+    EXPECT_EQ(display.Document, shown);
+
+    // A focused report through its own runner.
+    frmReports codes(browser, dialogFileName);
+    Choose(codes, "IR Codes Report");
+    QTest::mouseClick(codes.cmdOK, Qt::LeftButton);
+    EXPECT_TRUE(std::filesystem::exists(PathOf("grey-v2 IR Codes.rtf")));
+    EXPECT_EQ(display.Document, shown);
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(ReportDialog, AFileClosedWhileTheDialogIsOpenIsSaidSo) {
+    OpenSample();
+    frmReports dialog(browser, dialogFileName);
+    browser.CloseCurrentCCF();
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{"No CCF file is open"});
+    EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v2.rtf")));
+}
