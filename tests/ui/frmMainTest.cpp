@@ -1,5 +1,6 @@
 // The main window on the offscreen platform: opening, browsing, closing, the
 // commands' states, the layout rules and the settings.
+#include "frmFrame.h"
 #include "frmMain.h"
 #include "NodeImages.h"
 #include "Twips.h"
@@ -429,12 +430,16 @@ TEST(NodeImages, EveryKeyHasItsOwnPictureInBothSizes) {
     EXPECT_TRUE(NodeImage("NoSuchKey", false).isNull());
 }
 
-// The screenshot of the README: with VANTOR_SCREENSHOT=PATH, the window with
-// the sample open and a panel selected is written to PATH.
-TEST(MainWindowScreenshot, WritesTheWindowWhenAsked) {
-    const QByteArray path = qgetenv("VANTOR_SCREENSHOT");
-    if (path.isEmpty()) GTEST_SKIP() << "set VANTOR_SCREENSHOT to write the screenshot";
+// The screenshots of the README: with VANTOR_SCREENSHOT=FOLDER, the window
+// with the sample open and a panel selected is written to
+// FOLDER/main-window.png and the panel viewer to FOLDER/viewer.png.
+TEST(MainWindowScreenshot, WritesTheWindowsWhenAsked) {
+    const QString folder = QString::fromLocal8Bit(qgetenv("VANTOR_SCREENSHOT"));
+    if (folder.isEmpty()) GTEST_SKIP() << "set VANTOR_SCREENSHOT to write the screenshots";
     frmMain window;
+    frmFrame viewer(window.Browser());
+    window.SetViewer(&viewer);
+    viewer.show();
     window.resize(900, 600);
     window.show();
     float x = 4200, y = 4200;
@@ -448,7 +453,8 @@ TEST(MainWindowScreenshot, WritesTheWindowWhenAsked) {
     QTreeWidgetItem* panel = device->child(9);
     tree.setCurrentItem(panel);
     emit tree.itemClicked(panel, 0);
-    EXPECT_TRUE(window.grab().save(QString::fromLocal8Bit(path)));
+    EXPECT_TRUE(window.grab().save(folder + QStringLiteral("/main-window.png")));
+    EXPECT_TRUE(viewer.grab().save(folder + QStringLiteral("/viewer.png")));
 }
 
 } // namespace
