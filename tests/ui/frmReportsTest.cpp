@@ -105,12 +105,20 @@ TEST_F(ReportDialog, OkWritesTheReportAndShowsTheSameItemAgain) {
     EXPECT_EQ(browser.CurrentTag, panel);
     EXPECT_EQ(display.Document, shown);
 
-    // A focused report through its own runner.
-    frmReports codes(browser, dialogFileName);
-    Choose(codes, "IR Codes Report");
-    QTest::mouseClick(codes.cmdOK, Qt::LeftButton);
-    EXPECT_TRUE(std::filesystem::exists(PathOf("grey-v2 IR Codes.rtf")));
-    EXPECT_EQ(display.Document, shown);
+    // Each focused report through its own runner, with the title it must carry.
+    const std::pair<const char*, const char*> focused[] = {{"Errors Report", "Errors"},
+                                                           {"Icons Report", "Icons"},
+                                                           {"Panels Report", "Panels"},
+                                                           {"IR Codes Report", "IR Codes"}};
+    for (const auto& [entry, suffix] : focused) {
+        frmReports runner(browser, dialogFileName);
+        Choose(runner, entry);
+        QTest::mouseClick(runner.cmdOK, Qt::LeftButton);
+        const auto lines = Lines(ReadFile(PathOf(std::string("grey-v2 ") + suffix + ".rtf")));
+        ASSERT_GT(lines.size(), 2u) << entry;
+        EXPECT_EQ(lines[1], std::string("\\par {\\fs40 ") + suffix + " Report }") << entry;
+        EXPECT_EQ(display.Document, shown) << entry;
+    }
     EXPECT_TRUE(ui.Messages.empty());
 }
 
