@@ -38,6 +38,33 @@ kelpie::ButtonState DrawnState(ViewerOptions& options) {
     }
 }
 
+// The lines every frame and button block begins with; the two kinds label
+// their name and size slightly differently.
+void WritePlacement(RtfWriter& out, const kelpie::Child& child, const char* nameLabel,
+                    const char* sizeLabel) {
+    out.WriteLn(" Properties:");
+    out.IndentIn();
+    out.WriteLn("Position: " + RtfWriter::FormatPosition(child.Position()));
+    WriteNameLine(out, nameLabel, child.Name());
+    out.WriteLn("Size: " + std::to_string(child.Size()));
+    out.WriteLn("Position : " + Pair(child.X(), child.Y()));
+    out.WriteLn(sizeLabel + Pair(child.Width(), child.Height()));
+}
+
+// A frame or button as the remote shows it: its icon (drawn by `drawIcon`),
+// or else a box of its background colour, then its name centred over it.
+template <class DrawIconAt>
+void DrawChild(PanelCanvas& canvas, const kelpie::Child& child, kelpie::Icon* icon, DrawIconAt drawIcon,
+               std::int32_t background, std::int32_t text, DrawKind kind, std::int32_t x, std::int32_t y,
+               kelpie::CCFFileFormats format) {
+    if (icon)
+        drawIcon(*icon);
+    else
+        canvas.FillRectangle(background, x, y, child.Width(), child.Height(), kind, format);
+    if (!child.Name().empty())
+        canvas.DrawCenteredText(child.Name(), child.Font(), text, x, y, child.Width(), child.Height(), format);
+}
+
 } // namespace
 
 void CCFlocal::DoChild(kelpie::Child& child, const std::string& parentNode, std::int32_t parentX,
@@ -76,18 +103,12 @@ void CCFlocal::DoFrame(kelpie::Frame& frame, const std::string& parentNode, std:
              {"Frame", std::to_string(frame.X()), std::to_string(frame.Y())},
              MakeTag(key_, "F", frame.Position())});
         return;
-    case omDrawPanel: {
-        PanelCanvas& canvas = browser_.Canvas;
-        if (kelpie::Icon* icon = frame.Icon())
-            DoIcon(*icon, "Frame", false, "", false, x, y);
-        else
-            canvas.FillRectangle(frame.BackgroundColor(), x, y, frame.Width(), frame.Height(),
-                                 DrawKind::Frame, format);
-        if (!frame.Name().empty())
-            canvas.DrawCenteredText(frame.Name(), frame.Font(), frame.TextColor(), x, y,
-                                    frame.Width(), frame.Height(), format);
+    case omDrawPanel:
+        DrawChild(
+            browser_.Canvas, frame, frame.Icon(),
+            [&](kelpie::Icon& icon) { DoIcon(icon, "Frame", false, "", false, x, y); },
+            frame.BackgroundColor(), frame.TextColor(), DrawKind::Frame, x, y, format);
         break;
-    }
     case omReportFile:
         WriteChildHeading(out, kind, "Frame: ", frame.Name());
         break;
@@ -97,13 +118,7 @@ void CCFlocal::DoFrame(kelpie::Frame& frame, const std::string& parentNode, std:
 
     if (fullText) {
         std::int32_t points = 0;
-        out.WriteLn(" Properties:");
-        out.IndentIn();
-        out.WriteLn("Position: " + RtfWriter::FormatPosition(frame.Position()));
-        WriteNameLine(out, "Name: ", frame.Name());
-        out.WriteLn("Size: " + std::to_string(frame.Size()));
-        out.WriteLn("Position : " + Pair(frame.X(), frame.Y()));
-        out.WriteLn("Width,Height: " + Pair(frame.Width(), frame.Height()));
+        WritePlacement(out, frame, "Name: ", "Width,Height: ");
         out.WriteLn("Font: " + RtfWriter::FontName(frame.Font(), points) +
                     ", Text: " + RtfWriter::ColorName(frame.TextColor(), format) +
                     ", Background: " + RtfWriter::ColorName(frame.BackgroundColor(), format));
@@ -154,16 +169,11 @@ void CCFlocal::DoButton(kelpie::Button& button, const std::string& parentNode, s
              MakeTag(key_, "B", button.Position())});
         return;
     case omDrawPanel: {
-        PanelCanvas& canvas = browser_.Canvas;
-        const kelpie::ButtonState state = DrawnState(canvas.Options);
-        if (kelpie::Icon* icon = button.IconOf(state))
-            DoIcon(*icon, "Button", false, "", false, x, y);
-        else
-            canvas.FillRectangle(button.BackgroundColorOf(state), x, y, button.Width(),
-                                 button.Height(), DrawKind::Button, format);
-        if (!button.Name().empty())
-            canvas.DrawCenteredText(button.Name(), button.Font(), button.TextColorOf(state), x, y,
-                                    button.Width(), button.Height(), format);
+        const kelpie::ButtonState state = DrawnState(browser_.Canvas.Options);
+        DrawChild(
+            browser_.Canvas, button, button.IconOf(state),
+            [&](kelpie::Icon& icon) { DoIcon(icon, "Button", false, "", false, x, y); },
+            button.BackgroundColorOf(state), button.TextColorOf(state), DrawKind::Button, x, y, format);
         return;
     }
     case omReportFile:
@@ -175,13 +185,7 @@ void CCFlocal::DoButton(kelpie::Button& button, const std::string& parentNode, s
 
     if (fullText) {
         std::int32_t points = 0;
-        out.WriteLn(" Properties:");
-        out.IndentIn();
-        out.WriteLn("Position: " + RtfWriter::FormatPosition(button.Position()));
-        WriteNameLine(out, "Name : ", button.Name());
-        out.WriteLn("Size: " + std::to_string(button.Size()));
-        out.WriteLn("Position : " + Pair(button.X(), button.Y()));
-        out.WriteLn("Width, Height: " + Pair(button.Width(), button.Height()));
+        WritePlacement(out, button, "Name : ", "Width, Height: ");
         out.WriteLn("Font: " + RtfWriter::FontName(button.Font(), points));
         const struct {
             const char* Label;
