@@ -30,7 +30,8 @@ void Load(benchmark::State& state, const std::string& name) {
         files.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(path)));
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
 }
 
 } // namespace

@@ -34,8 +34,10 @@ void FullReport(benchmark::State& state, const std::string& name) {
     vantor::CCFlocal& file = browser.OpenCCF(path);
     QTemporaryDir dir;
     const std::string report = dir.filePath("report.rtf").toStdString();
-    for (auto _ : state) benchmark::DoNotOptimize(file.DumpCCF(report, false));
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(std::filesystem::file_size(path)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(file.DumpCCF(report, false));
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
 }
 
 } // namespace

@@ -14,13 +14,16 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path dir(argv[1]);
     std::filesystem::create_directories(dir);
-    for (const auto& [format, name] : {std::pair{kelpie::fmtv2, "grey"}, std::pair{kelpie::fmtV3, "colour"}}) {
+    for (const auto& [format, name] :
+         {std::pair{kelpie::fmtv2, "grey"}, std::pair{kelpie::fmtV3, "colour"}}) {
         for (const int mebibytes : {1, 2, 8, 32}) {
             const auto path = dir / (std::string(name) + "-" + std::to_string(mebibytes) + "M.ccf");
             if (std::filesystem::exists(path)) continue;
-            const auto bytes = kelpie::bench::GenerateLargeFile(format, std::int64_t{mebibytes} << 20);
+            const auto bytes =
+                kelpie::bench::GenerateLargeFile(format, std::int64_t{mebibytes} << 20);
             std::ofstream out(path, std::ios::binary);
-            out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
             if (!out) {
                 std::fprintf(stderr, "cannot write %s\n", path.c_str());
                 return 1;

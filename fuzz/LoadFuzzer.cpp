@@ -17,7 +17,8 @@ void ReadStructureMap(kelpie::CCFfile& file) {
     for (std::int32_t pos = -1; (pos = file.NextObject(pos, type)) >= 0;) {
     }
     std::int32_t length = 0;
-    for (std::int32_t pos = -1; (pos = file.NextUnaccessedMemory(pos, length)) >= 0; pos += length - 1) {
+    for (std::int32_t pos = -1; (pos = file.NextUnaccessedMemory(pos, length)) >= 0;
+         pos += length - 1) {
     }
     for (std::int32_t kind = kelpie::mtypHeader; kind <= kelpie::mtypName; ++kind) {
         std::int32_t start = 0, next = 0;

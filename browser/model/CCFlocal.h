@@ -30,9 +30,9 @@ namespace vantor {
 class basCCF;
 
 // A library object that a tag names.
-using RegisteredObject = std::variant<kelpie::CCF*, kelpie::Device*, kelpie::Panel*, kelpie::Child*,
-                                      kelpie::Actions*, kelpie::Action*, kelpie::IRCode*, kelpie::Icon*,
-                                      kelpie::Timer*>;
+using RegisteredObject =
+    std::variant<kelpie::CCF*, kelpie::Device*, kelpie::Panel*, kelpie::Child*, kelpie::Actions*,
+                 kelpie::Action*, kelpie::IRCode*, kelpie::Icon*, kelpie::Timer*>;
 
 class CCFlocal {
 public:
@@ -55,8 +55,8 @@ public:
     const RegisteredObject* FindObject(const std::string& tag) const;
 
     // Adds a node (its text and image from the type) and returns its key.
-    std::string AddToTreeView(const std::string& parentNode, const std::string& type, const std::string& name,
-                              std::int32_t position);
+    std::string AddToTreeView(const std::string& parentNode, const std::string& type,
+                              const std::string& name, std::int32_t position);
     void LoadTree();
     void LoadListView(const std::string& tag);
     void LoadDisplay(const std::string& tag);
@@ -69,24 +69,24 @@ public:
     void DoPanel(kelpie::Panel& panel, const std::string& parentNode);
     // Parent offsets accumulate down the nesting; they are 32-bit so that no
     // sum of 16-bit coordinates can overflow.
-    void DoChild(kelpie::Child& child, const std::string& parentNode, std::int32_t parentX, std::int32_t parentY,
-                 bool& hasActions);
-    void DoFrame(kelpie::Frame& frame, const std::string& parentNode, std::int32_t parentX, std::int32_t parentY,
-                 bool& hasActions);
+    void DoChild(kelpie::Child& child, const std::string& parentNode, std::int32_t parentX,
+                 std::int32_t parentY, bool& hasActions);
+    void DoFrame(kelpie::Frame& frame, const std::string& parentNode, std::int32_t parentX,
+                 std::int32_t parentY, bool& hasActions);
     void DoButton(kelpie::Button& button, const std::string& parentNode, std::int32_t parentX,
                   std::int32_t parentY, bool& hasActions);
-    void DoActionList(const std::string& type, kelpie::Actions& actions, const std::string& parentNode,
-                      bool expandList, bool expandActions);
+    void DoActionList(const std::string& type, kelpie::Actions& actions,
+                      const std::string& parentNode, bool expandList, bool expandActions);
     void DoAction(kelpie::Action& action, const std::string& parentNode, bool expand);
     void DoIRCode(kelpie::IRCode& code, const std::string& parentNode, bool expand);
-    void DoIcon(kelpie::Icon& icon, const std::string& type, bool printIcon, const std::string& parentNode,
-                bool expand, std::int32_t x, std::int32_t y);
+    void DoIcon(kelpie::Icon& icon, const std::string& type, bool printIcon,
+                const std::string& parentNode, bool expand, std::int32_t x, std::int32_t y);
     void DoTimer(kelpie::Timer& timer, const std::string& parentNode, bool expand);
 
     // The "****" layout checks of a frame or button against the 240 by 219
     // pixel panel.
-    void ReportCoordinateErrors(std::int32_t x, std::int32_t y, std::int32_t parentX, std::int32_t parentY,
-                                std::int32_t width, std::int32_t height);
+    void ReportCoordinateErrors(std::int32_t x, std::int32_t y, std::int32_t parentX,
+                                std::int32_t parentY, std::int32_t width, std::int32_t height);
     // Object counts and memory usage per record kind.
     void DisplayObjectCounts();
 

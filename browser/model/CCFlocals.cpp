@@ -14,8 +14,10 @@ std::int32_t KeyNumber(const std::string& key) {
 
 CCFlocal& CCFlocals::Add(basCCF& browser, std::shared_ptr<kelpie::CCF> ccf) {
     std::int32_t largest = 0;
-    for (const auto& file : files_) largest = std::max(largest, KeyNumber(file->Key()));
-    files_.push_back(std::make_unique<CCFlocal>(browser, std::move(ccf), "CCF" + std::to_string(largest + 1)));
+    for (const auto& file : files_)
+        largest = std::max(largest, KeyNumber(file->Key()));
+    files_.push_back(
+        std::make_unique<CCFlocal>(browser, std::move(ccf), "CCF" + std::to_string(largest + 1)));
     // In the collection before it loads: loading shows the file through it.
     CCFlocal& added = *files_.back();
     added.Load();
@@ -28,7 +30,9 @@ CCFlocal* CCFlocals::Item(const std::string& key) const {
     return nullptr;
 }
 
-CCFlocal& CCFlocals::Item(std::int32_t index) const { return *files_.at(static_cast<std::size_t>(index - 1)); }
+CCFlocal& CCFlocals::Item(std::int32_t index) const {
+    return *files_.at(static_cast<std::size_t>(index - 1));
+}
 
 void CCFlocals::Remove(const std::string& key) {
     std::erase_if(files_, [&](const auto& file) { return file->Key() == key; });

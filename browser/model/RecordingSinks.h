@@ -25,7 +25,8 @@ public:
     void RemoveNode(const std::string& key) override;
 
     Node* Find(const std::string& key) {
-        auto at = std::find_if(Nodes.begin(), Nodes.end(), [&](const Node& n) { return n.Key == key; });
+        auto at =
+            std::find_if(Nodes.begin(), Nodes.end(), [&](const Node& n) { return n.Key == key; });
         return at == Nodes.end() ? nullptr : &*at;
     }
     // The children of a node (top-level nodes for ""), in the order added.
@@ -46,7 +47,9 @@ public:
         int WidthTwips;
     };
     void ClearColumns() override { Columns.clear(); }
-    void AddColumn(const std::string& heading, int widthTwips) override { Columns.push_back({heading, widthTwips}); }
+    void AddColumn(const std::string& heading, int widthTwips) override {
+        Columns.push_back({heading, widthTwips});
+    }
     void SetHeadingsVisible(bool visible) override { HeadingsVisible = visible; }
     void ClearRows() override { Rows.clear(); }
     void AddRow(const ListRow& row) override { Rows.push_back(row); }

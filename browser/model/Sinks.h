@@ -15,8 +15,9 @@ public:
     virtual ~TreeSink() = default;
     // Adds a node as the last child of `parentKey`, or at the top level when
     // `parentKey` is empty.
-    virtual void AddNode(const std::string& parentKey, const std::string& key, const std::string& text,
-                         const std::string& imageKey, const std::string& tag) = 0;
+    virtual void AddNode(const std::string& parentKey, const std::string& key,
+                         const std::string& text, const std::string& imageKey,
+                         const std::string& tag) = 0;
     virtual void ExpandNode(const std::string& key) = 0;
     // Removes the node and everything under it.
     virtual void RemoveNode(const std::string& key) = 0;

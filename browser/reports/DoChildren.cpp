@@ -54,15 +54,16 @@ void WritePlacement(RtfWriter& out, const kelpie::Child& child, const char* name
 // A frame or button as the remote shows it: its icon (drawn by `drawIcon`),
 // or else a box of its background colour, then its name centred over it.
 template <class DrawIconAt>
-void DrawChild(PanelCanvas& canvas, const kelpie::Child& child, kelpie::Icon* icon, DrawIconAt drawIcon,
-               std::int32_t background, std::int32_t text, DrawKind kind, std::int32_t x, std::int32_t y,
-               kelpie::CCFFileFormats format) {
+void DrawChild(PanelCanvas& canvas, const kelpie::Child& child, kelpie::Icon* icon,
+               DrawIconAt drawIcon, std::int32_t background, std::int32_t text, DrawKind kind,
+               std::int32_t x, std::int32_t y, kelpie::CCFFileFormats format) {
     if (icon)
         drawIcon(*icon);
     else
         canvas.FillRectangle(background, x, y, child.Width(), child.Height(), kind, format);
     if (!child.Name().empty())
-        canvas.DrawCenteredText(child.Name(), child.Font(), text, x, y, child.Width(), child.Height(), format);
+        canvas.DrawCenteredText(child.Name(), child.Font(), text, x, y, child.Width(),
+                                child.Height(), format);
 }
 
 } // namespace
@@ -173,7 +174,8 @@ void CCFlocal::DoButton(kelpie::Button& button, const std::string& parentNode, s
         DrawChild(
             browser_.Canvas, button, button.IconOf(state),
             [&](kelpie::Icon& icon) { DoIcon(icon, "Button", false, "", false, x, y); },
-            button.BackgroundColorOf(state), button.TextColorOf(state), DrawKind::Button, x, y, format);
+            button.BackgroundColorOf(state), button.TextColorOf(state), DrawKind::Button, x, y,
+            format);
         return;
     }
     case omReportFile:

@@ -122,12 +122,14 @@ void PanelCanvas::DrawIcon(const kelpie::Icon& icon, std::int32_t x, std::int32_
 
 const QImage& PanelCanvas::IconImage(const kelpie::Icon& icon) {
     auto found = icons_.find(&icon);
-    if (found != icons_.end() && found->second.Owner.lock().get() == &icon) return found->second.Image;
+    if (found != icons_.end() && found->second.Owner.lock().get() == &icon)
+        return found->second.Image;
     if (icons_.size() >= 4096) icons_.clear(); // bounded, however many files come and go
     const kelpie::IconPicture& picture = icon.Picture();
     CachedIcon& entry = icons_[&icon];
     entry.Owner = icon.weak_from_this();
-    entry.Image = QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP");
+    entry.Image =
+        QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP");
     return entry.Image;
 }
 

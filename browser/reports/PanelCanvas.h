@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 
 namespace kelpie {
 class Icon;
@@ -50,12 +50,14 @@ public:
     // The canvas shows only its background: white, or blue when the canvas
     // is highlighted.
     void ClearPanelPicture();
-    void FillRectangle(std::int32_t color, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                       DrawKind kind, kelpie::CCFFileFormats format);
-    void DrawHighlight(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, DrawKind kind);
+    void FillRectangle(std::int32_t color, std::int32_t x, std::int32_t y, std::int32_t width,
+                       std::int32_t height, DrawKind kind, kelpie::CCFFileFormats format);
+    void DrawHighlight(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                       DrawKind kind);
     void DrawIcon(const kelpie::Icon& icon, std::int32_t x, std::int32_t y, DrawKind kind);
-    void DrawCenteredText(const std::string& text, std::int32_t font, std::int32_t color, std::int32_t x,
-                          std::int32_t y, std::int32_t width, std::int32_t height, kelpie::CCFFileFormats format);
+    void DrawCenteredText(const std::string& text, std::int32_t font, std::int32_t color,
+                          std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                          kelpie::CCFFileFormats format);
     // Saves everything drawn so far as a BMP file; false on failure.
     bool SavePanelPicture(const std::string& path) const;
 

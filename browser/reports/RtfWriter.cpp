@@ -21,12 +21,15 @@ namespace {
 constexpr const char* LineEnd = "\r\n";
 }
 
-RtfWriter::RtfWriter(const std::int32_t& outputMode, UserInterface& ui) : outputMode_(outputMode), ui_(ui) {}
+RtfWriter::RtfWriter(const std::int32_t& outputMode, UserInterface& ui)
+    : outputMode_(outputMode), ui_(ui) {}
 
 std::string RtfWriter::HeaderLine(const char* sizeControl) const {
     return std::string("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081") +
-           "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern\\fprq1\\fcharset0 Courier New;}" +
-           (plainNameFont_ ? "{\\f2\\fswiss\\fprq2\\fcharset0 Pronto;}}" : "{\\f2\\fswiss\\fprq2\\fcharset2 Pronto;}}") +
+           "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern\\fprq1\\fcharset0 Courier "
+           "New;}" +
+           (plainNameFont_ ? "{\\f2\\fswiss\\fprq2\\fcharset0 Pronto;}}"
+                           : "{\\f2\\fswiss\\fprq2\\fcharset2 Pronto;}}") +
            "\\viewkind4\\uc1\\pard\\f0 " + sizeControl;
 }
 
@@ -82,15 +85,23 @@ void RtfWriter::WriteProntoText(const std::string& text) {
 void RtfWriter::WriteLn(const std::string& text) {
     WriteText(text);
     switch (outputMode_) {
-    case omDisplay: displayText_ += currentLine_ + LineEnd + "\\par "; break;
-    case omReportFile: file_ << "\\par " << currentLine_ << LineEnd; break;
-    default: ui_.ShowMessage("Unexpect mode in WriteLn " + std::to_string(outputMode_)); break;
+    case omDisplay:
+        displayText_ += currentLine_ + LineEnd + "\\par ";
+        break;
+    case omReportFile:
+        file_ << "\\par " << currentLine_ << LineEnd;
+        break;
+    default:
+        ui_.ShowMessage("Unexpect mode in WriteLn " + std::to_string(outputMode_));
+        break;
     }
     currentLine_.clear();
 }
 
 std::string RtfWriter::IndentString() const {
-    return indentLevel_ == 0 ? std::string() : std::string(static_cast<std::size_t>(std::max(0, 2 * indentLevel_ + 2)), ' ');
+    return indentLevel_ == 0
+               ? std::string()
+               : std::string(static_cast<std::size_t>(std::max(0, 2 * indentLevel_ + 2)), ' ');
 }
 
 std::string RtfWriter::DisplayDocument() const {
@@ -102,9 +113,10 @@ void RtfWriter::EmbedPicture(const QImage& image) {
     // Panels and icons have few colours: as grey levels or a palette image
     // (exact up to 256 colours) at a middling compression, a picture encodes
     // several times faster than as 32-bit pixels at the default, and smaller.
-    const QImage compact = image.allGray()
-                               ? image.convertToFormat(QImage::Format_Grayscale8)
-                               : image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    const QImage compact =
+        image.allGray()
+            ? image.convertToFormat(QImage::Format_Grayscale8)
+            : image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -112,16 +124,17 @@ void RtfWriter::EmbedPicture(const QImage& image) {
     writer.setQuality(50);
     if (!writer.write(compact)) return;
     const int width = image.width(), height = image.height();
-    WriteRTF("{\\pict\\pngblip\\picw" + std::to_string(width) + "\\pich" + std::to_string(height) + "\\picwgoal" +
-             std::to_string(width * 15) + "\\pichgoal" + std::to_string(height * 15) + " " +
-             png.toHex().toUpper().toStdString() + "}");
+    WriteRTF("{\\pict\\pngblip\\picw" + std::to_string(width) + "\\pich" + std::to_string(height) +
+             "\\picwgoal" + std::to_string(width * 15) + "\\pichgoal" +
+             std::to_string(height * 15) + " " + png.toHex().toUpper().toStdString() + "}");
     WriteLn();
 }
 
 void RtfWriter::EmbedIconPicture(const kelpie::Icon& icon) {
     try {
         const auto& picture = icon.Picture();
-        EmbedPicture(QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP"));
+        EmbedPicture(QImage::fromData(picture.Bitmap.data(),
+                                      static_cast<int>(picture.Bitmap.size()), "BMP"));
     } catch (const kelpie::Error&) {
         // An icon whose data cannot be decoded has no picture to show.
     }
@@ -134,7 +147,8 @@ void RtfWriter::WriteIconPicture(const kelpie::Icon& icon) {
     }
     WriteLn("Unknown bitmap format");
     if (icon.IconSize() >= 1) {
-        for (const std::uint8_t byte : icon.IconData()) WriteText(" " + HexByte(byte));
+        for (const std::uint8_t byte : icon.IconData())
+            WriteText(" " + HexByte(byte));
         WriteLn();
     }
 }
@@ -156,7 +170,8 @@ std::string RtfWriter::HexByte(std::uint8_t value) {
 
 std::string RtfWriter::HexWord(std::int16_t value) {
     char text[8];
-    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(static_cast<std::uint16_t>(value)));
+    std::snprintf(text, sizeof text, "%04X",
+                  static_cast<unsigned>(static_cast<std::uint16_t>(value)));
     return text;
 }
 
@@ -169,11 +184,16 @@ std::string RtfWriter::FormatPosition(std::int32_t value) {
 std::string RtfWriter::ColorName(std::int32_t color, kelpie::CCFFileFormats format) {
     if (format != kelpie::fmtv1 && format != kelpie::fmtv2) return std::to_string(color);
     switch (color) {
-    case kelpie::clrBlack: return "Black";
-    case kelpie::clrDarkGrey: return "Dark Grey";
-    case kelpie::clrLightGrey: return "Light Grey";
-    case kelpie::clrWhite: return "White";
-    default: return "";
+    case kelpie::clrBlack:
+        return "Black";
+    case kelpie::clrDarkGrey:
+        return "Dark Grey";
+    case kelpie::clrLightGrey:
+        return "Light Grey";
+    case kelpie::clrWhite:
+        return "White";
+    default:
+        return "";
     }
 }
 
@@ -193,10 +213,10 @@ std::string RtfWriter::FontName(std::int32_t font, std::int32_t& size) {
 std::string RtfWriter::ToWindows1252(const std::string& utf8) {
     // The code points of 0x80 to 0x9F in Windows-1252; the rest of the upper
     // half is Latin-1.
-    static constexpr char16_t High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                          0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                          0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                          0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    static constexpr char16_t High[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     std::string result;
     result.reserve(utf8.size());

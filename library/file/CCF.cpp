@@ -28,9 +28,11 @@ CCFDate CCF::ModificationDate() const {
 }
 
 void CCF::SetModificationDate(const CCFDate& date) {
-    const CCFDate d = NormaliseDate(date.Year, date.Month, date.Day, date.Hour, date.Minute, date.Second);
+    const CCFDate d =
+        NormaliseDate(date.Year, date.Month, date.Day, date.Hour, date.Minute, date.Second);
     if (d.Year < -32768 || d.Year > 32767)
-        throw Error(ErrorKind::Overflow, "Year " + std::to_string(d.Year) + " does not fit in the header");
+        throw Error(ErrorKind::Overflow,
+                    "Year " + std::to_string(d.Year) + " does not fit in the header");
     header_.Year = static_cast<std::int16_t>(d.Year);
     header_.Month = static_cast<std::uint8_t>(d.Month);
     header_.Day = static_cast<std::uint8_t>(d.Day);
@@ -65,8 +67,12 @@ void CCF::OpenBytes(const std::string& fileName, std::vector<std::uint8_t> bytes
 
 void CCF::SetHeader(const HeaderRecord& header) {
     header_ = header;
-    crc1_ = header_.PosCRC1 != 0 ? static_cast<std::uint16_t>(basStructures::ReadWordAt(*file_, header_.PosCRC1)) : 0;
-    crc2_ = header_.PosCRC2 != 0 ? static_cast<std::uint16_t>(basStructures::ReadWordAt(*file_, header_.PosCRC2)) : 0;
+    crc1_ = header_.PosCRC1 != 0
+                ? static_cast<std::uint16_t>(basStructures::ReadWordAt(*file_, header_.PosCRC1))
+                : 0;
+    crc2_ = header_.PosCRC2 != 0
+                ? static_cast<std::uint16_t>(basStructures::ReadWordAt(*file_, header_.PosCRC2))
+                : 0;
 }
 
 } // namespace kelpie

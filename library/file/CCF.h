@@ -44,7 +44,9 @@ public:
 
     std::int32_t Position() const noexcept { return 0; }
     // 74 in the grey formats, 76 in the colour format.
-    std::int16_t Size() const noexcept { return static_cast<std::int16_t>(basStructures::HeaderSize(FileFormat())); }
+    std::int16_t Size() const noexcept {
+        return static_cast<std::int16_t>(basStructures::HeaderSize(FileFormat()));
+    }
     // The words stored at PosCRC1 and PosCRC2; 0 where the position is 0.
     std::uint16_t CRC1() const noexcept { return crc1_; }
     std::uint16_t CRC2() const noexcept { return crc2_; }

@@ -46,9 +46,12 @@ CCFDate NormaliseDate(std::int64_t year, std::int64_t month, std::int64_t day, s
 
     std::int64_t y = 0, m = 0, d = 0;
     CivilFromDays(days, y, m, d);
-    return {static_cast<std::int32_t>(y),          static_cast<std::int32_t>(m),
-            static_cast<std::int32_t>(d),          static_cast<std::int32_t>(seconds / 3600),
-            static_cast<std::int32_t>(seconds / 60 % 60), static_cast<std::int32_t>(seconds % 60)};
+    return {static_cast<std::int32_t>(y),
+            static_cast<std::int32_t>(m),
+            static_cast<std::int32_t>(d),
+            static_cast<std::int32_t>(seconds / 3600),
+            static_cast<std::int32_t>(seconds / 60 % 60),
+            static_cast<std::int32_t>(seconds % 60)};
 }
 
 } // namespace kelpie

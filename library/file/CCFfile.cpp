@@ -22,7 +22,8 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
     if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         throw Error(ErrorKind::FileError, "Cannot open " + fileName + ": not a regular file");
     std::ifstream in(fileName, std::ios::binary | std::ios::ate);
-    if (!in) throw Error(ErrorKind::FileError, "Cannot open " + fileName + ": " + std::strerror(errno));
+    if (!in)
+        throw Error(ErrorKind::FileError, "Cannot open " + fileName + ": " + std::strerror(errno));
     const std::streamoff size = in.tellg();
     if (size < 0) throw Error(ErrorKind::FileError, "Cannot read " + fileName);
     if (size == 0) throw Error(ErrorKind::FileError, "The file " + fileName + " is empty");
@@ -43,8 +44,8 @@ CCFfile::CCFfile(NoticeHandler notices) : notices_(std::move(notices)) {}
 void CCFfile::Notice(const std::string& text) const {
     if (noticeCount_ > MaxNotices) return;
     ++noticeCount_;
-    const std::string& shown =
-        noticeCount_ <= MaxNotices ? text
+    const std::string& shown = noticeCount_ <= MaxNotices
+                                   ? text
                                    : "More than " + std::to_string(MaxNotices) +
                                          " notices for this file; the rest are not shown";
     if (notices_)
@@ -56,7 +57,8 @@ void CCFfile::Notice(const std::string& text) const {
 void CCFfile::SetImage(const std::string& fileName, std::vector<std::uint8_t> bytes) {
     if (bytes.empty()) throw Error(ErrorKind::FileError, "The file " + fileName + " is empty");
     if (static_cast<std::int64_t>(bytes.size()) > MaxFileSize)
-        throw Error(ErrorKind::FileError, "The file " + fileName + " is too large to be a CCF file");
+        throw Error(ErrorKind::FileError,
+                    "The file " + fileName + " is too large to be a CCF file");
     image_ = std::move(bytes);
     maps_.assign(image_.size(), mtypNotStructure);
     fileName_ = fileName;
@@ -125,9 +127,9 @@ std::vector<std::uint8_t> CCFfile::ReadBytes(std::int32_t count, std::int32_t& c
 
 void CCFfile::MarkStructure(std::int32_t pos, CCFtypes type) {
     if (!InFile(pos))
-        throw Error(ErrorKind::OutOfRange, ObjectName(type) + " record at position " + std::to_string(pos) +
-                                               " lies outside of the CCF file (" +
-                                               std::to_string(FileSize()) + " bytes)");
+        throw Error(ErrorKind::OutOfRange,
+                    ObjectName(type) + " record at position " + std::to_string(pos) +
+                        " lies outside of the CCF file (" + std::to_string(FileSize()) + " bytes)");
     auto& entry = maps_[static_cast<std::size_t>(pos)];
     const auto old = static_cast<CCFtypes>(entry & KindBits);
     if (old == mtypNotStructure) {
@@ -136,12 +138,12 @@ void CCFfile::MarkStructure(std::int32_t pos, CCFtypes type) {
     }
     if (old == type) {
         if (type == mtypIRCode || type == mtypIcon || type == mtypName) return; // shared records
-        Notice("Attempting to have more than one reference to an object - type " + std::to_string(type) +
-               ": " + ObjectName(type) + " at " + std::to_string(pos));
+        Notice("Attempting to have more than one reference to an object - type " +
+               std::to_string(type) + ": " + ObjectName(type) + " at " + std::to_string(pos));
         return;
     }
-    Notice("Attempting to change structure type from " + ObjectName(old) + " to " + ObjectName(type) +
-           " at " + std::to_string(pos));
+    Notice("Attempting to change structure type from " + ObjectName(old) + " to " +
+           ObjectName(type) + " at " + std::to_string(pos));
 }
 
 std::uint16_t CCFfile::ComputeCRC(std::int32_t length) const {
@@ -154,20 +156,34 @@ std::uint16_t CCFfile::ComputeCRC(std::int32_t length) const {
 
 std::string CCFfile::ObjectName(std::int32_t type) {
     switch (type) {
-    case mtypNotStructure: return "Not Structure";
-    case mtypHeader: return "Header";
-    case mtypDevice: return "Device";
-    case mtypPanel: return "Panel";
-    case mtypChild: return "Child";
-    case mtypFrame: return "Frame";
-    case mtypButton: return "Button";
-    case mtypActionList: return "Action List";
-    case mtypAction: return "Action";
-    case mtypIRCode: return "IR code";
-    case mtypIcon: return "Icon";
-    case mtypTimer: return "Timer";
-    case mtypName: return "Name";
-    default: return "";
+    case mtypNotStructure:
+        return "Not Structure";
+    case mtypHeader:
+        return "Header";
+    case mtypDevice:
+        return "Device";
+    case mtypPanel:
+        return "Panel";
+    case mtypChild:
+        return "Child";
+    case mtypFrame:
+        return "Frame";
+    case mtypButton:
+        return "Button";
+    case mtypActionList:
+        return "Action List";
+    case mtypAction:
+        return "Action";
+    case mtypIRCode:
+        return "IR code";
+    case mtypIcon:
+        return "Icon";
+    case mtypTimer:
+        return "Timer";
+    case mtypName:
+        return "Name";
+    default:
+        return "";
     }
 }
 
@@ -178,7 +194,8 @@ bool IsListedObject(std::uint8_t type) {
 } // namespace
 
 std::int32_t CCFfile::NextObject(std::int32_t pos, CCFtypes& type) const {
-    for (std::int64_t j = std::max<std::int64_t>(static_cast<std::int64_t>(pos) + 1, 0); j < FileSize(); ++j) {
+    for (std::int64_t j = std::max<std::int64_t>(static_cast<std::int64_t>(pos) + 1, 0);
+         j < FileSize(); ++j) {
         const auto entry = static_cast<std::uint8_t>(maps_[static_cast<std::size_t>(j)] & KindBits);
         if (IsListedObject(entry)) {
             type = static_cast<CCFtypes>(entry);
@@ -190,15 +207,18 @@ std::int32_t CCFfile::NextObject(std::int32_t pos, CCFtypes& type) const {
 
 std::int32_t CCFfile::NextUnaccessedMemory(std::int32_t pos, std::int32_t& length) const {
     std::int64_t j = std::max<std::int64_t>(static_cast<std::int64_t>(pos) + 1, 0);
-    while (j < FileSize() && (maps_[static_cast<std::size_t>(j)] & AccessedBit)) ++j;
+    while (j < FileSize() && (maps_[static_cast<std::size_t>(j)] & AccessedBit))
+        ++j;
     if (j >= FileSize()) return -1;
     std::int64_t end = j;
-    while (end < FileSize() && !(maps_[static_cast<std::size_t>(end)] & AccessedBit)) ++end;
+    while (end < FileSize() && !(maps_[static_cast<std::size_t>(end)] & AccessedBit))
+        ++end;
     length = static_cast<std::int32_t>(end - j);
     return static_cast<std::int32_t>(j);
 }
 
-std::int32_t CCFfile::ObjectCount(std::int32_t type, std::int32_t& start, std::int32_t& startNext) const {
+std::int32_t CCFfile::ObjectCount(std::int32_t type, std::int32_t& start,
+                                  std::int32_t& startNext) const {
     start = -1;
     startNext = -1;
     std::int32_t count = 0;

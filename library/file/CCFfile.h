@@ -136,7 +136,8 @@ private:
         const auto size = static_cast<std::int64_t>(image_.size());
         if (offset < 0 || offset > size || count > size - offset) return nullptr;
         std::uint8_t* marks = maps_.data() + offset;
-        for (std::int64_t i = 0; i < count; ++i) marks[i] |= AccessedBit;
+        for (std::int64_t i = 0; i < count; ++i)
+            marks[i] |= AccessedBit;
         return image_.data() + offset;
     }
     // A byte outside the file: its notice, and 0.
@@ -150,7 +151,8 @@ private:
         } else {
             ReadPartly(cursor, count, out);
         }
-        cursor = static_cast<std::int32_t>(static_cast<std::uint32_t>(cursor) + static_cast<std::uint32_t>(count));
+        cursor = static_cast<std::int32_t>(static_cast<std::uint32_t>(cursor) +
+                                           static_cast<std::uint32_t>(count));
     }
     void ReadPartly(std::int64_t offset, std::int32_t count, std::uint8_t* out);
 

@@ -20,7 +20,8 @@ std::uint16_t CRC16(const std::uint8_t* bytes, std::int32_t length) {
 
 std::int16_t ShiftLeftWord(std::int16_t value, int n) {
     auto bits = static_cast<std::uint16_t>(value);
-    for (int i = 0; i < n; ++i) bits = static_cast<std::uint16_t>(bits << 1);
+    for (int i = 0; i < n; ++i)
+        bits = static_cast<std::uint16_t>(bits << 1);
     return static_cast<std::int16_t>(bits);
 }
 
@@ -33,10 +34,12 @@ ColorPair SplitColors(std::uint8_t packed) {
 }
 
 std::uint8_t JoinColors(std::int32_t text, std::int32_t background) {
-    const std::int64_t joined = static_cast<std::int64_t>(text) | (static_cast<std::int64_t>(background) * 4);
+    const std::int64_t joined =
+        static_cast<std::int64_t>(text) | (static_cast<std::int64_t>(background) * 4);
     if (joined < 0 || joined > 255)
         throw Error(ErrorKind::Overflow, "colour pair " + std::to_string(text) + ", " +
-                                             std::to_string(background) + " does not fit in a byte");
+                                             std::to_string(background) +
+                                             " does not fit in a byte");
     return static_cast<std::uint8_t>(joined);
 }
 
@@ -47,8 +50,9 @@ Sound SplitSound(std::int32_t parameter) {
 }
 
 std::int32_t JoinSound(std::int16_t frequency, std::uint8_t percent, std::uint8_t duration) {
-    const std::uint32_t bits = percent | (static_cast<std::uint32_t>(static_cast<std::uint16_t>(frequency)) << 8) |
-                               (static_cast<std::uint32_t>(duration) << 24);
+    const std::uint32_t bits =
+        percent | (static_cast<std::uint32_t>(static_cast<std::uint16_t>(frequency)) << 8) |
+        (static_cast<std::uint32_t>(duration) << 24);
     return static_cast<std::int32_t>(bits);
 }
 

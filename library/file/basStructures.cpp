@@ -39,7 +39,8 @@ HeaderRecord ReadHeader(CCFfile& file) {
         h.PosSpecialPanels = file.ReadLong(c);
     }
     h.Filler4 = file.ReadWord(c);
-    if (basCCFRoutines::FileFormatOf(h.Version1, h.Version2) == fmtV3) h.RFChannel = file.ReadWord(c);
+    if (basCCFRoutines::FileFormatOf(h.Version1, h.Version2) == fmtV3)
+        h.RFChannel = file.ReadWord(c);
     return h;
 }
 
@@ -114,7 +115,8 @@ FrameRecord ReadFrame(CCFfile& file, std::int32_t pos, CCFFileFormats format, st
     f.Filler1 = file.ReadLong(c);
     f.Font = file.ReadByte(c);
     if (format == fmtV3) {
-        for (auto& byte : f.ColorGroup) byte = file.ReadByte(c);
+        for (auto& byte : f.ColorGroup)
+            byte = file.ReadByte(c);
     } else {
         f.PackedColors = file.ReadByte(c);
     }
@@ -135,12 +137,15 @@ ButtonRecord ReadButton(CCFfile& file, std::int32_t pos, CCFFileFormats format) 
     b.Filler1 = file.ReadLong(c);
     b.Font = file.ReadByte(c);
     b.Reserved = file.ReadByte(c);
-    for (auto& icon : b.IconPositions) icon = file.ReadLong(c);
+    for (auto& icon : b.IconPositions)
+        icon = file.ReadLong(c);
     if (format == fmtV3) {
         for (auto& group : b.ColorGroups)
-            for (auto& byte : group) byte = file.ReadByte(c);
+            for (auto& byte : group)
+                byte = file.ReadByte(c);
     } else {
-        for (auto& packed : b.PackedColors) packed = file.ReadByte(c);
+        for (auto& packed : b.PackedColors)
+            packed = file.ReadByte(c);
     }
     return b;
 }

@@ -26,8 +26,8 @@ class CCFfile;
 struct HeaderRecord {
     std::int32_t VersionStringPosition = 0; // name record of the version text
     std::int32_t Filler1 = 0;
-    std::string ID1;                        // 8 characters
-    std::int32_t PosCRC1 = 0;               // where CRC1 is stored; 0 = none
+    std::string ID1;          // 8 characters
+    std::int32_t PosCRC1 = 0; // where CRC1 is stored; 0 = none
     std::int16_t Year = 0;
     std::uint8_t Month = 0;
     std::uint8_t Day = 0;
@@ -36,19 +36,19 @@ struct HeaderRecord {
     std::uint8_t Minute = 0;
     std::uint8_t Second = 0;
     std::int32_t Filler3 = 0;
-    std::string ID2;                        // 4 characters
+    std::string ID2; // 4 characters
     std::int16_t Version1 = 0;
     std::int16_t Version2 = 0;
     std::int32_t PosCRC2 = 0;
-    std::int32_t Version3 = 0;              // 60 swaps the longs at 64 and 68
+    std::int32_t Version3 = 0; // 60 swaps the longs at 64 and 68
     std::int32_t PosHomeGroup = 0;
     std::int32_t PosDeviceGroup = 0;
     std::int32_t PosMacroGroup = 0;
     std::int32_t PosNextTimer = 0;
-    std::int32_t Attributes = 0;            // bit 0, 1, 2: see CCF
+    std::int32_t Attributes = 0; // bit 0, 1, 2: see CCF
     std::int32_t PosSpecialPanels = 0;
     std::int16_t Filler4 = 0;
-    std::int16_t RFChannel = 0;             // colour format only
+    std::int16_t RFChannel = 0; // colour format only
     bool operator==(const HeaderRecord&) const = default;
 };
 
@@ -94,7 +94,7 @@ struct PanelRecord {
 struct ChildRecord {
     std::int16_t X = 0;
     std::int16_t Y = 0;
-    std::int32_t Position = 0; // the frame or button record
+    std::int32_t Position = 0;  // the frame or button record
     std::uint8_t ChildType = 0; // 0 frame, 1 button, anything else is reported
     bool operator==(const ChildRecord&) const = default;
 };
@@ -107,8 +107,8 @@ struct FrameRecord {
     std::int32_t IconPosition = 0;
     std::int32_t Filler1 = 0;
     std::uint8_t Font = 0;
-    std::uint8_t PackedColors = 0;                  // grey formats: text bits 0-1, background bits 2-3
-    std::array<std::uint8_t, 4> ColorGroup{};       // colour format: text, two kept bytes, background
+    std::uint8_t PackedColors = 0;            // grey formats: text bits 0-1, background bits 2-3
+    std::array<std::uint8_t, 4> ColorGroup{}; // colour format: text, two kept bytes, background
     std::uint8_t ChildCount = 0;
     std::uint8_t Reserved = 0;
     bool operator==(const FrameRecord&) const = default;
@@ -126,8 +126,8 @@ struct ButtonRecord {
     std::uint8_t Font = 0;
     std::uint8_t Reserved = 0;
     std::array<std::int32_t, 4> IconPositions{};
-    std::array<std::uint8_t, 4> PackedColors{};                 // grey formats
-    std::array<std::array<std::uint8_t, 4>, 4> ColorGroups{};   // colour format
+    std::array<std::uint8_t, 4> PackedColors{};               // grey formats
+    std::array<std::array<std::uint8_t, 4>, 4> ColorGroups{}; // colour format
     bool operator==(const ButtonRecord&) const = default;
 };
 
@@ -181,10 +181,18 @@ struct TimerRecord {
 namespace basStructures {
 
 // Record sizes and the offsets of the lists that follow fixed parts.
-constexpr std::int32_t HeaderSize(CCFFileFormats format) { return format == fmtV3 ? 76 : 74; }
-constexpr std::int32_t DeviceSize(CCFFileFormats format) { return format == fmtV3 ? 86 : 65; }
-constexpr std::int32_t FrameHeadSize(CCFFileFormats format) { return format == fmtV3 ? 23 : 20; }
-constexpr std::int32_t ButtonSize(CCFFileFormats format) { return format == fmtV3 ? 50 : 38; }
+constexpr std::int32_t HeaderSize(CCFFileFormats format) {
+    return format == fmtV3 ? 76 : 74;
+}
+constexpr std::int32_t DeviceSize(CCFFileFormats format) {
+    return format == fmtV3 ? 86 : 65;
+}
+constexpr std::int32_t FrameHeadSize(CCFFileFormats format) {
+    return format == fmtV3 ? 23 : 20;
+}
+constexpr std::int32_t ButtonSize(CCFFileFormats format) {
+    return format == fmtV3 ? 50 : 38;
+}
 constexpr std::int32_t PanelHeadSize = 10;
 constexpr std::int32_t ActionListHeadSize = 2;
 constexpr std::int32_t EntrySize = 9; // a child entry or an action

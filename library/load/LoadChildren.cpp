@@ -14,7 +14,8 @@ namespace kelpie {
 using namespace basStructures;
 
 void Loader::LoadChildList(std::int32_t first, std::int32_t count, Children& children) {
-    for (std::int32_t i = 0; i < count; ++i) LoadChild(first + EntrySize * i, children);
+    for (std::int32_t i = 0; i < count; ++i)
+        LoadChild(first + EntrySize * i, children);
 }
 
 // Every entry counts against the budget, whatever its type: an entry of an
@@ -75,8 +76,10 @@ void Loader::LoadButton(std::int32_t pos, Button& button) {
 
     button.SetName(ReadName(file_, record.NamePosition));
     for (int state = 0; state < 4; ++state)
-        button.SetIconOf(static_cast<ButtonState>(state), LoadIconIfAny(record.IconPositions[state]));
-    if (record.ActionListPosition != 0) button.SetActions(LoadActionList(record.ActionListPosition));
+        button.SetIconOf(static_cast<ButtonState>(state),
+                         LoadIconIfAny(record.IconPositions[state]));
+    if (record.ActionListPosition != 0)
+        button.SetActions(LoadActionList(record.ActionListPosition));
 }
 
 std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {

@@ -36,19 +36,25 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     device.SetIconSelected(LoadIconIfAny(record.PosIconSelected));
     if (record.LeftKeyName != 0) device.SetLeftKeyName(ReadName(file_, record.LeftKeyName));
     if (record.RightKeyName != 0) device.SetRightKeyName(ReadName(file_, record.RightKeyName));
-    if (record.FarLeftKeyName != 0) device.SetFarLeftKeyName(ReadName(file_, record.FarLeftKeyName));
-    if (record.FarRightKeyName != 0) device.SetFarRightKeyName(ReadName(file_, record.FarRightKeyName));
+    if (record.FarLeftKeyName != 0)
+        device.SetFarLeftKeyName(ReadName(file_, record.FarLeftKeyName));
+    if (record.FarRightKeyName != 0)
+        device.SetFarRightKeyName(ReadName(file_, record.FarRightKeyName));
 
     // The hard keys' lists, in the order the remote's keys are listed.
     if (record.ActionsEntry != 0) device.SetActionsEntry(LoadActionList(record.ActionsEntry));
     if (record.ActionsLeft != 0) device.SetActionsLeft(LoadActionList(record.ActionsLeft));
     if (record.ActionsRight != 0) device.SetActionsRight(LoadActionList(record.ActionsRight));
     if (record.ActionsFarLeft != 0) device.SetActionsFarLeft(LoadActionList(record.ActionsFarLeft));
-    if (record.ActionsFarRight != 0) device.SetActionsFarRight(LoadActionList(record.ActionsFarRight));
-    if (record.ActionsVolMinus != 0) device.SetActionsVolMinus(LoadActionList(record.ActionsVolMinus));
+    if (record.ActionsFarRight != 0)
+        device.SetActionsFarRight(LoadActionList(record.ActionsFarRight));
+    if (record.ActionsVolMinus != 0)
+        device.SetActionsVolMinus(LoadActionList(record.ActionsVolMinus));
     if (record.ActionsVolPlus != 0) device.SetActionsVolPlus(LoadActionList(record.ActionsVolPlus));
-    if (record.ActionsChanMinus != 0) device.SetActionsChanMinus(LoadActionList(record.ActionsChanMinus));
-    if (record.ActionsChanPlus != 0) device.SetActionsChanPlus(LoadActionList(record.ActionsChanPlus));
+    if (record.ActionsChanMinus != 0)
+        device.SetActionsChanMinus(LoadActionList(record.ActionsChanMinus));
+    if (record.ActionsChanPlus != 0)
+        device.SetActionsChanPlus(LoadActionList(record.ActionsChanPlus));
     if (record.ActionsMute != 0) device.SetActionsMute(LoadActionList(record.ActionsMute));
 
     LoadPanelChain(record.PosFirstPanel, device.Panels());
@@ -70,7 +76,8 @@ std::int32_t Loader::LoadPanel(std::int32_t pos, Panel& panel) {
     panel.SetPosition(pos);
     Register(panelsByPosition_, pos, panel, mtypPanel);
 
-    panel.SetName(ReadName(file_, static_cast<std::int32_t>(static_cast<std::uint32_t>(record.NameWord) & ~HiddenBit)));
+    panel.SetName(ReadName(file_, static_cast<std::int32_t>(
+                                      static_cast<std::uint32_t>(record.NameWord) & ~HiddenBit)));
     auto children = std::make_shared<Children>();
     panel.SetChildren(children);
     LoadChildList(after, record.ChildCount, *children);

@@ -35,7 +35,8 @@ Icon& Loader::LoadIcon(std::int32_t pos) {
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
     CountData(mtypIcon, pos, record.Size - IconHeadSize);
     Icon& icon = icons.FindOrAdd(pos, record);
-    if (record.Size > IconHeadSize) icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
+    if (record.Size > IconHeadSize)
+        icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
     return icon;
 }
 

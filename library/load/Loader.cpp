@@ -19,8 +19,9 @@ std::string RecordAt(CCFtypes type, std::int32_t pos) {
 }
 
 Loader::Loader(CCF& ccf)
-    : ccf_(ccf), file_(ccf.CCFfile()), devicesByPosition_(file_.FileSize()), panelsByPosition_(file_.FileSize()),
-      buttonsByPosition_(file_.FileSize()), actionsClaimed_(file_.FileSize()), timersByPosition_(file_.FileSize()) {
+    : ccf_(ccf), file_(ccf.CCFfile()), devicesByPosition_(file_.FileSize()),
+      panelsByPosition_(file_.FileSize()), buttonsByPosition_(file_.FileSize()),
+      actionsClaimed_(file_.FileSize()), timersByPosition_(file_.FileSize()) {
     // A real file holds one object for every 20 to 60 of its bytes (a child
     // entry and its button, an action list and its actions); frames reached
     // again add a few more. One object for every 8 bytes, and never less than
@@ -32,7 +33,8 @@ Loader::Loader(CCF& ccf)
     // 1 MiB, leaves room for records cut short at the end of the file, and
     // still stops records at many overlapping positions whose size words
     // each claim 32 KB of bytes that the file does not have.
-    maxDataBytes_ = std::max<std::int64_t>(std::int64_t{1} << 20, 2 * std::int64_t{file_.FileSize()});
+    maxDataBytes_ =
+        std::max<std::int64_t>(std::int64_t{1} << 20, 2 * std::int64_t{file_.FileSize()});
 }
 
 std::int64_t Loader::ObjectBudget(std::int32_t fileSize) {
@@ -56,18 +58,20 @@ void Loader::Run() {
 
 void Loader::CountObject(CCFtypes type, std::int32_t pos) {
     if (++objects_ > maxObjects_)
-        throw Error(ErrorKind::Overflow, RecordAt(type, pos) +
-                                             ": the file's records refer to each other so often that "
-                                             "loading it would create more than " +
-                                             std::to_string(maxObjects_) + " objects");
+        throw Error(ErrorKind::Overflow,
+                    RecordAt(type, pos) +
+                        ": the file's records refer to each other so often that "
+                        "loading it would create more than " +
+                        std::to_string(maxObjects_) + " objects");
 }
 
 void Loader::CountData(CCFtypes type, std::int32_t pos, std::int64_t bytes) {
     if (bytes <= 0) return;
     if (dataBytes_ + bytes > maxDataBytes_)
-        throw Error(ErrorKind::Overflow, RecordAt(type, pos) +
-                                             " would take the data of the file's IR codes and icons beyond " +
-                                             std::to_string(maxDataBytes_) + " bytes");
+        throw Error(ErrorKind::Overflow,
+                    RecordAt(type, pos) +
+                        " would take the data of the file's IR codes and icons beyond " +
+                        std::to_string(maxDataBytes_) + " bytes");
     dataBytes_ += bytes;
 }
 

@@ -17,9 +17,9 @@
 #include "Error.h"
 #include "file/CCFEnums.h"
 #include "file/CCFfile.h"
+#include "file/basStructures.h"
 #include "load/PositionTable.h"
 #include "model/Action.h"
-#include "file/basStructures.h"
 
 #include <cstdint>
 #include <memory>
@@ -81,11 +81,13 @@ private:
 
     // Registers `object` under `pos`; a second registration of a position
     // ends the load with a DuplicateKey error naming the record.
-    template <class T> void Register(PositionTable<T>& table, std::int32_t pos, T& object, CCFtypes type);
+    template <class T>
+    void Register(PositionTable<T>& table, std::int32_t pos, T& object, CCFtypes type);
     void Register(PositionSet& claims, std::int32_t pos, CCFtypes type);
     // The object registered under `pos`, or a MissingKey error that names
     // the action and what it refers to.
-    template <class T> T& Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action);
+    template <class T>
+    T& Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action);
 
     // Counts one more object (or child entry) against the load's budget;
     // Overflow naming the record when the budget is spent.
@@ -113,7 +115,7 @@ private:
     PositionTable<Device> devicesByPosition_;
     PositionTable<Panel> panelsByPosition_;
     PositionTable<Button> buttonsByPosition_;
-    PositionSet actionsClaimed_;             // actions are looked up by nobody
+    PositionSet actionsClaimed_;              // actions are looked up by nobody
     std::vector<Action*> actionsInLoadOrder_; // the second pass's order
     PositionTable<Timer> timersByPosition_;
 
@@ -134,7 +136,8 @@ inline Error ReachedTwice(CCFtypes type, std::int32_t pos) {
     return Error(ErrorKind::DuplicateKey, RecordAt(type, pos) + " is reached a second time");
 }
 
-template <class T> void Loader::Register(PositionTable<T>& table, std::int32_t pos, T& object, CCFtypes type) {
+template <class T>
+void Loader::Register(PositionTable<T>& table, std::int32_t pos, T& object, CCFtypes type) {
     if (!table.Claim(pos, object)) throw ReachedTwice(type, pos);
 }
 
@@ -142,11 +145,13 @@ inline void Loader::Register(PositionSet& claims, std::int32_t pos, CCFtypes typ
     if (!claims.Claim(pos)) throw ReachedTwice(type, pos);
 }
 
-template <class T> T& Loader::Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action) {
+template <class T>
+T& Loader::Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action) {
     T* found = table.Find(pos);
     if (!found)
-        throw Error(ErrorKind::MissingKey, RecordAt(mtypAction, action.Position()) + " refers to a " +
-                                               CCFfile::ObjectName(type) + " at " + std::to_string(pos) +
+        throw Error(ErrorKind::MissingKey, RecordAt(mtypAction, action.Position()) +
+                                               " refers to a " + CCFfile::ObjectName(type) +
+                                               " at " + std::to_string(pos) +
                                                ", where none was loaded");
     return *found;
 }

@@ -15,7 +15,8 @@ namespace kelpie {
 
 class PositionSet {
 public:
-    explicit PositionSet(std::int32_t fileSize) : bits_((static_cast<std::size_t>(fileSize) + 63) / 64, 0) {}
+    explicit PositionSet(std::int32_t fileSize)
+        : bits_((static_cast<std::size_t>(fileSize) + 63) / 64, 0) {}
 
     // Claims `pos` (a position inside the file); false when it was claimed before.
     bool Claim(std::int32_t pos) {
@@ -48,7 +49,8 @@ public:
             std::sort(entries_.begin(), entries_.end());
             sorted_ = true;
         }
-        auto at = std::lower_bound(entries_.begin(), entries_.end(), std::pair<std::int32_t, T*>(pos, nullptr));
+        auto at = std::lower_bound(entries_.begin(), entries_.end(),
+                                   std::pair<std::int32_t, T*>(pos, nullptr));
         return at != entries_.end() && at->first == pos ? at->second : nullptr;
     }
 

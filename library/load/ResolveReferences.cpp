@@ -21,8 +21,10 @@ bool IsSpecialJump(std::int32_t target) {
     case jmpScrollUp:
     case jmpMouseMode:
     case jmpBack:
-    case jmpForward: return true;
-    default: return false;
+    case jmpForward:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -30,14 +32,16 @@ bool IsSpecialJump(std::int32_t target) {
 // shows as its 32-bit two's complement.
 std::string Hex(std::int32_t value) {
     char text[16];
-    std::snprintf(text, sizeof text, "%X", static_cast<unsigned>(static_cast<std::uint32_t>(value)));
+    std::snprintf(text, sizeof text, "%X",
+                  static_cast<unsigned>(static_cast<std::uint32_t>(value)));
     return text;
 }
 
 } // namespace
 
 void Loader::ResolveReferences() {
-    for (Action* action : actionsInLoadOrder_) ResolveAction(*action);
+    for (Action* action : actionsInLoadOrder_)
+        ResolveAction(*action);
 }
 
 void Loader::ResolveAction(Action& action) {
@@ -59,12 +63,16 @@ void Loader::ResolveAction(Action& action) {
         action.SetPanel(&Lookup(panelsByPosition_, p2, mtypPanel, action));
         break;
     case actKeyAlias:
-    case actAliasDevice: action.SetDevice(&Lookup(devicesByPosition_, p1, mtypDevice, action)); break;
+    case actAliasDevice:
+        action.SetDevice(&Lookup(devicesByPosition_, p1, mtypDevice, action));
+        break;
     case actTimer:
         if (Timer* timer = action.Timer(); timer && timer->NextTimerPosition() != 0)
-            timer->SetNextTimer(&Lookup(timersByPosition_, timer->NextTimerPosition(), mtypTimer, action));
+            timer->SetNextTimer(
+                &Lookup(timersByPosition_, timer->NextTimerPosition(), mtypTimer, action));
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -18,22 +18,42 @@ template <class T> std::weak_ptr<T> LinkTo(T* object) {
 Action::Action() = default;
 Action::~Action() = default;
 
-std::int16_t Action::BeepFrequency() const noexcept { return basCCFRoutines::SplitSound(record_.Parameter2).Frequency; }
-std::uint8_t Action::BeepPercent() const noexcept { return basCCFRoutines::SplitSound(record_.Parameter2).Percent; }
-std::uint8_t Action::BeepDuration() const noexcept { return basCCFRoutines::SplitSound(record_.Parameter2).Duration; }
+std::int16_t Action::BeepFrequency() const noexcept {
+    return basCCFRoutines::SplitSound(record_.Parameter2).Frequency;
+}
+std::uint8_t Action::BeepPercent() const noexcept {
+    return basCCFRoutines::SplitSound(record_.Parameter2).Percent;
+}
+std::uint8_t Action::BeepDuration() const noexcept {
+    return basCCFRoutines::SplitSound(record_.Parameter2).Duration;
+}
 
-kelpie::Device* Action::Device() const noexcept { return device_.lock().get(); }
-kelpie::Panel* Action::Panel() const noexcept { return panel_.lock().get(); }
+kelpie::Device* Action::Device() const noexcept {
+    return device_.lock().get();
+}
+kelpie::Panel* Action::Panel() const noexcept {
+    return panel_.lock().get();
+}
 kelpie::Button* Action::Button() const noexcept {
     auto child = button_.lock();
     return child ? child->AsButton() : nullptr;
 }
-kelpie::IRCode* Action::IRCode() const noexcept { return irCode_.lock().get(); }
+kelpie::IRCode* Action::IRCode() const noexcept {
+    return irCode_.lock().get();
+}
 
-void Action::SetIRCode(kelpie::IRCode* irCode) { irCode_ = LinkTo(irCode); }
-void Action::SetTimer(std::shared_ptr<kelpie::Timer> timer) { timer_ = std::move(timer); }
-void Action::SetDevice(kelpie::Device* device) { device_ = LinkTo(device); }
-void Action::SetPanel(kelpie::Panel* panel) { panel_ = LinkTo(panel); }
+void Action::SetIRCode(kelpie::IRCode* irCode) {
+    irCode_ = LinkTo(irCode);
+}
+void Action::SetTimer(std::shared_ptr<kelpie::Timer> timer) {
+    timer_ = std::move(timer);
+}
+void Action::SetDevice(kelpie::Device* device) {
+    device_ = LinkTo(device);
+}
+void Action::SetPanel(kelpie::Panel* panel) {
+    panel_ = LinkTo(panel);
+}
 void Action::SetButton(kelpie::Button* button) {
     button_ = button ? button->weak_from_this() : std::weak_ptr<Child>();
 }

@@ -29,7 +29,9 @@ public:
 
     std::int32_t Position() const noexcept { return position_; }
     std::int16_t Size() const noexcept { return 9; }
-    CCFActionTypes ActionType() const noexcept { return static_cast<CCFActionTypes>(record_.ActionType); }
+    CCFActionTypes ActionType() const noexcept {
+        return static_cast<CCFActionTypes>(record_.ActionType);
+    }
     std::int32_t Parameter1() const noexcept { return record_.Parameter1; }
     std::int32_t Parameter2() const noexcept { return record_.Parameter2; }
 

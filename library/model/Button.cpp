@@ -7,7 +7,9 @@
 namespace kelpie {
 
 namespace {
-std::size_t Slot(ButtonState state) { return static_cast<std::size_t>(state) & 3; }
+std::size_t Slot(ButtonState state) {
+    return static_cast<std::size_t>(state) & 3;
+}
 } // namespace
 
 Button::Button() = default;
@@ -17,7 +19,9 @@ std::int16_t Button::Size() const noexcept {
     return static_cast<std::int16_t>(basStructures::ButtonSize(FileFormat()));
 }
 
-void Button::SetFont(std::int32_t font) { record_.Font = ColorAccess::CheckedByte(font, "Font"); }
+void Button::SetFont(std::int32_t font) {
+    record_.Font = ColorAccess::CheckedByte(font, "Font");
+}
 
 CCFColors Button::TextColorOf(ButtonState state) const noexcept {
     const auto k = Slot(state);
@@ -36,7 +40,9 @@ void Button::SetBackgroundColorOf(ButtonState state, std::int32_t color) {
     ColorAccess::Set(FileFormat(), record_.PackedColors[k], record_.ColorGroups[k], true, color);
 }
 
-kelpie::Icon* Button::IconOf(ButtonState state) const noexcept { return icons_[Slot(state)].lock().get(); }
+kelpie::Icon* Button::IconOf(ButtonState state) const noexcept {
+    return icons_[Slot(state)].lock().get();
+}
 void Button::SetIconOf(ButtonState state, kelpie::Icon* icon) {
     icons_[Slot(state)] = icon ? icon->weak_from_this() : std::weak_ptr<kelpie::Icon>();
 }
@@ -45,6 +51,8 @@ kelpie::Actions& Button::Actions() {
     if (!actions_) actions_ = std::make_shared<kelpie::Actions>();
     return *actions_;
 }
-void Button::SetActions(std::shared_ptr<kelpie::Actions> actions) { actions_ = std::move(actions); }
+void Button::SetActions(std::shared_ptr<kelpie::Actions> actions) {
+    actions_ = std::move(actions);
+}
 
 } // namespace kelpie

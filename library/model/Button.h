@@ -49,19 +49,33 @@ public:
 
     CCFColors InactiveUnselTextColor() const noexcept { return TextColorOf(InactiveUnselected); }
     void SetInactiveUnselTextColor(std::int32_t c) { SetTextColorOf(InactiveUnselected, c); }
-    CCFColors InactiveUnselBackgroundColor() const noexcept { return BackgroundColorOf(InactiveUnselected); }
-    void SetInactiveUnselBackgroundColor(std::int32_t c) { SetBackgroundColorOf(InactiveUnselected, c); }
+    CCFColors InactiveUnselBackgroundColor() const noexcept {
+        return BackgroundColorOf(InactiveUnselected);
+    }
+    void SetInactiveUnselBackgroundColor(std::int32_t c) {
+        SetBackgroundColorOf(InactiveUnselected, c);
+    }
     CCFColors InactiveSelTextColor() const noexcept { return TextColorOf(InactiveSelected); }
     void SetInactiveSelTextColor(std::int32_t c) { SetTextColorOf(InactiveSelected, c); }
-    CCFColors InactiveSelBackgroundColor() const noexcept { return BackgroundColorOf(InactiveSelected); }
-    void SetInactiveSelBackgroundColor(std::int32_t c) { SetBackgroundColorOf(InactiveSelected, c); }
+    CCFColors InactiveSelBackgroundColor() const noexcept {
+        return BackgroundColorOf(InactiveSelected);
+    }
+    void SetInactiveSelBackgroundColor(std::int32_t c) {
+        SetBackgroundColorOf(InactiveSelected, c);
+    }
     CCFColors ActiveUnselTextColor() const noexcept { return TextColorOf(ActiveUnselected); }
     void SetActiveUnselTextColor(std::int32_t c) { SetTextColorOf(ActiveUnselected, c); }
-    CCFColors ActiveUnselBackgroundColor() const noexcept { return BackgroundColorOf(ActiveUnselected); }
-    void SetActiveUnselBackgroundColor(std::int32_t c) { SetBackgroundColorOf(ActiveUnselected, c); }
+    CCFColors ActiveUnselBackgroundColor() const noexcept {
+        return BackgroundColorOf(ActiveUnselected);
+    }
+    void SetActiveUnselBackgroundColor(std::int32_t c) {
+        SetBackgroundColorOf(ActiveUnselected, c);
+    }
     CCFColors ActiveSelTextColor() const noexcept { return TextColorOf(ActiveSelected); }
     void SetActiveSelTextColor(std::int32_t c) { SetTextColorOf(ActiveSelected, c); }
-    CCFColors ActiveSelBackgroundColor() const noexcept { return BackgroundColorOf(ActiveSelected); }
+    CCFColors ActiveSelBackgroundColor() const noexcept {
+        return BackgroundColorOf(ActiveSelected);
+    }
     void SetActiveSelBackgroundColor(std::int32_t c) { SetBackgroundColorOf(ActiveSelected, c); }
 
     // Icons of the states: shared, not owned; nullptr when missing.

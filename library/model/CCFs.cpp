@@ -8,7 +8,8 @@ namespace kelpie {
 namespace {
 bool SameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 } // namespace
@@ -41,7 +42,8 @@ CCF& CCFs::AddBytes(const std::string& fileName, std::vector<std::uint8_t> bytes
 
 CCF& CCFs::Item(const std::string& fileName) const {
     const std::int32_t index = IndexOf(fileName);
-    if (index < 0) throw Error(ErrorKind::InvalidArgument, "The file " + fileName + " is not loaded");
+    if (index < 0)
+        throw Error(ErrorKind::InvalidArgument, "The file " + fileName + " is not loaded");
     return Collection<CCF>::Item(index + 1);
 }
 
@@ -52,7 +54,8 @@ void CCFs::Remove(std::int32_t index) {
 
 void CCFs::Remove(const std::string& fileName) {
     const std::int32_t index = IndexOf(fileName);
-    if (index < 0) throw Error(ErrorKind::InvalidArgument, "The file " + fileName + " is not loaded");
+    if (index < 0)
+        throw Error(ErrorKind::InvalidArgument, "The file " + fileName + " is not loaded");
     Remove(index + 1);
 }
 

@@ -13,9 +13,12 @@
 
 namespace kelpie::ColorAccess {
 
-inline bool IsGrey(CCFFileFormats format) { return format == fmtv1 || format == fmtv2; }
+inline bool IsGrey(CCFFileFormats format) {
+    return format == fmtv1 || format == fmtv2;
+}
 
-inline CCFColors Text(CCFFileFormats format, std::uint8_t packed, const std::array<std::uint8_t, 4>& group) {
+inline CCFColors Text(CCFFileFormats format, std::uint8_t packed,
+                      const std::array<std::uint8_t, 4>& group) {
     return static_cast<CCFColors>(IsGrey(format) ? (packed & 3) : group[0]);
 }
 
@@ -26,7 +29,8 @@ inline CCFColors Background(CCFFileFormats format, std::uint8_t packed,
 
 inline std::uint8_t CheckedByte(std::int32_t value, const char* what) {
     if (value < 0 || value > 255)
-        throw Error(ErrorKind::Overflow, std::string(what) + " " + std::to_string(value) + " does not fit in a byte");
+        throw Error(ErrorKind::Overflow,
+                    std::string(what) + " " + std::to_string(value) + " does not fit in a byte");
     return static_cast<std::uint8_t>(value);
 }
 

@@ -105,8 +105,8 @@ private:
     std::string name_, leftKeyName_, rightKeyName_, farLeftKeyName_, farRightKeyName_;
     std::weak_ptr<kelpie::Icon> iconUnselected_, iconSelected_;
     std::shared_ptr<kelpie::Panels> panels_;
-    std::shared_ptr<kelpie::Actions> entry_, left_, right_, farLeft_, farRight_, volMinus_, volPlus_,
-        chanMinus_, chanPlus_, mute_;
+    std::shared_ptr<kelpie::Actions> entry_, left_, right_, farLeft_, farRight_, volMinus_,
+        volPlus_, chanMinus_, chanPlus_, mute_;
 };
 
 } // namespace kelpie

@@ -11,13 +11,18 @@ Frame::Frame() = default;
 Frame::~Frame() = default;
 
 std::int16_t Frame::Size() const {
-    if (!children_) throw Error(ErrorKind::MissingObject, "Frame at " + std::to_string(Position()) + " has no children list");
+    if (!children_)
+        throw Error(ErrorKind::MissingObject,
+                    "Frame at " + std::to_string(Position()) + " has no children list");
     return CheckedRecordSize(basStructures::FrameHeadSize(FileFormat()) +
-                                 static_cast<std::int64_t>(basStructures::EntrySize) * children_->Count(),
+                                 static_cast<std::int64_t>(basStructures::EntrySize) *
+                                     children_->Count(),
                              "Frame");
 }
 
-void Frame::SetFont(std::int32_t font) { record_.Font = ColorAccess::CheckedByte(font, "Font"); }
+void Frame::SetFont(std::int32_t font) {
+    record_.Font = ColorAccess::CheckedByte(font, "Font");
+}
 
 CCFColors Frame::TextColor() const noexcept {
     return ColorAccess::Text(FileFormat(), record_.PackedColors, record_.ColorGroup);
@@ -32,9 +37,15 @@ void Frame::SetBackgroundColor(std::int32_t color) {
     ColorAccess::Set(FileFormat(), record_.PackedColors, record_.ColorGroup, true, color);
 }
 
-kelpie::Icon* Frame::Icon() const noexcept { return icon_.lock().get(); }
-void Frame::SetIcon(kelpie::Icon* icon) { icon_ = icon ? icon->weak_from_this() : std::weak_ptr<kelpie::Icon>(); }
+kelpie::Icon* Frame::Icon() const noexcept {
+    return icon_.lock().get();
+}
+void Frame::SetIcon(kelpie::Icon* icon) {
+    icon_ = icon ? icon->weak_from_this() : std::weak_ptr<kelpie::Icon>();
+}
 
-void Frame::SetChildren(std::shared_ptr<kelpie::Children> children) { children_ = std::move(children); }
+void Frame::SetChildren(std::shared_ptr<kelpie::Children> children) {
+    children_ = std::move(children);
+}
 
 } // namespace kelpie

@@ -8,7 +8,8 @@ IRCode::IRCode() = default;
 IRCode::~IRCode() = default;
 
 std::int16_t IRCode::Size() const {
-    return CheckedRecordSize(static_cast<std::int64_t>(data_.size()) + basStructures::IRCodeHeadSize, "IR code");
+    return CheckedRecordSize(
+        static_cast<std::int64_t>(data_.size()) + basStructures::IRCodeHeadSize, "IR code");
 }
 
 std::int16_t IRCode::IRCodeSize() const {

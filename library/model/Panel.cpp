@@ -10,7 +10,8 @@ Panel::~Panel() = default;
 
 std::int16_t Panel::Size() const {
     const std::int64_t children = children_ ? children_->Count() : 0;
-    return CheckedRecordSize(basStructures::PanelHeadSize + basStructures::EntrySize * children, "Panel");
+    return CheckedRecordSize(basStructures::PanelHeadSize + basStructures::EntrySize * children,
+                             "Panel");
 }
 
 bool Panel::Hidden() const noexcept {
@@ -28,6 +29,8 @@ kelpie::Children& Panel::Children() {
     return *children_;
 }
 
-void Panel::SetChildren(std::shared_ptr<kelpie::Children> children) { children_ = std::move(children); }
+void Panel::SetChildren(std::shared_ptr<kelpie::Children> children) {
+    children_ = std::move(children);
+}
 
 } // namespace kelpie

@@ -50,7 +50,8 @@ protected:
 private:
     void Reindex() {
         index_.clear();
-        for (auto& item : *this) index_.try_emplace(item.Position(), &item);
+        for (auto& item : *this)
+            index_.try_emplace(item.Position(), &item);
     }
     std::unordered_map<std::int32_t, T*> index_;
 };

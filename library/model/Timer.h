@@ -45,7 +45,9 @@ public:
     // ---- Loader operations ----
     KELPIE_INTERNAL void SetRecord(const TimerRecord& record) { record_ = record; }
     KELPIE_INTERNAL void SetPosition(std::int32_t position) noexcept { position_ = position; }
-    KELPIE_INTERNAL std::int32_t NextTimerPosition() const noexcept { return record_.NextTimerPosition; }
+    KELPIE_INTERNAL std::int32_t NextTimerPosition() const noexcept {
+        return record_.NextTimerPosition;
+    }
     KELPIE_INTERNAL const TimerRecord& Record() const noexcept { return record_; }
 
 private:

@@ -33,7 +33,8 @@ struct TestBrowser : ::testing::Test {
         dir = std::filesystem::temp_directory_path() /
               ("vantor-test-" + std::to_string(::getpid()) + "-" + std::to_string(++made));
         std::filesystem::create_directories(dir);
-        browser.LibraryFiles.SetNoticeHandler([this](const std::string& text) { notices.push_back(text); });
+        browser.LibraryFiles.SetNoticeHandler(
+            [this](const std::string& text) { notices.push_back(text); });
     }
     ~TestBrowser() override {
         std::error_code ignored;

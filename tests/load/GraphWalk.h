@@ -34,7 +34,8 @@ inline void Actions(kelpie::Actions& list, const Visitor& v) {
 inline void Children(kelpie::Children& children, const Visitor& v, int depth) {
     for (auto& child : children) {
         v.child(child, depth);
-        if (auto* frame = child.AsFrame(); frame && frame->Children()) Children(*frame->Children(), v, depth + 1);
+        if (auto* frame = child.AsFrame(); frame && frame->Children())
+            Children(*frame->Children(), v, depth + 1);
         if (auto* button = child.AsButton()) Actions(button->Actions(), v);
     }
 }
@@ -51,9 +52,10 @@ inline void Graph(kelpie::CCF& ccf, const Visitor& v) {
         for (auto& device : *group) {
             v.device(device);
             for (kelpie::Actions* list :
-                 {&device.ActionsEntry(), &device.ActionsLeft(), &device.ActionsRight(), &device.ActionsFarLeft(),
-                  &device.ActionsFarRight(), &device.ActionsVolMinus(), &device.ActionsVolPlus(),
-                  &device.ActionsChanMinus(), &device.ActionsChanPlus(), &device.ActionsMute()})
+                 {&device.ActionsEntry(), &device.ActionsLeft(), &device.ActionsRight(),
+                  &device.ActionsFarLeft(), &device.ActionsFarRight(), &device.ActionsVolMinus(),
+                  &device.ActionsVolPlus(), &device.ActionsChanMinus(), &device.ActionsChanPlus(),
+                  &device.ActionsMute()})
                 Actions(*list, v);
             Panels(device.Panels(), v);
         }

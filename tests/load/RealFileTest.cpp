@@ -22,7 +22,8 @@ const std::string RealFilePath = std::string(KELPIE_SHARED_TESTDATA) + "/real/20
 class RealFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(RealFilePath)) GTEST_SKIP() << "no shared test data at " << RealFilePath;
+        if (!std::filesystem::exists(RealFilePath))
+            GTEST_SKIP() << "no shared test data at " << RealFilePath;
         files.SetNoticeHandler([this](const std::string& text) { notices.push_back(text); });
         ccf = &files.Add(RealFilePath);
     }
@@ -51,8 +52,9 @@ TEST_F(RealFile, HasPlausibleCounts) {
     EXPECT_EQ(ccf->IRCodes().Count(), 503);
 
     int panels = 0, buttons = 0, frames = 0;
-    walk::Graph(*ccf, {.panel = [&](Panel&) { ++panels; },
-                       .child = [&](Child& c, int) { ++(c.ChildType() == chtButton ? buttons : frames); }});
+    walk::Graph(
+        *ccf, {.panel = [&](Panel&) { ++panels; },
+               .child = [&](Child& c, int) { ++(c.ChildType() == chtButton ? buttons : frames); }});
     // Every record of these kinds in the structure map became an object.
     std::int32_t start = 0, next = 0;
     EXPECT_EQ(panels, ccf->CCFfile().ObjectCount(mtypPanel, start, next));
@@ -65,7 +67,9 @@ TEST_F(RealFile, ResolvesEveryReference) {
     walk::Graph(*ccf, {.action = [&](Action& a) {
         ++actions;
         switch (a.ActionType()) {
-        case actCode: EXPECT_NE(a.IRCode(), nullptr) << a.Position(); break;
+        case actCode:
+            EXPECT_NE(a.IRCode(), nullptr) << a.Position();
+            break;
         case actButtonAlias:
             EXPECT_NE(a.Device(), nullptr) << a.Position();
             EXPECT_NE(a.Button(), nullptr) << a.Position();
@@ -77,9 +81,14 @@ TEST_F(RealFile, ResolvesEveryReference) {
             }
             break;
         case actKeyAlias:
-        case actAliasDevice: EXPECT_NE(a.Device(), nullptr) << a.Position(); break;
-        case actTimer: EXPECT_NE(a.Timer(), nullptr) << a.Position(); break;
-        default: break;
+        case actAliasDevice:
+            EXPECT_NE(a.Device(), nullptr) << a.Position();
+            break;
+        case actTimer:
+            EXPECT_NE(a.Timer(), nullptr) << a.Position();
+            break;
+        default:
+            break;
         }
     }});
     std::int32_t start = 0, next = 0;
@@ -87,7 +96,8 @@ TEST_F(RealFile, ResolvesEveryReference) {
 
     // The reference counts of shared records add up to their users.
     std::int32_t codeUses = 0;
-    for (auto& code : ccf->IRCodes()) codeUses += code.ReferenceCount();
+    for (auto& code : ccf->IRCodes())
+        codeUses += code.ReferenceCount();
     int codeActions = 0;
     walk::Graph(*ccf, {.action = [&](Action& a) { codeActions += a.ActionType() == actCode; }});
     EXPECT_EQ(codeUses, codeActions);
@@ -95,7 +105,8 @@ TEST_F(RealFile, ResolvesEveryReference) {
 
 TEST_F(RealFile, AccountsForAlmostEveryByte) {
     std::int32_t length = 0, unaccounted = 0;
-    for (std::int32_t pos = -1; (pos = ccf->CCFfile().NextUnaccessedMemory(pos, length)) >= 0; pos += length - 1)
+    for (std::int32_t pos = -1; (pos = ccf->CCFfile().NextUnaccessedMemory(pos, length)) >= 0;
+         pos += length - 1)
         unaccounted += length;
     EXPECT_LT(unaccounted, 64);
 }

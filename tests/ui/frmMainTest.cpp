@@ -1,9 +1,9 @@
 // The main window on the offscreen platform: opening, browsing, closing, the
 // commands' states, the layout rules and the settings.
-#include "frmFrame.h"
 #include "frmMain.h"
 #include "NodeImages.h"
 #include "Twips.h"
+#include "frmFrame.h"
 
 #include <QAction>
 #include <QApplication>
