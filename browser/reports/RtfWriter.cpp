@@ -1,6 +1,7 @@
 #include "reports/RtfWriter.h"
 
 #include "model/Sinks.h"
+#include "reports/Windows1252.h"
 
 #include "Error.h"
 #include "icons/Icon.h"
@@ -211,26 +212,11 @@ std::string RtfWriter::FontName(std::int32_t font, std::int32_t& size) {
 }
 
 std::string RtfWriter::ToWindows1252(const std::string& utf8) {
-    // The code points of 0x80 to 0x9F in Windows-1252; the rest of the upper
-    // half is Latin-1.
-    static constexpr char16_t High[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     std::string result;
     result.reserve(utf8.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            result += static_cast<char>(u);
-            continue;
-        }
-        char mapped = '?';
-        for (int i = 0; i < 32; ++i)
-            if (High[i] != 0 && High[i] == u) mapped = static_cast<char>(0x80 + i);
-        result += mapped;
-    }
+    for (const QChar c : text)
+        result += vantor::ToWindows1252(c.unicode());
     return result;
 }
 

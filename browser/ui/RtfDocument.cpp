@@ -7,23 +7,13 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include "reports/Windows1252.h"
+
 #include <cstdint>
 #include <map>
 #include <vector>
 
 namespace {
-
-// Windows-1252 bytes 0x80 to 0x9F as Unicode; the five unassigned bytes stay
-// as they are. The rest of the upper half is Latin-1.
-constexpr char16_t High1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QChar FromWindows1252(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) return QChar(High1252[byte - 0x80]);
-    return QChar(static_cast<char16_t>(byte));
-}
 
 // Where the text of a group goes.
 enum class Destination { Body, FontTable, Picture, Skipped };
@@ -221,7 +211,7 @@ private:
             if (c == ';')
                 EndFontEntry();
             else
-                fontName_ += FromWindows1252(c);
+                fontName_ += QChar(vantor::FromWindows1252(c));
             return;
         case Destination::Body:
             break;
@@ -233,7 +223,7 @@ private:
             return;
         }
         atLineStart_ = false;
-        pending_ += FromWindows1252(c);
+        pending_ += QChar(vantor::FromWindows1252(c));
     }
 
     void EndFontEntry() {
