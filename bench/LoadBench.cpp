@@ -1,5 +1,7 @@
 // Loading a generated file from disk, as a program opens it. The files come
 // from ccf-generate in the folder named by KELPIE_BENCH_DIR (scripts/bench).
+#include "BenchFiles.h"
+
 #include "model/CCFs.h"
 
 #include <benchmark/benchmark.h>
@@ -11,17 +13,9 @@
 
 namespace {
 
-std::string BenchFile(const std::string& name) {
-    const char* dir = std::getenv("KELPIE_BENCH_DIR");
-    return std::string(dir ? dir : "bench-files") + "/" + name;
-}
-
 void Load(benchmark::State& state, const std::string& name) {
-    const std::string path = BenchFile(name);
-    if (!std::filesystem::exists(path)) {
-        state.SkipWithError(("missing " + path + "; run scripts/bench").c_str());
-        return;
-    }
+    std::string path;
+    if (!bench::FindBenchFile(state, name, path)) return;
     for (auto _ : state) {
         auto files = std::make_unique<kelpie::CCFs>();
         files->SetNoticeHandler([](const std::string&) {});
@@ -30,8 +24,7 @@ void Load(benchmark::State& state, const std::string& name) {
         files.reset();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() *
-                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+    bench::CountBytes(state, path);
 }
 
 } // namespace

@@ -1,55 +1,109 @@
-// Writing the full report of a generated file that is already open, as the
-// report dialog does; the files come from ccf-generate (scripts/bench).
-#include "model/RecordingSinks.h"
-#include "model/basCCF.h"
+// The browser's outputs of a generated file that is already open: each of
+// the five reports as the report dialog writes it, the detail list and the
+// display text of the largest panel, and drawing that panel on the canvas.
+#include "BenchBrowser.h"
+#include "BenchFiles.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace {
 
-std::string BenchFile(const std::string& name) {
-    const char* dir = std::getenv("KELPIE_BENCH_DIR");
-    return std::string(dir ? dir : "bench-files") + "/" + name;
+bool FullReport(vantor::CCFlocal& file, const std::string& path) {
+    return file.DumpCCF(path, false);
 }
 
-void FullReport(benchmark::State& state, const std::string& name) {
-    const std::string path = BenchFile(name);
-    if (!std::filesystem::exists(path)) {
-        state.SkipWithError(("missing " + path + "; run scripts/bench").c_str());
-        return;
-    }
-    vantor::RecordingTree tree;
-    vantor::RecordingList list;
-    vantor::RecordingDisplay display;
-    vantor::RecordingUserInterface ui;
-    vantor::basCCF browser(tree, list, display, ui);
-    browser.LibraryFiles.SetNoticeHandler([](const std::string&) {});
-    vantor::CCFlocal& file = browser.OpenCCF(path);
+void Report(benchmark::State& state, const std::string& name,
+            const std::function<bool(vantor::CCFlocal&, const std::string&)>& write) {
+    std::string path;
+    if (!bench::FindBenchFile(state, name, path)) return;
+    bench::OpenBrowser open(path);
     QTemporaryDir dir;
     const std::string report = dir.filePath("report.rtf").toStdString();
     for (auto _ : state)
-        benchmark::DoNotOptimize(file.DumpCCF(report, false));
-    state.SetBytesProcessed(state.iterations() *
-                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
+        if (!write(*open.file, report)) state.SkipWithError("the report was not written");
+    bench::CountBytes(state, path);
+}
+
+// Loading a file and building its tree, list and display with plain-data
+// sinks: the browser's own share of opening a file in the desktop program.
+void OpenWithTree(benchmark::State& state, const std::string& name) {
+    std::string path;
+    if (!bench::FindBenchFile(state, name, path)) return;
+    for (auto _ : state) {
+        auto open = std::make_unique<bench::OpenBrowser>(path);
+        state.PauseTiming();
+        open.reset();
+        state.ResumeTiming();
+    }
+    bench::CountBytes(state, path);
+}
+
+// Clicking the largest panel's node: its children in the list, its text in
+// the pane (the tag is the one the tree gave the panel).
+void PanelListAndDisplay(benchmark::State& state, const std::string& name) {
+    std::string path;
+    if (!bench::FindBenchFile(state, name, path)) return;
+    bench::OpenBrowser open(path);
+    const std::string tag =
+        vantor::MakeTag(open.file->Key(), "P", bench::LargestPanel(open.file->CCF())->Position());
+    for (auto _ : state) {
+        open.browser.ShowDetailList(tag);
+        open.browser.ShowDisplay(tag);
+    }
+}
+
+void DrawPanel(benchmark::State& state, const std::string& name) {
+    std::string path;
+    if (!bench::FindBenchFile(state, name, path)) return;
+    bench::OpenBrowser open(path);
+    kelpie::Panel& panel = *bench::LargestPanel(open.file->CCF());
+    for (auto _ : state) {
+        open.browser.OutputMode = vantor::omDrawPanel;
+        open.browser.Canvas.ClearPanelPicture();
+        open.file->DoPanel(panel, "");
+    }
+}
+
+void RegisterReports() {
+    const struct {
+        const char* Name;
+        std::function<bool(vantor::CCFlocal&, const std::string&)> Write;
+    } reports[] = {
+        {"FullReport", FullReport},
+        {"ErrorsReport", &vantor::CCFlocal::DumpErrors},
+        {"IconsReport", &vantor::CCFlocal::DumpIcons},
+        {"PanelsReport", &vantor::CCFlocal::DumpPanels},
+        {"IRCodesReport", &vantor::CCFlocal::DumpIRCodes},
+    };
+    for (const auto& report : reports)
+        for (const char* file : {"grey-1M", "grey-2M", "grey-8M", "colour-8M"}) {
+            std::string label = file;
+            label[label.find('-')] = '_';
+            benchmark::RegisterBenchmark((std::string(report.Name) + "/" + label).c_str(), Report,
+                                         std::string(file) + ".ccf", report.Write)
+                ->Unit(benchmark::kMillisecond);
+        }
 }
 
 } // namespace
 
-BENCHMARK_CAPTURE(FullReport, grey_1M, "grey-1M.ccf")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FullReport, grey_2M, "grey-2M.ccf")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FullReport, grey_8M, "grey-8M.ccf")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FullReport, colour_8M, "colour-8M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenWithTree, grey_2M, "grey-2M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenWithTree, grey_8M, "grey-8M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PanelListAndDisplay, grey_8M, "grey-8M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawPanel, grey_8M, "grey-8M.ccf")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(DrawPanel, colour_8M, "colour-8M.ccf")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication application(argc, argv);
+    RegisterReports();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
