@@ -12,9 +12,17 @@ std::string CCFlocal::TreeKey() const {
     return MakeTag(key_, "H", ccf_->Position());
 }
 
+std::uint64_t CCFlocal::ObjectKey(const std::string& type, std::int32_t position) {
+    // Tag types are one or two letters; four bytes hold any of them.
+    std::uint64_t packed = 0;
+    for (std::size_t i = 0; i < type.size() && i < 4; ++i)
+        packed = packed << 8 | static_cast<std::uint8_t>(type[i]);
+    return packed << 32 | static_cast<std::uint32_t>(position);
+}
+
 template <class T> void CCFlocal::SaveObject(T& object, const char* type) {
     if (browser_.OutputMode != omTree) return;
-    objects_.try_emplace(MakeTag(key_, type, object.Position()), &object);
+    objects_.try_emplace(ObjectKey(type, object.Position()), &object);
 }
 
 template void CCFlocal::SaveObject(kelpie::CCF&, const char*);
@@ -31,7 +39,12 @@ template void CCFlocal::SaveObject(kelpie::Icon&, const char*);
 template void CCFlocal::SaveObject(kelpie::Timer&, const char*);
 
 const RegisteredObject* CCFlocal::FindObject(const std::string& tag) const {
-    auto found = objects_.find(tag);
+    std::string key, type;
+    std::int32_t position = 0;
+    if (!ParseTag(tag, key, type, position) || key != key_ || type.size() > 4) return nullptr;
+    // Only the tags MakeTag writes name an object ("D/0123" is not "D/123").
+    if (tag != MakeTag(key_, type, position)) return nullptr;
+    auto found = objects_.find(ObjectKey(type, position));
     return found == objects_.end() ? nullptr : &found->second;
 }
 
@@ -72,13 +85,15 @@ std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::st
     // program-wide counter, since one record may stand under many nodes.
     const std::string nodeKey =
         parentNode.empty() ? tag : tag + "/" + std::to_string(++browser_.NodeCounter);
-    std::string text = name, image;
+    static const std::string none;
     for (const auto& look : NodeLooks) {
         if (type != look.Type) continue;
-        text = look.Fixed ? look.Fixed : look.Prefix + name + look.Suffix;
-        image = look.ImageKey;
+        browser_.TreeControl.AddNode(parentNode, nodeKey,
+                                     look.Fixed ? look.Fixed : look.Prefix + name + look.Suffix,
+                                     look.ImageKey, tag);
+        return nodeKey;
     }
-    browser_.TreeControl.AddNode(parentNode, nodeKey, text, image, tag);
+    browser_.TreeControl.AddNode(parentNode, nodeKey, name, none, tag);
     return nodeKey;
 }
 

@@ -106,7 +106,10 @@ private:
     basCCF& browser_;
     std::shared_ptr<kelpie::CCF> ccf_;
     std::string key_;
-    std::unordered_map<std::string, RegisteredObject> objects_;
+    // Registered objects by tag type and position (the tag's key is always
+    // this file's): a packed number is much cheaper to hash than the tag.
+    static std::uint64_t ObjectKey(const std::string& type, std::int32_t position);
+    std::unordered_map<std::uint64_t, RegisteredObject> objects_;
 };
 
 } // namespace vantor

@@ -47,6 +47,10 @@ QFont NameFont(std::int32_t points) {
     font.setFamilies({QStringLiteral("Pronto"), QStringLiteral("DejaVu Sans"),
                       QStringLiteral("Arial"), QStringLiteral("Helvetica")});
     font.setPixelSize(std::max(1, (points * 96 + 36) / 72));
+    // The remote's screen has no smoothing: every pixel of a letter is in the
+    // text's colour. (It also keeps a panel picture to a few colours, which
+    // is what makes the report's pictures small and quick to encode.)
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

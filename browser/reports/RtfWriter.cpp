@@ -1,15 +1,15 @@
 #include "reports/RtfWriter.h"
 
+#include "reports/PictureEncoder.h"
+
 #include "model/Sinks.h"
 #include "reports/Windows1252.h"
 
 #include "Error.h"
 #include "icons/Icon.h"
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QImage>
-#include <QImageWriter>
 
 #include <cerrno>
 #include <cstdio>
@@ -110,20 +110,8 @@ std::string RtfWriter::DisplayDocument() const {
 }
 
 void RtfWriter::EmbedPicture(const QImage& image) {
-    if (image.isNull()) return;
-    // Panels and icons have few colours: as grey levels or a palette image
-    // (exact up to 256 colours) at a middling compression, a picture encodes
-    // several times faster than as 32-bit pixels at the default, and smaller.
-    const QImage compact =
-        image.allGray()
-            ? image.convertToFormat(QImage::Format_Grayscale8)
-            : image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "PNG");
-    writer.setQuality(50);
-    if (!writer.write(compact)) return;
+    const QByteArray png = EncodePicture(image);
+    if (png.isEmpty()) return;
     const int width = image.width(), height = image.height();
     WriteRTF("{\\pict\\pngblip\\picw" + std::to_string(width) + "\\pich" + std::to_string(height) +
              "\\picwgoal" + std::to_string(width * 15) + "\\pichgoal" +
@@ -155,8 +143,14 @@ void RtfWriter::WriteIconPicture(const kelpie::Icon& icon) {
 }
 
 std::string RtfWriter::EscapeRTF(const std::string& text) {
+    // Most text has nothing to escape; finding that out without branching
+    // per character keeps the report's many short writes cheap.
+    bool special = false;
+    for (const char c : text)
+        special |= (c == '{') | (c == '}') | (c == '\\');
+    if (!special) return text;
     std::string escaped;
-    escaped.reserve(text.size());
+    escaped.reserve(text.size() + 8);
     for (const char c : text) {
         if (c == '{' || c == '}' || c == '\\') escaped += '\\';
         escaped += c;

@@ -466,6 +466,7 @@ void frmMain::OpenFile(const QString& path) {
     ui_.BeginLoad();
     try {
         BusyPointer busy(ui_);
+        WidgetTree::Batch batch(treeSink_);
         browser_.OpenCCF(fileName);
     } catch (const std::exception& error) {
         ui_.ShowMessage(

@@ -165,6 +165,10 @@ private:
     static constexpr std::uint8_t AccessedBit = 0x80;
     static constexpr std::uint8_t KindBits = 0x7F;
     std::vector<std::uint8_t> maps_;
+
+    static std::size_t CountKind(const std::uint8_t* map, std::size_t size, std::uint8_t kind);
+    static std::size_t FindKind(const std::uint8_t* map, std::size_t from, std::size_t size,
+                                std::uint8_t kind);
 };
 
 } // namespace kelpie

@@ -2,19 +2,34 @@
 
 #include "Error.h"
 
+#include <array>
 #include <filesystem>
 #include <system_error>
 
 namespace kelpie::basCCFRoutines {
 
-std::uint16_t CRC16(const std::uint8_t* bytes, std::int32_t length) {
-    std::uint16_t crc = 0;
-    for (std::int32_t i = 0; i < length; ++i) {
-        crc ^= static_cast<std::uint16_t>(bytes[i] << 8);
+namespace {
+// The CRC of every byte value, one table row per byte: the checksum covers
+// the whole file, so it is computed a byte at a time instead of a bit.
+constexpr std::array<std::uint16_t, 256> CRC16Table() {
+    std::array<std::uint16_t, 256> table{};
+    for (int value = 0; value < 256; ++value) {
+        auto crc = static_cast<std::uint16_t>(value << 8);
         for (int bit = 0; bit < 8; ++bit)
             crc = (crc & 0x8000) ? static_cast<std::uint16_t>((crc << 1) ^ 0x1021)
                                  : static_cast<std::uint16_t>(crc << 1);
+        table[static_cast<std::size_t>(value)] = crc;
     }
+    return table;
+}
+constexpr std::array<std::uint16_t, 256> CRC16Values = CRC16Table();
+} // namespace
+
+std::uint16_t CRC16(const std::uint8_t* bytes, std::int32_t length) {
+    // CRC-16 with the polynomial 0x1021, starting at 0, high bit first.
+    std::uint16_t crc = 0;
+    for (std::int32_t i = 0; i < length; ++i)
+        crc = static_cast<std::uint16_t>((crc << 8) ^ CRC16Values[((crc >> 8) ^ bytes[i]) & 0xFF]);
     return crc;
 }
 
