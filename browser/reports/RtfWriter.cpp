@@ -35,31 +35,24 @@ std::string RtfWriter::HeaderLine(const char* sizeControl) const {
 }
 
 bool RtfWriter::OpenReportFile(const std::string& fileName) {
-    file_.close();
-    file_.clear();
-    file_.open(fileName, std::ios::binary | std::ios::trunc);
-    if (file_) file_ << HeaderLine("\\fs20 ") << LineEnd;
-    if (!file_) {
+    if (!file_.Open(fileName)) {
         const int error = errno;
-        file_.close();
         ui_.ShowMessage(std::string("Error opening output file\n") + std::strerror(error));
         return true;
     }
+    file_.Write(HeaderLine("\\fs20 ") + LineEnd);
     fileName_ = fileName;
     currentLine_.clear();
     return false;
 }
 
 bool RtfWriter::CloseReportFile() {
-    file_ << "\\par }" << LineEnd;
-    file_.flush();
-    const bool written = static_cast<bool>(file_);
-    file_.close();
-    return written && !file_.fail();
+    file_.Write(std::string("\\par }") + LineEnd);
+    return file_.Close();
 }
 
 void RtfWriter::AbandonReportFile() {
-    file_.close();
+    file_.Discard();
     std::error_code ignored;
     std::filesystem::remove(fileName_, ignored);
 }
@@ -90,7 +83,7 @@ void RtfWriter::WriteLn(const std::string& text) {
         displayText_ += currentLine_ + LineEnd + "\\par ";
         break;
     case omReportFile:
-        file_ << "\\par " << currentLine_ << LineEnd;
+        file_.Write("\\par " + currentLine_ + LineEnd);
         break;
     default:
         ui_.ShowMessage("Unexpect mode in WriteLn " + std::to_string(outputMode_));
@@ -109,13 +102,28 @@ std::string RtfWriter::DisplayDocument() const {
     return HeaderLine("\\fs16 ") + displayText_ + LineEnd + "\\par }";
 }
 
-void RtfWriter::EmbedPicture(const QImage& image) {
+std::string RtfWriter::PictureGroup(const QImage& image) {
     const QByteArray png = EncodePicture(image);
-    if (png.isEmpty()) return;
+    if (png.isEmpty()) return {};
     const int width = image.width(), height = image.height();
-    WriteRTF("{\\pict\\pngblip\\picw" + std::to_string(width) + "\\pich" + std::to_string(height) +
-             "\\picwgoal" + std::to_string(width * 15) + "\\pichgoal" +
-             std::to_string(height * 15) + " " + png.toHex().toUpper().toStdString() + "}");
+    return "{\\pict\\pngblip\\picw" + std::to_string(width) + "\\pich" + std::to_string(height) +
+           "\\picwgoal" + std::to_string(width * 15) + "\\pichgoal" + std::to_string(height * 15) +
+           " " + png.toHex().toUpper().toStdString() + "}";
+}
+
+void RtfWriter::EmbedPicture(const QImage& image) {
+    if (image.isNull()) return;
+    if (outputMode_ == omReportFile && currentLine_.empty()) {
+        // A picture on a line of its own is encoded while the report goes on.
+        file_.WritePicture(image, [start = "\\par " + IndentString()](const QImage& picture) {
+            const std::string group = PictureGroup(picture);
+            return group.empty() ? group : start + group + LineEnd;
+        });
+        return;
+    }
+    const std::string group = PictureGroup(image);
+    if (group.empty()) return;
+    WriteRTF(group);
     WriteLn();
 }
 
@@ -136,8 +144,10 @@ void RtfWriter::WriteIconPicture(const kelpie::Icon& icon) {
     }
     WriteLn("Unknown bitmap format");
     if (icon.IconSize() >= 1) {
+        std::string dump;
         for (const std::uint8_t byte : icon.IconData())
-            WriteText(" " + HexByte(byte));
+            dump.append(" ").append(HexByte(byte));
+        WriteText(dump);
         WriteLn();
     }
 }

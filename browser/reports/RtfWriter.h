@@ -9,11 +9,11 @@
 #pragma once
 
 #include "model/BrowserTypes.h"
+#include "reports/ReportOutput.h"
 
 #include "file/CCFEnums.h"
 
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 class QImage;
@@ -46,7 +46,7 @@ public:
     bool CloseReportFile();
     // Closes and deletes an unfinished report file.
     void AbandonReportFile();
-    bool ReportFileOpen() const noexcept { return file_.is_open(); }
+    bool ReportFileOpen() const noexcept { return file_.IsOpen(); }
 
     void WriteText(const std::string& text);
     void WriteRTF(const std::string& rtf);
@@ -75,6 +75,9 @@ public:
     void WriteIconPicture(const kelpie::Icon& icon);
 
     static std::string EscapeRTF(const std::string& text);
+    // A picture group: PNG bytes in hexadecimal with the size in pixels and
+    // in twips (15 a pixel); "" when the image cannot be encoded.
+    static std::string PictureGroup(const QImage& image);
     static std::string HexByte(std::uint8_t value);
     static std::string HexWord(std::int16_t value);
     // Decimal with at least six digits: 123 gives 000123.
@@ -98,7 +101,7 @@ private:
     std::int32_t indentLevel_ = 0;
     std::string currentLine_;
     std::string displayText_;
-    std::ofstream file_;
+    ReportOutput file_;
     std::string fileName_;
 };
 

@@ -1,0 +1,78 @@
+#include "reports/ReportOutput.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <utility>
+
+namespace vantor {
+
+namespace {
+// Blocks of this size make few, large writes.
+constexpr std::size_t BlockSize = 1 << 16;
+// Pictures in flight at a time: enough to keep the other cores busy, few
+// enough that the images waiting for them take little memory.
+constexpr std::size_t MaxPending = 8;
+} // namespace
+
+ReportOutput::~ReportOutput() {
+    Discard();
+}
+
+bool ReportOutput::Open(const std::string& fileName) {
+    Discard();
+    file_.clear();
+    file_.open(fileName, std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(file_);
+}
+
+void ReportOutput::Write(const std::string& text) {
+    if (pending_.empty()) {
+        block_ += text;
+        FlushBlock(BlockSize);
+    } else {
+        pending_.back().After += text;
+    }
+}
+
+void ReportOutput::WritePicture(const QImage& image, PictureLine line) {
+    // The image is shared, not copied: the canvas that drew it makes itself
+    // a new one when it draws again.
+    pending_.push_back(
+        {QtConcurrent::run([image, line = std::move(line)] { return line(image); }), {}});
+    while (pending_.size() > MaxPending)
+        ResolveOldest();
+}
+
+void ReportOutput::ResolveOldest() {
+    PendingPicture& oldest = pending_.front();
+    block_ += oldest.Line.result();
+    block_ += oldest.After;
+    pending_.pop_front();
+    FlushBlock(BlockSize);
+}
+
+void ReportOutput::FlushBlock(std::size_t atLeast) {
+    if (block_.size() < atLeast || !file_.is_open()) return;
+    file_.write(block_.data(), static_cast<std::streamsize>(block_.size()));
+    block_.clear();
+}
+
+bool ReportOutput::Close() {
+    while (!pending_.empty())
+        ResolveOldest();
+    FlushBlock(0);
+    file_.flush();
+    const bool written = static_cast<bool>(file_);
+    file_.close();
+    return written && !file_.fail();
+}
+
+void ReportOutput::Discard() {
+    for (PendingPicture& picture : pending_)
+        picture.Line.waitForFinished(); // the workers hold nothing of ours after this
+    pending_.clear();
+    block_.clear();
+    if (file_.is_open()) file_.close();
+}
+
+} // namespace vantor
