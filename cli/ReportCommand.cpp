@@ -102,20 +102,23 @@ private:
     // are written from the partly loaded graph, and the JSON names the error.
     bool RescuePartlyLoaded(const std::string& loadError) {
         const bool rescue = !options_.IRCodes.empty() || options_.Json || !options_.ByteMap.empty();
-        if (!rescue) {
+        // The browser dropped the partly loaded file; load it once more
+        // without the views (its notices were printed already). A file whose
+        // bytes could not be read at all has nothing to rescue.
+        kelpie::CCFs partly;
+        partly.SetNoticeHandler([](const std::string&) {});
+        if (rescue) {
+            try {
+                partly.Add(file_);
+            } catch (const std::exception&) {
+            }
+        }
+        if (partly.Count() < 1 || partly.Item(1).CCFfile().FileSize() == 0) {
             ReportError(loadError + " (nothing written)");
             return false;
         }
         ReportError(loadError + " (exporting what was loaded)");
-        // The browser dropped the partly loaded file; load it once more
-        // without the views (its notices were printed already).
-        kelpie::CCFs partly;
-        partly.SetNoticeHandler([](const std::string&) {});
-        try {
-            partly.Add(file_);
-        } catch (const std::exception&) {
-        }
-        if (partly.Count() >= 1) WriteExports(partly.Item(1), loadError);
+        WriteExports(partly.Item(1), loadError);
         return false;
     }
 
