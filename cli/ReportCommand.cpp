@@ -131,17 +131,37 @@ private:
     }
 
     bool WriteExports(const kelpie::CCF& ccf, const std::string& loadError) {
+        // A failure of one export (no memory for a huge map, a property that
+        // refuses its value) is that export's error; the others still run.
+        const auto guarded = [&](const char* what, const auto& write) {
+            try {
+                return write();
+            } catch (const std::exception& error) {
+                ReportError(std::string("cannot export ") + what + ": " + error.what());
+                return false;
+            }
+        };
         bool ok = true;
         if (options_.IRCodes == "csv") {
-            std::ostringstream csv;
-            WriteIRCodesCsv(ccf, csv);
-            ok = WriteText(PathFor(IRCodesCsvSuffix), csv.str()) && ok;
+            ok = guarded("the IR codes", [&] {
+                std::ostringstream csv;
+                WriteIRCodesCsv(ccf, csv);
+                return WriteText(PathFor(IRCodesCsvSuffix), csv.str());
+            });
         } else if (options_.IRCodes == "json") {
-            ok = WriteJson(PathFor(IRCodesJsonSuffix), IRCodesJson(ccf, loadError)) && ok;
+            ok = guarded("the IR codes", [&] {
+                return WriteJson(PathFor(IRCodesJsonSuffix), IRCodesJson(ccf, loadError));
+            });
         }
         if (options_.Json)
-            ok = WriteJson(PathFor(GraphJsonSuffix), GraphJson(ccf, loadNotices_, loadError)) && ok;
-        if (!options_.ByteMap.empty()) ok = WriteByteMap(ccf) && ok;
+            ok = guarded("the JSON",
+                         [&] {
+                             return WriteJson(PathFor(GraphJsonSuffix),
+                                              GraphJson(ccf, loadNotices_, loadError));
+                         }) &&
+                 ok;
+        if (!options_.ByteMap.empty())
+            ok = guarded("the byte map", [&] { return WriteByteMap(ccf); }) && ok;
         return ok;
     }
 
