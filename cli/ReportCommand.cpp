@@ -1,5 +1,9 @@
 #include "ReportCommand.h"
 
+#include "ByteMap.h"
+#include "GraphJson.h"
+#include "IRCodeExport.h"
+#include "OutputNames.h"
 #include "ReportOptions.h"
 
 #include "model/CCFlocal.h"
@@ -8,8 +12,13 @@
 
 #include "Error.h"
 
+#include <QByteArray>
+#include <QImage>
+
 #include <filesystem>
+#include <fstream>
 #include <ostream>
+#include <sstream>
 #include <utility>
 
 namespace vantor {
@@ -42,10 +51,15 @@ private:
 // registries or writer state.
 class FileRun {
 public:
-    FileRun(const std::string& file, const ReportOptions& options, std::ostream& err)
-        : file_(file), options_(options), err_(err), browser_(tree_, list_, display_, ui_) {
+    FileRun(const std::string& file, const ReportOptions& options, bool severalInputs,
+            std::ostream& err)
+        : file_(file), options_(options), severalInputs_(severalInputs), err_(err),
+          browser_(tree_, list_, display_, ui_) {
         browser_.Writer.SetPlainNameFont(options.PlainNameFont);
-        browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) { Notice(text); });
+        browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
+            loadNotices_.push_back(text);
+            Notice(text);
+        });
     }
 
     // True when the file was loaded and everything asked for was written.
@@ -54,17 +68,15 @@ public:
         try {
             local = &browser_.OpenCCF(file_);
         } catch (const std::exception& error) {
-            // A partly loaded file would give a report that looks complete;
-            // nothing is written for it.
             FlushNotices();
-            ReportError(std::string(error.what()) + " (nothing written)");
-            return false;
+            return RescuePartlyLoaded(error.what());
         }
         FlushNotices();
-        bool ok = WriteReport(*local);
+        bool ok = true;
+        if (WritesReport(options_)) ok = WriteReport(*local);
         if (!options_.ExportIcons.empty()) ok = ExportIcons(*local) && ok;
         if (!options_.ExportPanels.empty()) ok = ExportPanels(*local) && ok;
-        return ok;
+        return WriteExports(local->CCF(), "") && ok;
     }
 
 private:
@@ -84,9 +96,114 @@ private:
         ReportError(reason);
     }
 
+    // A load that ended with an error: a report or a picture of a partly
+    // loaded file would look complete, so none is written. The IR codes, the
+    // JSON and the byte map exist to rescue what a damaged file holds: they
+    // are written from the partly loaded graph, and the JSON names the error.
+    bool RescuePartlyLoaded(const std::string& loadError) {
+        const bool rescue = !options_.IRCodes.empty() || options_.Json || !options_.ByteMap.empty();
+        // The browser dropped the partly loaded file; load it once more
+        // without the views (its notices were printed already). A file whose
+        // bytes could not be read at all has nothing to rescue.
+        kelpie::CCFs partly;
+        partly.SetNoticeHandler([](const std::string&) {});
+        if (rescue) {
+            try {
+                partly.Add(file_);
+            } catch (const std::exception&) {
+            }
+        }
+        if (partly.Count() < 1 || partly.Item(1).CCFfile().FileSize() == 0) {
+            ReportError(loadError + " (nothing written)");
+            return false;
+        }
+        ReportError(loadError + " (exporting what was loaded)");
+        WriteExports(partly.Item(1), loadError);
+        return false;
+    }
+
+    // The report, the IR codes and the JSON go to -o when it is given (the
+    // options allow it for one of them only), else beside the input or into
+    // --output-dir.
+    std::string PathFor(const std::string& suffix) const {
+        return options_.Output.empty() ? OutputPath(file_, options_.OutputDir, suffix)
+                                       : options_.Output;
+    }
+
+    bool WriteExports(const kelpie::CCF& ccf, const std::string& loadError) {
+        // A failure of one export (no memory for a huge map, a property that
+        // refuses its value) is that export's error; the others still run.
+        const auto guarded = [&](const char* what, const auto& write) {
+            try {
+                return write();
+            } catch (const std::exception& error) {
+                ReportError(std::string("cannot export ") + what + ": " + error.what());
+                return false;
+            }
+        };
+        bool ok = true;
+        if (options_.IRCodes == "csv") {
+            ok = guarded("the IR codes", [&] {
+                std::ostringstream csv;
+                WriteIRCodesCsv(ccf, csv);
+                return WriteText(PathFor(IRCodesCsvSuffix), csv.str());
+            });
+        } else if (options_.IRCodes == "json") {
+            ok = guarded("the IR codes", [&] {
+                return WriteJson(PathFor(IRCodesJsonSuffix), IRCodesJson(ccf, loadError));
+            });
+        }
+        if (options_.Json)
+            ok = guarded("the JSON",
+                         [&] {
+                             return WriteJson(PathFor(GraphJsonSuffix),
+                                              GraphJson(ccf, loadNotices_, loadError));
+                         }) &&
+                 ok;
+        if (!options_.ByteMap.empty())
+            ok = guarded("the byte map", [&] { return WriteByteMap(ccf); }) && ok;
+        return ok;
+    }
+
+    bool WriteText(const std::string& path, const std::string& text) {
+        if (!options_.OutputDir.empty() && !MakeDirectory(options_.OutputDir)) return false;
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.close();
+        if (!out) {
+            ReportError("cannot write " + path);
+            return false;
+        }
+        return true;
+    }
+
+    // Text from the file is converted to UTF-8 before it reaches the JSON;
+    // anything else that is not UTF-8 (a file name) is replaced, not fatal.
+    bool WriteJson(const std::string& path, const nlohmann::ordered_json& json) {
+        return WriteText(path,
+                         json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
+    }
+
+    // With several inputs --byte-map names a folder for all their maps.
+    bool WriteByteMap(const kelpie::CCF& ccf) {
+        std::string path = options_.ByteMap;
+        if (severalInputs_) {
+            if (!MakeDirectory(options_.ByteMap)) return false;
+            path = OutputPath(file_, options_.ByteMap, ByteMapSuffix);
+        }
+        const QImage map = ByteMapImage(ccf);
+        if (map.isNull() || !map.save(QString::fromStdString(path), "PNG")) {
+            ReportError("cannot write " + path);
+            return false;
+        }
+        return true;
+    }
+
     bool WriteReport(CCFlocal& local) {
-        const std::string path =
-            options_.Output.empty() ? DefaultReportPath(file_, options_.Kind) : options_.Output;
+        if (!options_.OutputDir.empty() && !MakeDirectory(options_.OutputDir)) return false;
+        const std::string path = options_.Output.empty()
+                                     ? DefaultReportPath(file_, options_.Kind, options_.OutputDir)
+                                     : options_.Output;
         bool written = false;
         try {
             switch (options_.Kind) {
@@ -129,9 +246,24 @@ private:
         return true;
     }
 
-    static std::string PicturePath(const std::string& dir, const char* prefix,
-                                   std::int32_t position) {
-        return (std::filesystem::path(dir) / (prefix + std::to_string(position) + ".bmp")).string();
+    std::string PicturePath(const std::string& dir, const char* prefix,
+                            std::int32_t position) const {
+        return (std::filesystem::path(dir) /
+                (prefix + std::to_string(position) + "." + options_.ImageFormat))
+            .string();
+    }
+
+    // An icon in the chosen format: the library's BMP, or its picture
+    // re-encoded as PNG.
+    static void SaveIcon(const kelpie::Icon& icon, const std::string& path, bool png) {
+        if (!png) return icon.SaveBitmap(path);
+        const std::vector<std::uint8_t>& bitmap = icon.Picture().Bitmap;
+        const QImage image =
+            QImage::fromData(QByteArray(reinterpret_cast<const char*>(bitmap.data()),
+                                        static_cast<qsizetype>(bitmap.size())),
+                             "BMP");
+        if (image.isNull() || !image.save(QString::fromStdString(path), "PNG"))
+            throw kelpie::Error(kelpie::ErrorKind::FileError, "the picture cannot be saved");
     }
 
     // Every icon of the file once, as the library writes its bitmap. Icons of
@@ -144,7 +276,7 @@ private:
             if (icon.IconType() == kelpie::ictUnknown) continue;
             const std::string path = PicturePath(options_.ExportIcons, "icon-", icon.Position());
             try {
-                icon.SaveBitmap(path);
+                SaveIcon(icon, path, options_.ImageFormat == "png");
             } catch (const kelpie::Error& error) {
                 if (error.Kind() == kelpie::ErrorKind::FileError) {
                     ReportError("cannot write " + path + ": " + error.what());
@@ -163,6 +295,7 @@ private:
     bool ExportPanels(CCFlocal& local) {
         if (!MakeDirectory(options_.ExportPanels)) return false;
         browser_.Canvas.Options = ViewerOptions{};
+        if (options_.ButtonState) browser_.Canvas.Options.ShowButtonsAs = *options_.ButtonState;
         bool ok = true;
         const auto exportPanel = [&](kelpie::Panel& panel) {
             browser_.OutputMode = omDrawPanel;
@@ -170,7 +303,11 @@ private:
             local.DoPanel(panel, "");
             FlushNotices();
             const std::string path = PicturePath(options_.ExportPanels, "panel-", panel.Position());
-            if (!browser_.Canvas.SavePanelPicture(path)) {
+            const bool saved =
+                options_.ImageFormat == "png"
+                    ? browser_.Canvas.Image().save(QString::fromStdString(path), "PNG")
+                    : browser_.Canvas.SavePanelPicture(path);
+            if (!saved) {
                 ReportError("cannot write " + path);
                 ok = false;
             }
@@ -187,7 +324,9 @@ private:
 
     const std::string& file_;
     const ReportOptions& options_;
+    bool severalInputs_;
     std::ostream& err_;
+    std::vector<std::string> loadNotices_;
     RecordingTree tree_;
     RecordingList list_;
     RecordingDisplay display_;
@@ -214,7 +353,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     int status = 0;
     for (const std::string& file : options->Files) {
-        FileRun run(file, *options, err);
+        FileRun run(file, *options, options->Files.size() > 1, err);
         if (!run.Run()) status = 1;
     }
     return status;

@@ -1,6 +1,6 @@
 #include "ReportOptions.h"
 
-#include <filesystem>
+#include "OutputNames.h"
 
 namespace vantor {
 
@@ -19,6 +19,14 @@ constexpr KindName Kinds[] = {
     {"ircodes", rkIRCodes, " IR Codes.rtf"},
 };
 
+std::optional<kelpie::ButtonState> ButtonStateNamed(const std::string& name) {
+    if (name == "active-unselected") return kelpie::ActiveUnselected;
+    if (name == "active-selected") return kelpie::ActiveSelected;
+    if (name == "inactive-unselected") return kelpie::InactiveUnselected;
+    if (name == "inactive-selected") return kelpie::InactiveSelected;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string ReportUsage() {
@@ -27,41 +35,60 @@ std::string ReportUsage() {
 
 std::string ReportHelp() {
     return "usage: vantor-report [options] FILE...\n"
-           "Writes a report of each CCF file, byte for byte what the desktop program writes.\n"
+           "Writes a report of each CCF file, byte for byte what the desktop program writes,\n"
+           "and exports its IR codes, its object graph, its pictures and a map of its bytes.\n"
            "\n"
            "  -r, --report KIND   full (default), errors, icons, panels, ircodes\n"
            "  -p, --positions     add the structure-positions summary (full report only)\n"
-           "  -o, --output PATH   output file (with a single FILE only)\n"
+           "  -o, --output PATH   the one output of a single FILE (report, IR codes or JSON)\n"
+           "      --output-dir DIR      write the reports, IR codes and JSON into DIR\n"
            "  -q, --quiet         do not print notices\n"
            "      --plain-name-font     declare the names' font as an ordinary text font, for "
            "readers\n"
            "                            without the remote's font\n"
+           "      --ir-codes csv|json   every use of an IR code, with its Pronto hex\n"
+           "      --json                the whole object graph as JSON\n"
+           "      --byte-map PATH       a PNG picture of the file's bytes by record kind\n"
+           "                            (with several FILEs PATH is a folder)\n"
            "      --export-icons DIR    write every icon as DIR/icon-POSITION.bmp (single FILE "
            "only)\n"
            "      --export-panels DIR   write every panel as drawn as DIR/panel-POSITION.bmp "
            "(single FILE only)\n"
+           "      --image-format bmp|png      picture format of the icon and panel exports\n"
+           "      --button-state STATE  buttons of the panel exports: active-unselected "
+           "(default),\n"
+           "                            active-selected, inactive-unselected, inactive-selected\n"
            "  -h, --help | --version\n"
            "\n"
-           "Without -o each report goes beside its input, named after it without its extension:\n"
-           "NAME.rtf, NAME Errors.rtf, NAME Icons.rtf, NAME Panels.rtf or NAME IR Codes.rtf.\n"
-           "POSITION is the record's position in the file, in decimal.\n"
+           "Without -o each output goes beside its input (or into --output-dir), named after it\n"
+           "without its extension: NAME.rtf, NAME Errors.rtf, NAME Icons.rtf, NAME Panels.rtf,\n"
+           "NAME IR Codes.rtf; NAME IR Codes.csv or NAME IR Codes.json; NAME.json; and\n"
+           "NAME Byte Map.png in the --byte-map folder. POSITION is the record's position in\n"
+           "the file, in decimal.\n"
+           "\n"
+           "The report is written unless only --ir-codes, --json or --byte-map are asked for;\n"
+           "give -r to have it as well.\n"
            "\n"
            "Notices (anomalies that do not stop a load) go to standard error as FILE: notice: "
            "TEXT.\n"
-           "A file whose load ends with an error gets FILE: error: TEXT, and nothing is written "
-           "for\n"
-           "it (no report, no pictures); the other files are still written.\n"
+           "A file whose load ends with an error gets FILE: error: TEXT; of its report and\n"
+           "pictures nothing is written, but its IR codes, JSON and byte map are written with\n"
+           "what was loaded (the JSON names the error). The other files are still written.\n"
            "\n"
            "Exit status: 0 when every file was loaded and written, 1 when any file failed,\n"
            "2 for a usage error.\n";
 }
 
-std::string DefaultReportPath(const std::string& input, ReportKinds kind) {
-    std::filesystem::path path(input);
-    path.replace_extension();
+bool WritesReport(const ReportOptions& options) {
+    const bool newExports = !options.IRCodes.empty() || options.Json || !options.ByteMap.empty();
+    return options.ReportAsked || !newExports;
+}
+
+std::string DefaultReportPath(const std::string& input, ReportKinds kind,
+                              const std::string& folder) {
     for (const KindName& name : Kinds)
-        if (name.Kind == kind) return path.string() + name.Suffix;
-    return path.string() + ".rtf";
+        if (name.Kind == kind) return OutputPath(input, folder, name.Suffix);
+    return OutputPath(input, folder, ".rtf");
 }
 
 std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args,
@@ -107,6 +134,7 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
         } else if (arg == "-r" || arg == "--report") {
             std::string kind;
             if (!takeValue(kind)) return std::nullopt;
+            options.ReportAsked = true;
             bool known = false;
             for (const KindName& name : Kinds)
                 if (kind == name.Name) {
@@ -120,13 +148,42 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
             }
         } else if (arg == "-o" || arg == "--output") {
             if (!takeValue(options.Output)) return std::nullopt;
+        } else if (arg == "--output-dir") {
+            if (!takeValue(options.OutputDir)) return std::nullopt;
+        } else if (arg == "--ir-codes") {
+            if (!takeValue(options.IRCodes)) return std::nullopt;
+            if (options.IRCodes != "csv" && options.IRCodes != "json") {
+                error = "unknown IR codes format \"" + options.IRCodes + "\" (csv, json)";
+                return std::nullopt;
+            }
+        } else if (arg == "--json") {
+            if (!noValue()) return std::nullopt;
+            options.Json = true;
+        } else if (arg == "--byte-map") {
+            if (!takeValue(options.ByteMap)) return std::nullopt;
+        } else if (arg == "--image-format") {
+            if (!takeValue(options.ImageFormat)) return std::nullopt;
+            if (options.ImageFormat != "bmp" && options.ImageFormat != "png") {
+                error = "unknown image format \"" + options.ImageFormat + "\" (bmp, png)";
+                return std::nullopt;
+            }
+        } else if (arg == "--button-state") {
+            std::string state;
+            if (!takeValue(state)) return std::nullopt;
+            options.ButtonState = ButtonStateNamed(state);
+            if (!options.ButtonState) {
+                error = "unknown button state \"" + state +
+                        "\" (active-unselected, active-selected, inactive-unselected, "
+                        "inactive-selected)";
+                return std::nullopt;
+            }
         } else if (arg == "--export-icons") {
             if (!takeValue(options.ExportIcons)) return std::nullopt;
         } else if (arg == "--export-panels") {
             if (!takeValue(options.ExportPanels)) return std::nullopt;
         } else if (arg == "-p" || arg == "--positions") {
             if (!noValue()) return std::nullopt;
-            options.Positions = positionsGiven = true;
+            options.Positions = positionsGiven = options.ReportAsked = true;
         } else if (arg == "-q" || arg == "--quiet") {
             if (!noValue()) return std::nullopt;
             options.Quiet = true;
@@ -154,6 +211,26 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     if (positionsGiven && options.Kind != rkFull) {
         error = "-p/--positions belongs to the full report only";
         return std::nullopt;
+    }
+    if (options.ButtonState && options.ExportPanels.empty()) {
+        error = "--button-state belongs to --export-panels";
+        return std::nullopt;
+    }
+    if (!options.Output.empty()) {
+        if (!options.OutputDir.empty()) {
+            error = "-o/--output and --output-dir exclude each other";
+            return std::nullopt;
+        }
+        const int outputs = (WritesReport(options) ? 1 : 0) + (options.IRCodes.empty() ? 0 : 1) +
+                            (options.Json ? 1 : 0);
+        if (outputs > 1) {
+            error = "-o/--output names a single output; use --output-dir for several";
+            return std::nullopt;
+        }
+        if (outputs == 0) {
+            error = "-o/--output names the report, the IR codes or the JSON; none is written";
+            return std::nullopt;
+        }
     }
     // Several inputs would all write to the one path given.
     if (options.Files.size() > 1) {

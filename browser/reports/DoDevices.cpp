@@ -1,6 +1,7 @@
 // Devices and panels.
 #include "model/CCFlocal.h"
 #include "model/basCCF.h"
+#include "reports/HardKeys.h"
 #include "reports/ReportLines.h"
 
 #include <cstdio>
@@ -8,11 +9,6 @@
 namespace vantor {
 
 namespace {
-
-// A hard key's title: the label the user gave the key, or the key's own name.
-std::string KeyTitle(const std::string& label, const char* fallback) {
-    return label.empty() ? std::string(fallback) : label;
-}
 
 // The attribute column of a device row: "Template, Read Only, Separator" for
 // the attributes that are set.
@@ -92,23 +88,8 @@ void CCFlocal::DoDevice(kelpie::Device& device, const std::string& parentNode) {
     // The display shows one title line per hard key; the tree and the reports
     // go down into the keys' actions and the panels.
     const bool expand = mode != omDisplay;
-    const struct {
-        kelpie::Actions& List;
-        std::string Title;
-    } keys[] = {
-        {device.ActionsEntry(), "Entry"},
-        {device.ActionsLeft(), KeyTitle(device.LeftKeyName(), "Left")},
-        {device.ActionsRight(), KeyTitle(device.RightKeyName(), "Right")},
-        {device.ActionsFarLeft(), KeyTitle(device.FarLeftKeyName(), "FarLeft")},
-        {device.ActionsFarRight(), KeyTitle(device.FarRightKeyName(), "FarRight")},
-        {device.ActionsVolMinus(), "Vol-"},
-        {device.ActionsVolPlus(), "Vol+"},
-        {device.ActionsChanMinus(), "Chan-"},
-        {device.ActionsChanPlus(), "Chan+"},
-        {device.ActionsMute(), "Mute"},
-    };
     out.IndentIn();
-    for (const auto& key : keys)
+    for (const HardKey& key : HardKeysOf(device))
         if (key.List.Count() >= 1) DoActionList(key.Title, key.List, node, expand, expand);
     out.IndentOut();
     if (expand) DoPanels(device.Panels(), node);

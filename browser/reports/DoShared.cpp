@@ -4,6 +4,7 @@
 // icons once each from the library's shared collections.
 #include "model/CCFlocal.h"
 #include "model/basCCF.h"
+#include "reports/IRCodeWords.h"
 #include "reports/OutputRules.h"
 
 #include <string_view>
@@ -11,26 +12,6 @@
 namespace vantor {
 
 namespace {
-
-// The coding scheme named by an IR code's type word.
-std::string IRCodeTypeName(std::int16_t type) {
-    switch (static_cast<std::uint16_t>(type)) {
-    case 0x0000:
-        return "pulse-width coding";
-    case 0x0100:
-        return "pulse-position coding";
-    case 0x5000:
-        return "RC5";
-    case 0x5001:
-        return "RC5X";
-    case 0x6000:
-        return "RC6";
-    case 0x6001:
-        return "RC6A";
-    default:
-        return RtfWriter::HexWord(type);
-    }
-}
 
 std::string IconTypeWord(const kelpie::Icon& icon) {
     switch (icon.IconType()) {
@@ -90,12 +71,12 @@ void CCFlocal::DoIRCode(kelpie::IRCode& code, const std::string& parentNode, boo
     out.WriteLn("IR Code Size: " + std::to_string(dataSize));
     // The data as big-endian words, ten to a line; an odd last byte is not
     // shown.
-    const std::size_t words = data.size() / 2;
-    for (std::size_t i = 0; i < words; ++i) {
-        out.WriteText(RtfWriter::HexByte(data[2 * i]) + RtfWriter::HexByte(data[2 * i + 1]) + " ");
+    const std::vector<std::string> words = IRCodeDataWords(data);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        out.WriteText(words[i] + " ");
         if ((i + 1) % 10 == 0) out.WriteLn();
     }
-    if (words % 10 != 0) out.WriteLn();
+    if (words.size() % 10 != 0) out.WriteLn();
     out.IndentOut();
 }
 

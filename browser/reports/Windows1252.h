@@ -26,3 +26,28 @@ inline char ToWindows1252(char16_t u) {
 }
 
 } // namespace vantor
+
+namespace vantor {
+
+// Text in the file's 8-bit characters as UTF-8, for exports that other tools
+// read.
+inline std::string Utf8FromWindows1252(const std::string& text) {
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (const char c : text) {
+        const char16_t u = FromWindows1252(static_cast<unsigned char>(c));
+        if (u < 0x80) {
+            utf8 += static_cast<char>(u);
+        } else if (u < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (u >> 6));
+            utf8 += static_cast<char>(0x80 | (u & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | (u >> 12));
+            utf8 += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (u & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+} // namespace vantor

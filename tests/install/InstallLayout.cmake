@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks the layout: the programs,
 # the versioned library, its headers with their folders (loader headers left
-# out), the desktop entry and the icon. Run with -DBUILD_DIR=... -DPREFIX=...
+# out), the desktop entry, the icon and the manual page of vantor-report.
+# Run with -DBUILD_DIR=... -DPREFIX=...
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -17,7 +18,8 @@ foreach(path
         include/kelpie/file/CCF.h
         include/kelpie/icons/Icon.h
         share/applications/vantor.desktop
-        share/icons/hicolor/scalable/apps/vantor.svg)
+        share/icons/hicolor/scalable/apps/vantor.svg
+        share/man/man1/vantor-report.1)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
     endif()

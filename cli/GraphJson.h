@@ -1,0 +1,22 @@
+// The whole object graph of a loaded file as JSON (the schema is in
+// docs/json-export.md): header fields, the groups with their devices, hard
+// keys, panels, frames and buttons, the actions with their targets by
+// position, the shared IR codes, icons and timers, the notices of the load
+// and the byte accounting of the structure and accessed maps.
+#pragma once
+
+#include "file/CCF.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// `loadError` is the text of the error that ended the load ("" when the load
+// was complete); a partly loaded graph is written as far as it was loaded.
+nlohmann::ordered_json GraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& notices,
+                                 const std::string& loadError);
+
+} // namespace vantor

@@ -1,0 +1,100 @@
+#include "IRCodeExport.h"
+
+#include "CsvWriter.h"
+
+#include "model/IRCodeUses.h"
+#include "reports/IRCodeWords.h"
+#include "reports/RtfWriter.h"
+#include "reports/Windows1252.h"
+
+#include <cmath>
+
+namespace vantor {
+
+namespace {
+
+std::string FramePath(const std::vector<std::string>& frames) {
+    std::string path;
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        path += (i ? " / " : "") + Utf8FromWindows1252(frames[i]);
+    return path;
+}
+
+// The fields of one use, in the order of IRCodeColumns; numbers as text.
+std::vector<std::string> UseFields(const IRCodeUse& use) {
+    const kelpie::IRCode& code = *use.Code;
+    const std::optional<long> carrier = CarrierHertz(code.IRCodeData());
+    return {Utf8FromWindows1252(use.Group),
+            Utf8FromWindows1252(use.Device),
+            Utf8FromWindows1252(use.Panel),
+            FramePath(use.FramePath),
+            SenderWord(use.Sender),
+            Utf8FromWindows1252(use.Button),
+            std::to_string(code.Position()),
+            Utf8FromWindows1252(code.Name()),
+            RtfWriter::HexWord(code.IRCodeType()),
+            IRCodeTypeName(code.IRCodeType()),
+            std::to_string(code.ReferenceCount()),
+            ProntoHex(code.IRCodeData()),
+            carrier ? std::to_string(*carrier) : std::string()};
+}
+
+} // namespace
+
+const std::vector<std::string>& IRCodeColumns() {
+    static const std::vector<std::string> columns = {
+        "group", "device",    "panel",  "frame_path",      "sender",     "button",    "position",
+        "name",  "type_word", "scheme", "reference_count", "pronto_hex", "carrier_hz"};
+    return columns;
+}
+
+std::string ProntoHex(const std::vector<std::uint8_t>& data) {
+    std::string hex;
+    for (const std::string& word : IRCodeDataWords(data))
+        hex += (hex.empty() ? "" : " ") + word;
+    return hex;
+}
+
+std::optional<long> CarrierHertz(const std::vector<std::uint8_t>& data) {
+    if (data.size() < 4 || data[0] != 0 || data[1] != 0) return std::nullopt;
+    const unsigned word = (unsigned{data[2]} << 8) | data[3];
+    if (word == 0) return std::nullopt;
+    return std::lround(1'000'000.0 / (word * 0.241246));
+}
+
+void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out) {
+    WriteCsvRow(out, IRCodeColumns());
+    ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) { WriteCsvRow(out, UseFields(use)); });
+}
+
+nlohmann::ordered_json IRCodesJson(const kelpie::CCF& ccf, const std::string& loadError) {
+    nlohmann::ordered_json uses = nlohmann::ordered_json::array();
+    ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) {
+        const std::vector<std::string> fields = UseFields(use);
+        const std::vector<std::string>& columns = IRCodeColumns();
+        nlohmann::ordered_json row;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const std::string& column = columns[i];
+            if (column == "position" || column == "reference_count")
+                row[column] = std::stol(fields[i]);
+            else if (column == "carrier_hz")
+                row[column] = fields[i].empty() ? nlohmann::ordered_json()
+                                                : nlohmann::ordered_json(std::stol(fields[i]));
+            else if (column == "frame_path") {
+                row[column] = nlohmann::ordered_json::array();
+                for (const std::string& frame : use.FramePath)
+                    row[column].push_back(Utf8FromWindows1252(frame));
+            } else
+                row[column] = fields[i];
+        }
+        uses.push_back(std::move(row));
+    });
+    nlohmann::ordered_json json;
+    json["file"] = ccf.CCFfile().FileName();
+    json["error"] =
+        loadError.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(loadError);
+    json["uses"] = std::move(uses);
+    return json;
+}
+
+} // namespace vantor

@@ -1,0 +1,36 @@
+// The IR codes export: one row for every use of an IR code, in the order of
+// the IR codes report, as CSV or JSON. The data is written as Pronto hex, the
+// form other IR tools import.
+#pragma once
+
+#include "file/CCF.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+// The CSV column names, in order.
+const std::vector<std::string>& IRCodeColumns();
+
+// The data words of a code as Pronto hex: four upper-case hexadecimal digits
+// a word, separated by single spaces.
+std::string ProntoHex(const std::vector<std::uint8_t>& data);
+
+// The carrier of a learned code (type word 0000) in hertz from its second
+// word: 1,000,000 / (word x 0.241246), rounded. nullopt for other codes and
+// for a second word of 0 or a missing one.
+std::optional<long> CarrierHertz(const std::vector<std::uint8_t>& data);
+
+// A header row and one row per use; names in UTF-8.
+void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out);
+
+// {"file", "error" (null, or the text of the error that ended the load),
+//  "uses": [one object per use, keyed by the CSV's column names]}.
+nlohmann::ordered_json IRCodesJson(const kelpie::CCF& ccf, const std::string& loadError);
+
+} // namespace vantor

@@ -1,0 +1,15 @@
+#include "OutputNames.h"
+
+#include <filesystem>
+
+namespace vantor {
+
+std::string OutputPath(const std::string& input, const std::string& folder,
+                       const std::string& suffix) {
+    std::filesystem::path path(input);
+    path.replace_extension();
+    if (folder.empty()) return path.string() + suffix;
+    return (std::filesystem::path(folder) / (path.filename().string() + suffix)).string();
+}
+
+} // namespace vantor
