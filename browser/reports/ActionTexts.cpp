@@ -55,7 +55,8 @@ std::string Hex8(std::int32_t value) {
 std::string DelaySeconds(std::int32_t milliseconds) {
     const std::int64_t value = milliseconds; // no overflow when negating the lowest value
     const std::int64_t magnitude = value < 0 ? -value : value;
-    std::string text = (value < 0 ? "-" : "") + std::to_string(magnitude / 1000);
+    std::string text(value < 0 ? "-" : "");
+    text += std::to_string(magnitude / 1000);
     if (const std::int64_t fraction = magnitude % 1000; fraction != 0) {
         char digits[4];
         std::snprintf(digits, sizeof digits, "%03d", static_cast<int>(fraction));

@@ -12,7 +12,9 @@ constexpr std::int64_t PanelWidth = 240;
 constexpr std::int64_t PanelHeight = 219;
 
 std::string Pair(std::int64_t a, std::int64_t b) {
-    return "(" + std::to_string(a) + "," + std::to_string(b) + ")";
+    std::string pair("(");
+    pair.append(std::to_string(a)).append(",").append(std::to_string(b)).append(")");
+    return pair;
 }
 
 // Frames and buttons in a report: a separator in the full report, and a
