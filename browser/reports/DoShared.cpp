@@ -72,11 +72,14 @@ void CCFlocal::DoIRCode(kelpie::IRCode& code, const std::string& parentNode, boo
     // The data as big-endian words, ten to a line; an odd last byte is not
     // shown.
     const std::vector<std::string> words = IRCodeDataWords(data);
+    std::string line;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        out.WriteText(words[i] + " ");
-        if ((i + 1) % 10 == 0) out.WriteLn();
+        line.append(words[i]).append(" ");
+        if ((i + 1) % 10 == 0 || i + 1 == words.size()) {
+            out.WriteLn(line);
+            line.clear();
+        }
     }
-    if (words.size() % 10 != 0) out.WriteLn();
     out.IndentOut();
 }
 

@@ -125,16 +125,11 @@ void PanelCanvas::DrawIcon(const kelpie::Icon& icon, std::int32_t x, std::int32_
 }
 
 const QImage& PanelCanvas::IconImage(const kelpie::Icon& icon) {
-    auto found = icons_.find(&icon);
-    if (found != icons_.end() && found->second.Owner.lock().get() == &icon)
-        return found->second.Image;
-    if (icons_.size() >= 4096) icons_.clear(); // bounded, however many files come and go
-    const kelpie::IconPicture& picture = icon.Picture();
-    CachedIcon& entry = icons_[&icon];
-    entry.Owner = icon.weak_from_this();
-    entry.Image =
-        QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP");
-    return entry.Image;
+    return icons_.Get(icon, [](const kelpie::Icon& from) {
+        const kelpie::IconPicture& picture = from.Picture();
+        return QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()),
+                                "BMP");
+    });
 }
 
 void PanelCanvas::DrawCenteredText(const std::string& text, std::int32_t font, std::int32_t color,
@@ -145,19 +140,36 @@ void PanelCanvas::DrawCenteredText(const std::string& text, std::int32_t font, s
     RtfWriter::FontName(font, points);
     // A font value the remote does not know has no size to draw at.
     if (points == 0) return;
-    const QFont drawing = NameFont(points);
-    const QFontMetrics metrics(drawing);
+    NameFontMetrics& drawing = NameFontAt(points);
     // Names in the file are 8-bit characters.
     const QString name = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    // Centred on the box; a long name may overflow it.
-    const double left = x + width / 2.0 - metrics.horizontalAdvance(name) / 2.0;
-    const double top = y + height / 2.0 - metrics.height() / 2.0;
+    // Centred on the box; a long name may overflow it. The same names come
+    // back on every panel: each is measured and laid out once.
+    if (drawing.Names.size() >= 65536) drawing.Names.clear();
+    const auto [laidOut, added] = drawing.Names.try_emplace(text);
+    if (added) {
+        laidOut->second.Advance = drawing.Metrics.horizontalAdvance(name);
+        laidOut->second.Text.setText(name);
+        laidOut->second.Text.setTextFormat(Qt::PlainText);
+        laidOut->second.Text.prepare(QTransform(), drawing.Font);
+    }
+    const double left = x + width / 2.0 - laidOut->second.Advance / 2.0;
+    const double top = y + height / 2.0 - drawing.Metrics.height() / 2.0;
     if (left < -32768 || left > 32767 || top < -32768 || top > 32767)
         return; // nowhere near the canvas
     QPainter painter(&image_);
-    painter.setFont(drawing);
+    painter.setFont(drawing.Font);
     painter.setPen(ScreenColor(color, format));
-    painter.drawText(QPointF(left, top + metrics.ascent()), name);
+    painter.drawStaticText(QPointF(left, top), laidOut->second.Text);
+}
+
+PanelCanvas::NameFontMetrics& PanelCanvas::NameFontAt(std::int32_t points) {
+    auto found = nameFonts_.find(points);
+    if (found == nameFonts_.end()) {
+        const QFont font = NameFont(points);
+        found = nameFonts_.emplace(points, NameFontMetrics{font, QFontMetrics(font), {}}).first;
+    }
+    return found->second;
 }
 
 bool PanelCanvas::SavePanelPicture(const std::string& path) const {

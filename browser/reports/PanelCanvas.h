@@ -6,8 +6,12 @@
 
 #include "file/CCFEnums.h"
 #include "model/Button.h"
+#include "reports/IconCache.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QStaticText>
 
 #include <cstdint>
 #include <functional>
@@ -66,18 +70,25 @@ public:
     static QColor ScreenColor(std::int32_t color, kelpie::CCFFileFormats format);
 
 private:
-    // The icon's picture as an image, decoded once per icon: a panel report
-    // draws the same few icons thousands of times. The weak pointer tells a
-    // living icon from a new one at the address of a closed file's icon.
+    // The icon's picture as an image, decoded once per icon.
     const QImage& IconImage(const kelpie::Icon& icon);
-    struct CachedIcon {
-        std::weak_ptr<const kelpie::Icon> Owner;
-        QImage Image;
+    // The names' font at a size, its metrics, and the names laid out in it
+    // so far with their widths.
+    struct LaidOutName {
+        int Advance = 0;
+        QStaticText Text;
     };
+    struct NameFontMetrics {
+        QFont Font;
+        QFontMetrics Metrics;
+        std::unordered_map<std::string, LaidOutName> Names;
+    };
+    NameFontMetrics& NameFontAt(std::int32_t points);
 
     UserInterface& ui_;
     QImage image_;
-    std::unordered_map<const kelpie::Icon*, CachedIcon> icons_;
+    IconCache<QImage> icons_;
+    std::unordered_map<std::int32_t, NameFontMetrics> nameFonts_;
 };
 
 } // namespace vantor

@@ -25,7 +25,7 @@ bool ReportOutput::Open(const std::string& fileName) {
     return static_cast<bool>(file_);
 }
 
-void ReportOutput::Write(const std::string& text) {
+void ReportOutput::Write(std::string_view text) {
     if (pending_.empty()) {
         block_ += text;
         FlushBlock(BlockSize);

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace vantor {
 
@@ -29,7 +30,7 @@ public:
     // Opens the file, replacing it; false on failure (errno tells why).
     bool Open(const std::string& fileName);
     bool IsOpen() const noexcept { return file_.is_open(); }
-    void Write(const std::string& text);
+    void Write(std::string_view text);
     // A line made from the image by `line`, on a worker thread.
     void WritePicture(const QImage& image, PictureLine line);
     // Writes everything pending and closes the file; false when some write

@@ -63,7 +63,7 @@ void RtfWriter::StartLine() {
 
 void RtfWriter::WriteText(const std::string& text) {
     StartLine();
-    currentLine_ += EscapeRTF(text);
+    AppendEscaped(currentLine_, text);
 }
 
 void RtfWriter::WriteRTF(const std::string& rtf) {
@@ -83,7 +83,9 @@ void RtfWriter::WriteLn(const std::string& text) {
         displayText_ += currentLine_ + LineEnd + "\\par ";
         break;
     case omReportFile:
-        file_.Write("\\par " + currentLine_ + LineEnd);
+        file_.Write("\\par ");
+        file_.Write(currentLine_);
+        file_.Write(LineEnd);
         break;
     default:
         ui_.ShowMessage("Unexpect mode in WriteLn " + std::to_string(outputMode_));
@@ -128,13 +130,20 @@ void RtfWriter::EmbedPicture(const QImage& image) {
 }
 
 void RtfWriter::EmbedIconPicture(const kelpie::Icon& icon) {
-    try {
-        const auto& picture = icon.Picture();
-        EmbedPicture(QImage::fromData(picture.Bitmap.data(),
-                                      static_cast<int>(picture.Bitmap.size()), "BMP"));
-    } catch (const kelpie::Error&) {
-        // An icon whose data cannot be decoded has no picture to show.
-    }
+    // Encoded once per icon; an icon whose data cannot be decoded has no
+    // picture to show.
+    const std::string& group = iconGroups_.Get(icon, [](const kelpie::Icon& from) {
+        try {
+            const auto& picture = from.Picture();
+            return PictureGroup(QImage::fromData(picture.Bitmap.data(),
+                                                 static_cast<int>(picture.Bitmap.size()), "BMP"));
+        } catch (const kelpie::Error&) {
+            return std::string();
+        }
+    });
+    if (group.empty()) return;
+    WriteRTF(group);
+    WriteLn();
 }
 
 void RtfWriter::WriteIconPicture(const kelpie::Icon& icon) {
@@ -153,19 +162,26 @@ void RtfWriter::WriteIconPicture(const kelpie::Icon& icon) {
 }
 
 std::string RtfWriter::EscapeRTF(const std::string& text) {
+    std::string escaped;
+    AppendEscaped(escaped, text);
+    return escaped;
+}
+
+void RtfWriter::AppendEscaped(std::string& to, const std::string& text) {
     // Most text has nothing to escape; finding that out without branching
     // per character keeps the report's many short writes cheap.
     bool special = false;
     for (const char c : text)
         special |= (c == '{') | (c == '}') | (c == '\\');
-    if (!special) return text;
-    std::string escaped;
-    escaped.reserve(text.size() + 8);
-    for (const char c : text) {
-        if (c == '{' || c == '}' || c == '\\') escaped += '\\';
-        escaped += c;
+    if (!special) {
+        to += text;
+        return;
     }
-    return escaped;
+    to.reserve(to.size() + text.size() + 8);
+    for (const char c : text) {
+        if (c == '{' || c == '}' || c == '\\') to += '\\';
+        to += c;
+    }
 }
 
 std::string RtfWriter::HexByte(std::uint8_t value) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "model/BrowserTypes.h"
+#include "reports/IconCache.h"
 #include "reports/ReportOutput.h"
 
 #include "file/CCFEnums.h"
@@ -75,6 +76,7 @@ public:
     void WriteIconPicture(const kelpie::Icon& icon);
 
     static std::string EscapeRTF(const std::string& text);
+    static void AppendEscaped(std::string& to, const std::string& text);
     // A picture group: PNG bytes in hexadecimal with the size in pixels and
     // in twips (15 a pixel); "" when the image cannot be encoded.
     static std::string PictureGroup(const QImage& image);
@@ -102,6 +104,7 @@ private:
     std::string currentLine_;
     std::string displayText_;
     ReportOutput file_;
+    IconCache<std::string> iconGroups_; // each icon's picture group
     std::string fileName_;
 };
 
