@@ -184,10 +184,11 @@ private:
                          json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
     }
 
-    // With several inputs --byte-map names a folder for all their maps.
+    // With several inputs --byte-map names a folder for all their maps; a
+    // folder that exists is taken as one for a single input too.
     bool WriteByteMap(const kelpie::CCF& ccf) {
         std::string path = options_.ByteMap;
-        if (severalInputs_) {
+        if (severalInputs_ || std::filesystem::is_directory(path)) {
             if (!MakeDirectory(options_.ByteMap)) return false;
             path = OutputPath(file_, options_.ByteMap, ByteMapSuffix);
         }

@@ -49,7 +49,7 @@ std::string ReportHelp() {
            "      --ir-codes csv|json   every use of an IR code, with its Pronto hex\n"
            "      --json                the whole object graph as JSON\n"
            "      --byte-map PATH       a PNG picture of the file's bytes by record kind\n"
-           "                            (with several FILEs PATH is a folder)\n"
+           "                            (a folder when it is one, or with several FILEs)\n"
            "      --export-icons DIR    write every icon as DIR/icon-POSITION.bmp (single FILE "
            "only)\n"
            "      --export-panels DIR   write every panel as drawn as DIR/panel-POSITION.bmp "
