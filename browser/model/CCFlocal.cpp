@@ -83,8 +83,8 @@ std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::st
     const std::string tag = MakeTag(key_, type, position);
     // The root's key is the file's tree key; every other node's key adds the
     // program-wide counter, since one record may stand under many nodes.
-    const std::string nodeKey =
-        parentNode.empty() ? tag : tag + "/" + std::to_string(++browser_.NodeCounter);
+    std::string nodeKey = tag;
+    if (!parentNode.empty()) nodeKey.append("/").append(std::to_string(++browser_.NodeCounter));
     static const std::string none;
     for (const auto& look : NodeLooks) {
         if (type != look.Type) continue;

@@ -3,7 +3,12 @@
 namespace vantor {
 
 std::string MakeTag(const std::string& key, const std::string& type, std::int32_t position) {
-    return key + "/" + type + "/" + std::to_string(position);
+    // One allocation: a large file's tree makes a tag for every node.
+    const std::string number = std::to_string(position);
+    std::string tag;
+    tag.reserve(key.size() + type.size() + number.size() + 2);
+    tag.append(key).append("/").append(type).append("/").append(number);
+    return tag;
 }
 
 bool ParseTag(const std::string& tag, std::string& key, std::string& type, std::int32_t& position) {
