@@ -65,9 +65,9 @@ private:
 void WidgetTree::AddNode(const std::string& parentKey, const std::string& key,
                          const std::string& text, const std::string& imageKey,
                          const std::string& tag) {
-    QTreeWidgetItem* parent = parentKey.empty() ? nullptr : FindParent(parentKey);
     // A parent that is not (or no longer) in the tree puts the node at the
     // top level rather than losing it.
+    QTreeWidgetItem* parent = parentKey.empty() ? nullptr : FindParent(parentKey);
     // The item is complete before it joins its parent, so that the view is
     // told about it once.
     auto* item = new NodeItem(text, Image(imageKey), tag, key);
