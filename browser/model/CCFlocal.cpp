@@ -85,7 +85,6 @@ std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::st
     // program-wide counter, since one record may stand under many nodes.
     std::string nodeKey = tag;
     if (!parentNode.empty()) nodeKey.append("/").append(std::to_string(++browser_.NodeCounter));
-    static const std::string none;
     for (const auto& look : NodeLooks) {
         if (type != look.Type) continue;
         browser_.TreeControl.AddNode(parentNode, nodeKey,
@@ -93,7 +92,7 @@ std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::st
                                      look.ImageKey, tag);
         return nodeKey;
     }
-    browser_.TreeControl.AddNode(parentNode, nodeKey, name, none, tag);
+    browser_.TreeControl.AddNode(parentNode, nodeKey, name, {}, tag);
     return nodeKey;
 }
 

@@ -1,5 +1,7 @@
 #include "reports/PanelCanvas.h"
 
+#include "reports/PictureEncoder.h"
+
 #include "model/Sinks.h"
 #include "reports/RtfWriter.h"
 
@@ -125,11 +127,7 @@ void PanelCanvas::DrawIcon(const kelpie::Icon& icon, std::int32_t x, std::int32_
 }
 
 const QImage& PanelCanvas::IconImage(const kelpie::Icon& icon) {
-    return icons_.Get(icon, [](const kelpie::Icon& from) {
-        const kelpie::IconPicture& picture = from.Picture();
-        return QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()),
-                                "BMP");
-    });
+    return icons_.Get(icon, [](const kelpie::Icon& from) { return DecodeIcon(from); });
 }
 
 void PanelCanvas::DrawCenteredText(const std::string& text, std::int32_t font, std::int32_t color,

@@ -1,5 +1,7 @@
 #include "reports/PictureEncoder.h"
 
+#include "icons/Icon.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
@@ -41,8 +43,8 @@ private:
     QList<QRgb> palette_;
 };
 
-} // namespace
-
+// The image as palette indices with its own colour table when it has at
+// most 256 distinct colours; otherwise the image unchanged.
 QImage PaletteImage(const QImage& image) {
     const QImage pixels =
         image.format() == QImage::Format_ARGB32 || image.format() == QImage::Format_RGB32
@@ -68,6 +70,13 @@ QImage PaletteImage(const QImage& image) {
     }
     indexed.setColorTable(table.Palette());
     return indexed;
+}
+
+} // namespace
+
+QImage DecodeIcon(const kelpie::Icon& icon) {
+    const kelpie::IconPicture& picture = icon.Picture();
+    return QImage::fromData(picture.Bitmap.data(), static_cast<int>(picture.Bitmap.size()), "BMP");
 }
 
 QByteArray EncodePicture(const QImage& image) {

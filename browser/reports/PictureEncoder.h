@@ -9,13 +9,17 @@
 
 class QImage;
 
+namespace kelpie {
+class Icon;
+}
+
 namespace vantor {
 
 // The PNG file of the image, or an empty array when it cannot be encoded.
 QByteArray EncodePicture(const QImage& image);
 
-// The image as palette indices with its own colour table when it has at
-// most 256 distinct colours; otherwise the image unchanged.
-QImage PaletteImage(const QImage& image);
+// The icon's picture as an image. Throws the library's error when the icon
+// cannot be decoded.
+QImage DecodeIcon(const kelpie::Icon& icon);
 
 } // namespace vantor

@@ -134,9 +134,7 @@ void RtfWriter::EmbedIconPicture(const kelpie::Icon& icon) {
     // picture to show.
     const std::string& group = iconGroups_.Get(icon, [](const kelpie::Icon& from) {
         try {
-            const auto& picture = from.Picture();
-            return PictureGroup(QImage::fromData(picture.Bitmap.data(),
-                                                 static_cast<int>(picture.Bitmap.size()), "BMP"));
+            return PictureGroup(DecodeIcon(from));
         } catch (const kelpie::Error&) {
             return std::string();
         }
