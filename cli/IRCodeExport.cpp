@@ -62,9 +62,9 @@ std::optional<long> CarrierHertz(const std::vector<std::uint8_t>& data) {
     return std::lround(1'000'000.0 / (word * 0.241246));
 }
 
-void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out) {
-    WriteCsvRow(out, IRCodeColumns());
-    ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) { WriteCsvRow(out, UseFields(use)); });
+void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out, bool raw) {
+    WriteCsvRow(out, IRCodeColumns(), raw);
+    ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) { WriteCsvRow(out, UseFields(use), raw); });
 }
 
 nlohmann::ordered_json IRCodesJson(const kelpie::CCF& ccf, const std::string& loadError) {

@@ -26,8 +26,9 @@ std::string ProntoHex(const std::vector<std::uint8_t>& data);
 // for a second word of 0 or a missing one.
 std::optional<long> CarrierHertz(const std::vector<std::uint8_t>& data);
 
-// A header row and one row per use; names in UTF-8.
-void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out);
+// A header row and one row per use; names in UTF-8. Cells that a
+// spreadsheet would run as formulas are neutralised unless `raw`.
+void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out, bool raw = false);
 
 // {"file", "error" (null, or the text of the error that ended the load),
 //  "uses": [one object per use, keyed by the CSV's column names]}.

@@ -6,7 +6,8 @@ namespace vantor {
 
 std::string OutputPath(const std::string& input, const std::string& folder,
                        const std::string& suffix) {
-    std::filesystem::path path(input);
+    // Standard input has no name of its own.
+    std::filesystem::path path(input == "-" ? std::string("stdin") : input);
     path.replace_extension();
     if (folder.empty()) return path.string() + suffix;
     return (std::filesystem::path(folder) / (path.filename().string() + suffix)).string();

@@ -3,23 +3,30 @@
 #include "ByteMap.h"
 #include "GraphJson.h"
 #include "IRCodeExport.h"
-#include "OutputNames.h"
+#include "OutputPlan.h"
 #include "ReportOptions.h"
 
 #include "model/CCFlocal.h"
 #include "model/RecordingSinks.h"
 #include "model/basCCF.h"
+#include "outputs/OutputFile.h"
+#include "outputs/PictureFile.h"
 
 #include "Error.h"
 
 #include <QByteArray>
 #include <QImage>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <functional>
+#include <new>
+#include <optional>
 #include <ostream>
-#include <sstream>
 #include <utility>
+
+#include <unistd.h>
 
 namespace vantor {
 
@@ -57,15 +64,33 @@ public:
     void RemoveNode(const std::string&) override {}
 };
 
+// Standard input as a file image, read up to the largest size a CCF file
+// may have (a larger one is refused by the loader).
+std::vector<std::uint8_t> ReadStandardInput() {
+    std::vector<std::uint8_t> bytes;
+    char block[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(STDIN_FILENO, block, sizeof block);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0)
+            throw kelpie::Error(kelpie::ErrorKind::FileError,
+                                std::string("Cannot read standard input: ") + std::strerror(errno));
+        if (got == 0) return bytes;
+        bytes.insert(bytes.end(), block, block + got);
+        if (static_cast<std::int64_t>(bytes.size()) > kelpie::CCFfile::MaxFileSize) return bytes;
+    }
+}
+
 // One input file: its own browser state, so that files never share keys,
 // registries or writer state.
 class FileRun {
 public:
-    FileRun(const std::string& file, const ReportOptions& options, bool severalInputs,
-            std::ostream& err)
-        : file_(file), options_(options), severalInputs_(severalInputs), err_(err),
+    FileRun(const FileOutputs& outputs, const ReportOptions& options, std::ostream& err)
+        : file_(outputs.Input), outputs_(outputs), options_(options), err_(err),
           browser_(tree_, list_, display_, ui_) {
         browser_.Writer.SetPlainNameFont(options.PlainNameFont);
+        browser_.Writer.SetFailureHandler(
+            [this](const std::string&, const std::string& failure) { writeFailure_ = failure; });
         browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
             loadNotices_.push_back(text);
             Notice(text);
@@ -73,37 +98,47 @@ public:
     }
 
     // True when the file was loaded and everything asked for was written.
-    bool Run() {
+    bool Run(const std::vector<std::string>& inputs) {
+        // Nothing of a file is written when one of its outputs is an input.
+        if (const std::string clash = InputClash(outputs_, inputs); !clash.empty()) {
+            ReportError(clash);
+            return false;
+        }
         CCFlocal* local = nullptr;
         try {
-            local = &browser_.OpenCCF(file_);
+            if (file_ == "-") standardInput_ = ReadStandardInput();
+            local = &browser_.OpenCCF(file_, standardInput_);
+        } catch (const std::bad_alloc&) {
+            FlushNotices();
+            ReportError("out of memory while loading the file (nothing written)");
+            return false;
         } catch (const std::exception& error) {
             FlushNotices();
             return RescuePartlyLoaded(error.what());
         }
         FlushNotices();
+        const kelpie::CCFfile& image = local->CCF().CCFfile();
+        bounds_ = BoundsFor(image.FileName(), image.FileSize());
         bool ok = true;
-        if (WritesReport(options_)) ok = WriteReport(*local);
+        if (!outputs_.Report.empty()) ok = WriteReport(*local);
         if (!options_.ExportIcons.empty()) ok = ExportIcons(*local) && ok;
         if (!options_.ExportPanels.empty()) ok = ExportPanels(*local) && ok;
         return WriteExports(local->CCF(), "") && ok;
     }
 
 private:
-    void Notice(const std::string& text) {
-        if (!options_.Quiet) err_ << file_ << ": notice: " << text << "\n";
+    // One line in one write, so that the lines of a file with many notices
+    // cost little and never mix with another writer's.
+    void Line(const char* kind, const std::string& text) {
+        err_ << (file_ + ": " + kind + ": " + text + "\n");
     }
-    void ReportError(const std::string& text) { err_ << file_ << ": error: " << text << "\n"; }
+    void Notice(const std::string& text) {
+        if (!options_.Quiet) Line("notice", text);
+    }
+    void ReportError(const std::string& text) { Line("error", text); }
     void FlushNotices() {
         for (const std::string& message : ui_.Take())
             Notice(message);
-    }
-    // The step failed: its messages are the reason.
-    void FailWith(const std::string& text) {
-        std::string reason = text;
-        for (const std::string& message : ui_.Take())
-            reason += ": " + message;
-        ReportError(reason);
     }
 
     // A load that ended with an error: a report or a picture of a partly
@@ -111,7 +146,8 @@ private:
     // JSON and the byte map exist to rescue what a damaged file holds: they
     // are written from the partly loaded graph, and the JSON names the error.
     bool RescuePartlyLoaded(const std::string& loadError) {
-        const bool rescue = !options_.IRCodes.empty() || options_.Json || !options_.ByteMap.empty();
+        const bool rescue =
+            !outputs_.IRCodes.empty() || !outputs_.Json.empty() || !outputs_.ByteMap.empty();
         // The browser dropped the partly loaded file; load it once more
         // without the views (its notices were printed already). A file whose
         // bytes could not be read at all has nothing to rescue.
@@ -119,7 +155,10 @@ private:
         partly.SetNoticeHandler([](const std::string&) {});
         if (rescue) {
             try {
-                partly.Add(file_);
+                if (standardInput_)
+                    partly.AddBytes(file_, std::move(*standardInput_));
+                else
+                    partly.Add(file_);
             } catch (const std::exception&) {
             }
         }
@@ -128,94 +167,90 @@ private:
             return false;
         }
         ReportError(loadError + " (exporting what was loaded)");
+        const kelpie::CCFfile& image = partly.Item(1).CCFfile();
+        bounds_ = BoundsFor(image.FileName(), image.FileSize());
         WriteExports(partly.Item(1), loadError);
         return false;
     }
 
-    // The report, the IR codes and the JSON go to -o when it is given (the
-    // options allow it for one of them only), else beside the input or into
-    // --output-dir.
-    std::string PathFor(const std::string& suffix) const {
-        return options_.Output.empty() ? OutputPath(file_, options_.OutputDir, suffix)
-                                       : options_.Output;
-    }
-
     bool WriteExports(const kelpie::CCF& ccf, const std::string& loadError) {
-        // A failure of one export (no memory for a huge map, a property that
-        // refuses its value) is that export's error; the others still run.
-        const auto guarded = [&](const char* what, const auto& write) {
-            try {
-                return write();
-            } catch (const std::exception& error) {
-                ReportError(std::string("cannot export ") + what + ": " + error.what());
-                return false;
-            }
-        };
         bool ok = true;
-        if (options_.IRCodes == "csv") {
-            ok = guarded("the IR codes", [&] {
-                std::ostringstream csv;
-                WriteIRCodesCsv(ccf, csv);
-                return WriteText(PathFor(IRCodesCsvSuffix), csv.str());
+        if (options_.IRCodes == "csv")
+            ok = WriteOutput("the IR codes export", outputs_.IRCodes, [&](std::ostream& out) {
+                WriteIRCodesCsv(ccf, out, options_.CsvRaw);
             });
-        } else if (options_.IRCodes == "json") {
-            ok = guarded("the IR codes", [&] {
-                return WriteJson(PathFor(IRCodesJsonSuffix), IRCodesJson(ccf, loadError));
+        else if (options_.IRCodes == "json")
+            ok = WriteOutput("the IR codes export", outputs_.IRCodes, [&](std::ostream& out) {
+                WriteJson(out, IRCodesJson(ccf, loadError));
             });
-        }
         if (options_.Json)
-            ok = guarded("the JSON",
-                         [&] {
-                             return WriteJson(PathFor(GraphJsonSuffix),
-                                              GraphJson(ccf, loadNotices_, loadError));
-                         }) &&
+            ok = WriteOutput("the JSON export", outputs_.Json,
+                             [&](std::ostream& out) {
+                                 WriteJson(out, GraphJson(ccf, loadNotices_, loadError));
+                             }) &&
                  ok;
-        if (!options_.ByteMap.empty())
-            ok = guarded("the byte map", [&] { return WriteByteMap(ccf); }) && ok;
+        if (!outputs_.ByteMap.empty()) ok = WriteByteMap(ccf) && ok;
         return ok;
     }
 
-    bool WriteText(const std::string& path, const std::string& text) {
-        if (!options_.OutputDir.empty() && !MakeDirectory(options_.OutputDir)) return false;
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close();
-        if (!out) {
-            ReportError("cannot write " + path);
+    // One export: produced straight into its file, which takes the place of
+    // an older one only when it is complete. A failure of one export (a full
+    // disk, no memory, a property that refuses its value) is that export's
+    // error; the others still run.
+    bool WriteOutput(const char* what, const std::string& path,
+                     const std::function<void(std::ostream&)>& produce) {
+        if (!MakeFolderOf(path)) return false;
+        OutputFile out;
+        if (!out.Open(path, bounds_)) {
+            ReportError(out.Error());
             return false;
         }
-        return true;
+        out.Stream().exceptions(std::ios::badbit); // stop producing once a write failed
+        try {
+            produce(out.Stream());
+        } catch (const std::bad_alloc&) {
+            ReportError(std::string("out of memory while writing ") + what);
+            return false;
+        } catch (const std::ios_base::failure&) {
+            ReportError(out.Error());
+            return false;
+        } catch (const std::exception& error) {
+            ReportError(std::string("cannot write ") + what + ": " + error.what());
+            return false;
+        }
+        if (out.Commit()) return true;
+        ReportError(out.Error());
+        return false;
     }
 
     // Text from the file is converted to UTF-8 before it reaches the JSON;
     // anything else that is not UTF-8 (a file name) is replaced, not fatal.
-    bool WriteJson(const std::string& path, const nlohmann::ordered_json& json) {
-        return WriteText(path,
-                         json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
+    static void WriteJson(std::ostream& out, const nlohmann::ordered_json& json) {
+        out << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     }
 
-    // With several inputs --byte-map names a folder for all their maps; a
-    // folder that exists is taken as one for a single input too.
     bool WriteByteMap(const kelpie::CCF& ccf) {
-        std::string path = options_.ByteMap;
-        if (severalInputs_ || std::filesystem::is_directory(path)) {
-            if (!MakeDirectory(options_.ByteMap)) return false;
-            path = OutputPath(file_, options_.ByteMap, ByteMapSuffix);
-        }
-        const QImage map = ByteMapImage(ccf);
-        if (map.isNull() || !map.save(QString::fromStdString(path), "PNG")) {
-            ReportError("cannot write " + path);
+        if (!MakeFolderOf(outputs_.ByteMap)) return false;
+        try {
+            return WritePicture(outputs_.ByteMap, ByteMapImage(ccf), "PNG");
+        } catch (const std::bad_alloc&) {
+            ReportError("out of memory while writing the byte map");
             return false;
         }
-        return true;
+    }
+
+    bool WritePicture(const std::string& path, const QImage& image, const char* format) {
+        std::string error;
+        if (WritePictureFile(path, image, format, bounds_, error)) return true;
+        ReportError(error);
+        return false;
     }
 
     bool WriteReport(CCFlocal& local) {
-        if (!options_.OutputDir.empty() && !MakeDirectory(options_.OutputDir)) return false;
-        const std::string path = options_.Output.empty()
-                                     ? DefaultReportPath(file_, options_.Kind, options_.OutputDir)
-                                     : options_.Output;
+        if (!MakeFolderOf(outputs_.Report)) return false;
+        const std::string& path = outputs_.Report;
         bool written = false;
+        writeFailure_.clear();
         try {
             switch (options_.Kind) {
             case rkFull:
@@ -236,15 +271,20 @@ private:
             }
         } catch (const std::exception& error) {
             browser_.Writer.AbandonReportFile();
-            FailWith("cannot write " + path + ": " + error.what());
-            return false;
-        }
-        if (!written) {
-            FailWith("cannot write " + path);
-            return false;
+            writeFailure_ = "cannot write " + path + ": " + error.what();
         }
         FlushNotices();
-        return true;
+        if (written) return true;
+        ReportError(writeFailure_.empty() ? "cannot write " + path : writeFailure_);
+        return false;
+    }
+
+    // The folder of an output named by --output-dir or --byte-map may not
+    // exist yet.
+    bool MakeFolderOf(const std::string& path) {
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        if (folder.empty() || IsStreamTarget(path)) return true;
+        return MakeDirectory(folder.string());
     }
 
     bool MakeDirectory(const std::string& dir) {
@@ -264,38 +304,38 @@ private:
             .string();
     }
 
-    // An icon in the chosen format: the library's BMP, or its picture
-    // re-encoded as PNG.
-    static void SaveIcon(const kelpie::Icon& icon, const std::string& path, bool png) {
-        if (!png) return icon.SaveBitmap(path);
-        const std::vector<std::uint8_t>& bitmap = icon.Picture().Bitmap;
-        const QImage image =
-            QImage::fromData(QByteArray(reinterpret_cast<const char*>(bitmap.data()),
-                                        static_cast<qsizetype>(bitmap.size())),
-                             "BMP");
-        if (image.isNull() || !image.save(QString::fromStdString(path), "PNG"))
-            throw kelpie::Error(kelpie::ErrorKind::FileError, "the picture cannot be saved");
-    }
-
-    // Every icon of the file once, as the library writes its bitmap. Icons of
-    // an unknown encoding have no picture and are skipped; an icon whose data
-    // cannot be decoded is a notice, a file that cannot be written an error.
+    // Every icon of the file once, as the library builds its bitmap (or that
+    // picture as PNG). Icons of an unknown encoding have no picture and are
+    // skipped; an icon whose data cannot be decoded is a notice, a file that
+    // cannot be written an error.
     bool ExportIcons(CCFlocal& local) {
         if (!MakeDirectory(options_.ExportIcons)) return false;
         bool ok = true;
         for (const kelpie::Icon& icon : local.CCF().Icons()) {
             if (icon.IconType() == kelpie::ictUnknown) continue;
             const std::string path = PicturePath(options_.ExportIcons, "icon-", icon.Position());
+            const std::vector<std::uint8_t>* bitmap = nullptr;
             try {
-                SaveIcon(icon, path, options_.ImageFormat == "png");
+                bitmap = &icon.Picture().Bitmap;
             } catch (const kelpie::Error& error) {
-                if (error.Kind() == kelpie::ErrorKind::FileError) {
-                    ReportError("cannot write " + path + ": " + error.what());
-                    ok = false;
-                } else {
-                    Notice("icon at " + std::to_string(icon.Position()) +
-                           " not exported: " + error.what());
-                }
+                Notice("icon at " + std::to_string(icon.Position()) +
+                       " not exported: " + error.what());
+                continue;
+            }
+            if (options_.ImageFormat == "png") {
+                const QImage image = QImage::fromData(
+                    QByteArray::fromRawData(reinterpret_cast<const char*>(bitmap->data()),
+                                            static_cast<qsizetype>(bitmap->size())),
+                    "BMP");
+                ok = WritePicture(path, image, "PNG") && ok;
+                continue;
+            }
+            std::string error;
+            if (!WriteWholeFile(path,
+                                {reinterpret_cast<const char*>(bitmap->data()), bitmap->size()},
+                                bounds_, error)) {
+                ReportError(error);
+                ok = false;
             }
         }
         return ok;
@@ -307,21 +347,16 @@ private:
         if (!MakeDirectory(options_.ExportPanels)) return false;
         browser_.Canvas.Options = ViewerOptions{};
         if (options_.ButtonState) browser_.Canvas.Options.ShowButtonsAs = *options_.ButtonState;
+        const char* format = options_.ImageFormat == "png" ? "PNG" : "BMP";
         bool ok = true;
         const auto exportPanel = [&](kelpie::Panel& panel) {
             browser_.OutputMode = omDrawPanel;
             browser_.Canvas.ClearPanelPicture();
             local.DoPanel(panel, "");
             FlushNotices();
-            const std::string path = PicturePath(options_.ExportPanels, "panel-", panel.Position());
-            const bool saved =
-                options_.ImageFormat == "png"
-                    ? browser_.Canvas.Image().save(QString::fromStdString(path), "PNG")
-                    : browser_.Canvas.SavePanelPicture(path);
-            if (!saved) {
-                ReportError("cannot write " + path);
-                ok = false;
-            }
+            ok = WritePicture(PicturePath(options_.ExportPanels, "panel-", panel.Position()),
+                              browser_.Canvas.Image(), format) &&
+                 ok;
         };
         const kelpie::CCF& ccf = local.CCF();
         for (kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
@@ -334,9 +369,12 @@ private:
     }
 
     const std::string& file_;
+    const FileOutputs& outputs_;
     const ReportOptions& options_;
-    bool severalInputs_;
     std::ostream& err_;
+    OutputBounds bounds_;
+    std::optional<std::vector<std::uint8_t>> standardInput_;
+    std::string writeFailure_;
     std::vector<std::string> loadNotices_;
     UnshownTree tree_;
     RecordingList list_;
@@ -362,10 +400,15 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
         out << "vantor-report " VANTOR_VERSION "\n";
         return 0;
     }
+    const std::optional<std::vector<FileOutputs>> plan = PlanOutputs(*options, usageError);
+    if (!plan) {
+        err << "vantor-report: " << usageError << "\n";
+        return 2;
+    }
     int status = 0;
-    for (const std::string& file : options->Files) {
-        FileRun run(file, *options, options->Files.size() > 1, err);
-        if (!run.Run()) status = 1;
+    for (const FileOutputs& outputs : *plan) {
+        FileRun run(outputs, *options, err);
+        if (!run.Run(options->Files)) status = 1;
     }
     return status;
 }

@@ -40,13 +40,17 @@ std::string ReportHelp() {
            "\n"
            "  -r, --report KIND   full (default), errors, icons, panels, ircodes\n"
            "  -p, --positions     add the structure-positions summary (full report only)\n"
-           "  -o, --output PATH   the one output of a single FILE (report, IR codes or JSON)\n"
+           "  -o, --output PATH   the one output of a single FILE (report, IR codes or JSON);\n"
+           "                      - is standard output\n"
            "      --output-dir DIR      write the reports, IR codes and JSON into DIR\n"
            "  -q, --quiet         do not print notices\n"
            "      --plain-name-font     declare the names' font as an ordinary text font, for "
            "readers\n"
            "                            without the remote's font\n"
            "      --ir-codes csv|json   every use of an IR code, with its Pronto hex\n"
+           "      --csv-raw             write CSV cells unchanged; by default a cell that a\n"
+           "                            spreadsheet would run as a formula (=, +, -, @) gets\n"
+           "                            a leading apostrophe\n"
            "      --json                the whole object graph as JSON\n"
            "      --byte-map PATH       a PNG picture of the file's bytes by record kind\n"
            "                            (a folder when it is one, or with several FILEs)\n"
@@ -74,6 +78,13 @@ std::string ReportHelp() {
            "A file whose load ends with an error gets FILE: error: TEXT; of its report and\n"
            "pictures nothing is written, but its IR codes, JSON and byte map are written with\n"
            "what was loaded (the JSON names the error). The other files are still written.\n"
+           "\n"
+           "Outputs: no output ever replaces an input (links included). Each is written to a\n"
+           "temporary file beside it and renamed into place only when complete, so a failed\n"
+           "write leaves an older file of that name as it was; a device or a pipe\n"
+           "(-o /dev/null, -o -) is written straight through. Two outputs of one call on one\n"
+           "path are refused before anything is written. FILE may be - for standard input;\n"
+           "such an input, or one read through /dev or /proc, needs -o or --output-dir.\n"
            "\n"
            "Exit status: 0 when every file was loaded and written, 1 when any file failed,\n"
            "2 for a usage error.\n";
@@ -156,6 +167,9 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
                 error = "unknown IR codes format \"" + options.IRCodes + "\" (csv, json)";
                 return std::nullopt;
             }
+        } else if (arg == "--csv-raw") {
+            if (!noValue()) return std::nullopt;
+            options.CsvRaw = true;
         } else if (arg == "--json") {
             if (!noValue()) return std::nullopt;
             options.Json = true;
@@ -210,6 +224,10 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     }
     if (positionsGiven && options.Kind != rkFull) {
         error = "-p/--positions belongs to the full report only";
+        return std::nullopt;
+    }
+    if (options.CsvRaw && options.IRCodes != "csv") {
+        error = "--csv-raw belongs to --ir-codes csv";
         return std::nullopt;
     }
     if (options.ButtonState && options.ExportPanels.empty()) {

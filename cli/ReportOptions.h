@@ -22,6 +22,7 @@ struct ReportOptions {
     std::string ImageFormat = "bmp";                // of the icon and panel exports: bmp or png
     std::optional<kelpie::ButtonState> ButtonState; // of the panel exports
     std::string IRCodes;                            // "", "csv" or "json"
+    bool CsvRaw = false;                            // CSV cells unchanged, formulas and all
     bool Json = false;                              // the object graph as JSON
     std::string ByteMap;      // "" = none; a file, or a folder with several inputs
     std::string OutputDir;    // "" = outputs beside their inputs

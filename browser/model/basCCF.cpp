@@ -45,13 +45,15 @@ basCCF::basCCF(TreeSink& tree, ListSink& list, DisplaySink& display, UserInterfa
     : TreeControl(tree), ListControl(list), DisplayControl(display), Ui(ui), Writer(OutputMode, ui),
       Canvas(ui) {}
 
-CCFlocal& basCCF::OpenCCF(const std::string& fileName) {
+CCFlocal& basCCF::OpenCCF(const std::string& fileName,
+                          std::optional<std::vector<std::uint8_t>> bytes) {
     // A name that is already loaded fails with DuplicateKey before anything
     // is added; the file that is open stays as it was.
     const bool alreadyOpen = LibraryFiles.Contains(fileName);
     kelpie::CCF* loaded = nullptr;
     try {
-        loaded = &LibraryFiles.Add(fileName);
+        loaded = bytes ? &LibraryFiles.AddBytes(fileName, std::move(*bytes))
+                       : &LibraryFiles.Add(fileName);
     } catch (...) {
         // The library keeps a partly loaded file; take it out again so that
         // the same name can be opened once more after the error is shown.

@@ -14,7 +14,9 @@
 #include "model/CCFs.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -31,7 +33,10 @@ public:
 
     // Loads the file through the library and shows it. Library errors reach
     // the caller; a file whose load failed is taken out of LibraryFiles again.
-    CCFlocal& OpenCCF(const std::string& fileName);
+    // With `bytes`, they are the file's image (read from a pipe) instead of
+    // what is on the disk under that name.
+    CCFlocal& OpenCCF(const std::string& fileName,
+                      std::optional<std::vector<std::uint8_t>> bytes = std::nullopt);
     // Closes the file that owns CurrentTag and clears the list, the pane and
     // the viewer.
     void CloseCurrentCCF();

@@ -12,7 +12,7 @@ namespace {
 // The focused reports begin with their title and the file's name.
 bool RunFocusedReport(basCCF& browser, const CCFlocal& file, const std::string& outputFile,
                       ReportKinds kind, const char* title, const std::function<void()>& body) {
-    return RunReport(browser, outputFile, kind, [&] {
+    return RunReport(browser, file, outputFile, kind, [&] {
         RtfWriter& writer = browser.Writer;
         WriteHeading(writer, Heading20, title);
         writer.WriteLn();
@@ -26,7 +26,7 @@ bool RunFocusedReport(basCCF& browser, const CCFlocal& file, const std::string& 
 } // namespace
 
 bool CCFlocal::DumpCCF(const std::string& outputFile, bool showPositions) {
-    return RunReport(browser_, outputFile, rkFull, [&] {
+    return RunReport(browser_, *this, outputFile, rkFull, [&] {
         RtfWriter& writer = browser_.Writer;
         DoHeader("");
         writer.WriteLn();

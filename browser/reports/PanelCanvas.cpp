@@ -1,5 +1,7 @@
 #include "reports/PanelCanvas.h"
 
+#include "outputs/PictureFile.h"
+
 #include "reports/PictureEncoder.h"
 
 #include "model/Sinks.h"
@@ -171,7 +173,8 @@ PanelCanvas::NameFontMetrics& PanelCanvas::NameFontAt(std::int32_t points) {
 }
 
 bool PanelCanvas::SavePanelPicture(const std::string& path) const {
-    return image_.save(QString::fromStdString(path), "BMP");
+    std::string error;
+    return WritePictureFile(path, image_, "BMP", {}, error);
 }
 
 QColor PanelCanvas::ScreenColor(std::int32_t color, kelpie::CCFFileFormats format) {

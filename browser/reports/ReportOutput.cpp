@@ -18,11 +18,9 @@ ReportOutput::~ReportOutput() {
     Discard();
 }
 
-bool ReportOutput::Open(const std::string& fileName) {
+bool ReportOutput::Open(const std::string& fileName, const OutputBounds& bounds) {
     Discard();
-    file_.clear();
-    file_.open(fileName, std::ios::binary | std::ios::trunc);
-    return static_cast<bool>(file_);
+    return file_.Open(fileName, bounds);
 }
 
 void ReportOutput::Write(std::string_view text) {
@@ -52,19 +50,22 @@ void ReportOutput::ResolveOldest() {
 }
 
 void ReportOutput::FlushBlock(std::size_t atLeast) {
-    if (block_.size() < atLeast || !file_.is_open()) return;
-    file_.write(block_.data(), static_cast<std::streamsize>(block_.size()));
+    if (block_.size() < atLeast || !file_.IsOpen()) return;
+    const bool written = file_.Write(block_);
     block_.clear();
+    if (!written) throw OutputFailed(file_.Error());
 }
 
 bool ReportOutput::Close() {
-    while (!pending_.empty())
-        ResolveOldest();
-    FlushBlock(0);
-    file_.flush();
-    const bool written = static_cast<bool>(file_);
-    file_.close();
-    return written && !file_.fail();
+    try {
+        while (!pending_.empty())
+            ResolveOldest();
+        FlushBlock(0);
+    } catch (const OutputFailed&) {
+        Discard();
+        return false;
+    }
+    return file_.Commit();
 }
 
 void ReportOutput::Discard() {
@@ -72,7 +73,7 @@ void ReportOutput::Discard() {
         picture.Line.waitForFinished(); // the workers hold nothing of ours after this
     pending_.clear();
     block_.clear();
-    if (file_.is_open()) file_.close();
+    file_.Abandon();
 }
 
 } // namespace vantor

@@ -4,12 +4,13 @@
 // reach the file in the order they were written.
 #pragma once
 
+#include "outputs/OutputFile.h"
+
 #include <QFuture>
 #include <QImage>
 
 #include <cstddef>
 #include <deque>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,17 +28,22 @@ public:
     ReportOutput& operator=(const ReportOutput&) = delete;
     ~ReportOutput();
 
-    // Opens the file, replacing it; false on failure (errno tells why).
-    bool Open(const std::string& fileName);
-    bool IsOpen() const noexcept { return file_.is_open(); }
+    // Starts the file (replacing it only when it is complete); false on
+    // failure, with Error() telling why.
+    bool Open(const std::string& fileName, const OutputBounds& bounds);
+    bool IsOpen() const noexcept { return file_.IsOpen(); }
+    // Throws OutputFailed once the file cannot be written: the rest of the
+    // report would go nowhere.
     void Write(std::string_view text);
     // A line made from the image by `line`, on a worker thread.
     void WritePicture(const QImage& image, PictureLine line);
-    // Writes everything pending and closes the file; false when some write
-    // failed.
+    // Writes everything pending and puts the file in place; false when some
+    // write failed (nothing of the file is left then).
     bool Close();
-    // Drops everything pending and closes the file (the caller removes it).
+    // Drops everything pending and the unfinished file.
     void Discard();
+    // "cannot write PATH: REASON" after a failure.
+    const std::string& Error() const noexcept { return file_.Error(); }
 
 private:
     struct PendingPicture {
@@ -48,7 +54,7 @@ private:
     void ResolveOldest();
     void FlushBlock(std::size_t atLeast);
 
-    std::ofstream file_;
+    OutputFile file_;
     std::string block_; // text ready for the file, in order
     std::deque<PendingPicture> pending_;
 };

@@ -1,37 +1,50 @@
 #include "reports/ReportRun.h"
 
 #include "model/BusyPointer.h"
+#include "model/CCFlocal.h"
 #include "model/basCCF.h"
 
 #include "Error.h"
+#include "outputs/OutputFile.h"
+
+#include <new>
 
 namespace vantor {
 
-bool RunReport(basCCF& browser, const std::string& outputFile, ReportKinds kind,
-               const std::function<void()>& body) {
+bool RunReport(basCCF& browser, const CCFlocal& input, const std::string& outputFile,
+               ReportKinds kind, const std::function<void()>& body) {
     RtfWriter& writer = browser.Writer;
     browser.OutputMode = omReportFile;
     browser.ReportKind = kind;
-    if (writer.OpenReportFile(outputFile)) return false;
+    const kelpie::CCFfile& file = input.CCF().CCFfile();
+    if (writer.OpenReportFile(outputFile, BoundsFor(file.FileName(), file.FileSize())))
+        return false;
+    std::string failure;
     {
         BusyPointer busy(browser.Ui);
         writer.ResetIndent();
         try {
-            body();
-        } catch (const kelpie::Error& error) {
-            writer.WriteLn(); // ends a line the error cut short
-            writer.ResetIndent();
-            writer.WriteLn(std::string("**** The report is incomplete: ") + error.what());
+            try {
+                body();
+            } catch (const kelpie::Error& error) {
+                writer.WriteLn(); // ends a line the error cut short
+                writer.ResetIndent();
+                writer.WriteLn(std::string("**** The report is incomplete: ") + error.what());
+            }
+        } catch (const OutputFailed& error) {
+            failure = error.what();
+        } catch (const std::bad_alloc&) {
+            failure = "out of memory while writing the report";
         } catch (...) {
             writer.AbandonReportFile();
             throw;
         }
     }
-    if (!writer.CloseReportFile()) {
-        writer.AbandonReportFile();
-        return false;
-    }
-    return true;
+    if (failure.empty() && writer.CloseReportFile()) return true;
+    writer.AbandonReportFile();
+    writer.ReportFailure("Error writing output file",
+                         failure.empty() ? writer.FileError() : failure);
+    return false;
 }
 
 } // namespace vantor

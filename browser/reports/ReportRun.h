@@ -3,8 +3,11 @@
 //
 // A library error inside the body does not leave a file that looks complete:
 // the report gets a last line "**** The report is incomplete: " and the
-// error's text, and is closed as usual. Any other exception removes the
-// unfinished file and goes on to the caller.
+// error's text, and is closed as usual. A file that cannot be written, or no
+// memory left, ends the run: nothing of the report is left, an existing file
+// of that name stays as it was, and the writer reports "Error writing output
+// file" and why. Any other exception drops the unfinished file and goes on to
+// the caller.
 #pragma once
 
 #include "model/BrowserTypes.h"
@@ -15,10 +18,12 @@
 namespace vantor {
 
 class basCCF;
+class CCFlocal;
 
-// False when the file could not be opened or written (an unwritten file is
-// removed again); true otherwise, also for a report cut short by an error.
-bool RunReport(basCCF& browser, const std::string& outputFile, ReportKinds kind,
-               const std::function<void()>& body);
+// False when the file could not be opened or written; true otherwise, also
+// for a report cut short by an error. The output may not be `input`'s own
+// file, nor grow out of proportion to it.
+bool RunReport(basCCF& browser, const CCFlocal& input, const std::string& outputFile,
+               ReportKinds kind, const std::function<void()>& body);
 
 } // namespace vantor

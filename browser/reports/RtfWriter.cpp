@@ -11,10 +11,7 @@
 #include <QByteArray>
 #include <QImage>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 
 namespace vantor {
 
@@ -34,27 +31,41 @@ std::string RtfWriter::HeaderLine(const char* sizeControl) const {
            "\\viewkind4\\uc1\\pard\\f0 " + sizeControl;
 }
 
-bool RtfWriter::OpenReportFile(const std::string& fileName) {
-    if (!file_.Open(fileName)) {
-        const int error = errno;
-        ui_.ShowMessage(std::string("Error opening output file\n") + std::strerror(error));
+bool RtfWriter::OpenReportFile(const std::string& fileName, const OutputBounds& bounds) {
+    if (!file_.Open(fileName, bounds)) {
+        ReportFailure("Error opening output file", file_.Error());
         return true;
     }
-    file_.Write(HeaderLine("\\fs20 ") + LineEnd);
-    fileName_ = fileName;
     currentLine_.clear();
+    try {
+        file_.Write(HeaderLine("\\fs20 ") + LineEnd);
+    } catch (const OutputFailed& failure) {
+        file_.Discard();
+        ReportFailure("Error opening output file", failure.what());
+        return true;
+    }
     return false;
 }
 
 bool RtfWriter::CloseReportFile() {
-    file_.Write(std::string("\\par }") + LineEnd);
+    try {
+        file_.Write(std::string("\\par }") + LineEnd);
+    } catch (const OutputFailed&) {
+        file_.Discard();
+        return false;
+    }
     return file_.Close();
 }
 
 void RtfWriter::AbandonReportFile() {
     file_.Discard();
-    std::error_code ignored;
-    std::filesystem::remove(fileName_, ignored);
+}
+
+void RtfWriter::ReportFailure(const std::string& heading, const std::string& failure) {
+    if (failureHandler_)
+        failureHandler_(heading, failure);
+    else
+        ui_.ShowMessage(heading + "\n" + failure);
 }
 
 void RtfWriter::StartLine() {

@@ -15,6 +15,7 @@
 #include "file/CCFEnums.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QImage;
@@ -40,14 +41,25 @@ public:
     // files, "\fs16 " on screen), without the line end.
     std::string HeaderLine(const char* sizeControl) const;
 
-    // Opens the file (replacing it) and writes the header line. Returns true on
-    // failure, after a message box "Error opening output file" and the reason.
-    bool OpenReportFile(const std::string& fileName);
-    // Writes "\par }" and closes the file. Returns false when some write failed.
+    // Starts the file (it replaces an existing one only once it is complete)
+    // and writes the header line. Returns true on failure, after reporting
+    // "Error opening output file" and the reason.
+    bool OpenReportFile(const std::string& fileName, const OutputBounds& bounds = {});
+    // Writes "\par }" and puts the file in place. Returns false when some
+    // write failed; nothing of the file is left then.
     bool CloseReportFile();
-    // Closes and deletes an unfinished report file.
+    // Drops an unfinished report file; a file it would have replaced stays.
     void AbandonReportFile();
     bool ReportFileOpen() const noexcept { return file_.IsOpen(); }
+    // Why the report file failed: "cannot write PATH: REASON".
+    const std::string& FileError() const noexcept { return file_.Error(); }
+
+    // Where a failure of the report file goes: by default a message box of
+    // `heading`, a line break and the failure.
+    using FailureHandler =
+        std::function<void(const std::string& heading, const std::string& failure)>;
+    void SetFailureHandler(FailureHandler handler) { failureHandler_ = std::move(handler); }
+    void ReportFailure(const std::string& heading, const std::string& failure);
 
     void WriteText(const std::string& text);
     void WriteRTF(const std::string& rtf);
@@ -105,7 +117,7 @@ private:
     std::string displayText_;
     ReportOutput file_;
     IconCache<std::string> iconGroups_; // each icon's picture group
-    std::string fileName_;
+    FailureHandler failureHandler_;
 };
 
 } // namespace vantor

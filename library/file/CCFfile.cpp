@@ -32,8 +32,15 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& fileName) {
                                               std::to_string(size) + " bytes) to be a CCF file");
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size))
-        throw Error(ErrorKind::FileError, "Cannot read " + fileName + ": " + std::strerror(errno));
+    errno = 0;
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        // A read that ends early without a system error is a file that
+        // another program shortened meanwhile; errno would be stale.
+        const std::string reason = in.bad() && errno != 0
+                                       ? std::strerror(errno)
+                                       : "the file changed size while it was read";
+        throw Error(ErrorKind::FileError, "Cannot read " + fileName + ": " + reason);
+    }
     return bytes;
 }
 

@@ -24,6 +24,9 @@ public:
     // error, the partly loaded CCF stays in the collection and the error
     // reaches the caller.
     CCF& Add(const std::string& fileName);
+    // Add for a file image already in memory (a file read from a pipe, or
+    // made by a program), known under `fileName`.
+    CCF& AddBytes(const std::string& fileName, std::vector<std::uint8_t> bytes);
 
     using Collection<CCF>::Item;
     // The file loaded under `fileName`; InvalidArgument when there is none.
@@ -34,9 +37,6 @@ public:
     // Removes the file loaded under `fileName`; InvalidArgument when none is.
     void Remove(const std::string& fileName) override;
 
-    // ---- Loader operations ----
-    // Add for a file image already in memory (tests, fuzzing).
-    KELPIE_INTERNAL CCF& AddBytes(const std::string& fileName, std::vector<std::uint8_t> bytes);
 
 private:
     CCF& AddKeyed(const std::string& fileName);

@@ -3,6 +3,7 @@
 // QImage; a damaged file, a batch, and the real file's Pronto hex against its
 // IR codes report.
 #include "ByteMap.h"
+#include "CsvWriter.h"
 #include "ReportCommand.h"
 #include "TestBrowser.h"
 
@@ -275,8 +276,32 @@ TEST_F(Exports, UsageErrorsOfTheExports) {
              {"-o", "x", "--json", "--ir-codes", "csv", "a.ccf"},
              {"-o", "x", "--output-dir", "d", "a.ccf"},
              {"-o", "x", "--byte-map", "m.png", "a.ccf"},
+             {"--csv-raw", "a.ccf"},
          })
         EXPECT_EQ(Run(args), 2) << args[0] << " " << args[1];
+}
+
+// Names from a downloaded file must not run as spreadsheet formulas; plain
+// numbers, lone signs and ordinary names stay as they are.
+TEST(CsvCells, FormulasAreNeutralisedUnlessRaw) {
+    const std::pair<const char*, const char*> cells[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"+1+cmd|' /C calc'!A0", "'+1+cmd|' /C calc'!A0"},
+        {"@SUM(A1:A9)", "'@SUM(A1:A9)"},
+        {"-2+3", "'-2+3"},
+        {"\tTab", "'\tTab"},
+        {"\rCR", "\"'\rCR\""},
+        {"-", "-"},
+        {"+", "+"},
+        {"Vol +", "Vol +"},
+        {"-12", "-12"},
+        {"+3.5", "+3.5"},
+        {"TV, Mute", "\"TV, Mute\""},
+    };
+    for (const auto& [cell, written] : cells) {
+        EXPECT_EQ(CsvField(cell), written) << cell;
+        EXPECT_EQ(CsvField(cell, true).find('\''), std::string(cell).find('\'')) << cell;
+    }
 }
 
 // Every code of the real file exports with the words its IR codes report lists.

@@ -336,28 +336,31 @@ TEST_F(Reports, FocusedReportsOfAnEmptyFile) {
 }
 
 TEST_F(Reports, AnErrorInsideAReportIsWrittenAndTheFileClosed) {
+    CCFBuilder builder(kelpie::fmtv2);
+    const CCFlocal& input = Open("test.ccf", builder.Build());
     const std::string path = PathOf("cut.rtf");
-    EXPECT_TRUE(RunReport(browser, path, rkFull, [&] {
+    EXPECT_TRUE(RunReport(browser, input, path, rkFull, [&] {
         browser.Writer.IndentIn();
         browser.Writer.WriteText("half a line");
         throw kelpie::Error(kelpie::ErrorKind::OutOfRange,
                             "Panel record at position 9 lies outside {the file}");
     }));
-    EXPECT_EQ(Lines(ReadFile(path)),
-              (std::vector<std::string>{
-                  browser.Writer.HeaderLine("\\fs20 "), "\\par     half a line",
-                  "\\par **** The report is incomplete: Panel record at position 9 lies outside "
-                  "\\{the file\\}",
-                  "\\par }"}));
+    const std::vector<std::string> cut{
+        browser.Writer.HeaderLine("\\fs20 "), "\\par     half a line",
+        "\\par **** The report is incomplete: Panel record at position 9 lies outside "
+        "\\{the file\\}",
+        "\\par }"};
+    EXPECT_EQ(Lines(ReadFile(path)), cut);
     EXPECT_FALSE(ui.Busy);
 
-    // Anything else is not a report at all: the file goes, the error goes on.
-    EXPECT_THROW(RunReport(browser, path, rkFull, [] { throw std::logic_error("bug"); }),
+    // Anything else is not a report at all: nothing of it is written (the
+    // older report stays), and the error goes on.
+    EXPECT_THROW(RunReport(browser, input, path, rkFull, [] { throw std::logic_error("bug"); }),
                  std::logic_error);
-    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(Lines(ReadFile(path)), cut);
 
     // A file that cannot be made: false, and the writer's message.
-    EXPECT_FALSE(RunReport(browser, PathOf("missing/dir/x.rtf"), rkFull, [] {}));
+    EXPECT_FALSE(RunReport(browser, input, PathOf("missing/dir/x.rtf"), rkFull, [] {}));
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_TRUE(ui.Messages[0].starts_with("Error opening output file\n"));
 }

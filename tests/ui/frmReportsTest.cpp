@@ -10,7 +10,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <csignal>
 #include <filesystem>
+
+#include <sys/resource.h>
 
 using namespace vantor::testing;
 
@@ -129,4 +132,49 @@ TEST_F(ReportDialog, AFileClosedWhileTheDialogIsOpenIsSaidSo) {
     QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
     EXPECT_EQ(ui.Messages, std::vector<std::string>{"No CCF file is open"});
     EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v2.rtf")));
+}
+
+// The dialog writes through the same careful output as the command line: it
+// refuses the open file as its output, and a write that fails (a full
+// device; a file size limit standing in for a full disk) says so and leaves
+// the previous report as it was.
+TEST_F(ReportDialog, TheInputAndAnOlderReportSurviveAFailedWrite) {
+    OpenSample();
+    const std::string input = PathOf("grey-v2.ccf"), previous = PathOf("old.rtf");
+    const std::string bytes = ReadFile(input);
+    WriteFile(previous, {'o', 'l', 'd'});
+    std::filesystem::create_symlink("/dev/full", PathOf("full.rtf"));
+    const struct {
+        std::string Output, Message;
+        rlim_t SizeLimit;
+    } cases[] = {
+        {input, "Error opening output file\nthe output " + input + " is the input file itself",
+         RLIM_INFINITY},
+        {PathOf("full.rtf"),
+         "Error writing output file\ncannot write " + PathOf("full.rtf") +
+             ": No space left on device",
+         RLIM_INFINITY},
+        {previous, "Error writing output file\ncannot write " + previous + ": File too large",
+         1024},
+    };
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const auto& [output, message, sizeLimit] : cases) {
+        ui.Messages.clear();
+        frmReports dialog(browser, dialogFileName);
+        dialog.txtOutput->setText(QString::fromStdString(output));
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        rlimit limited = unlimited;
+        limited.rlim_cur = sizeLimit;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        EXPECT_EQ(ui.Messages, std::vector<std::string>{message});
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(ReadFile(input), bytes);
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("full.rtf")));
+    EXPECT_EQ(ReadFile(previous), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(PathOf("")), {}), 3)
+        << "a temporary file was left";
 }
