@@ -160,14 +160,17 @@ private:
             });
         } else if (options_.IRCodes == "json") {
             ok = guarded("the IR codes", [&] {
-                return WriteJson(PathFor(IRCodesJsonSuffix), IRCodesJson(ccf, loadError));
+                std::ostringstream json;
+                WriteIRCodesJson(ccf, loadError, json);
+                return WriteText(PathFor(IRCodesJsonSuffix), std::move(json).str());
             });
         }
         if (options_.Json)
             ok = guarded("the JSON",
                          [&] {
-                             return WriteJson(PathFor(GraphJsonSuffix),
-                                              GraphJson(ccf, loadNotices_, loadError));
+                             std::ostringstream json;
+                             WriteGraphJson(ccf, loadNotices_, loadError, json);
+                             return WriteText(PathFor(GraphJsonSuffix), std::move(json).str());
                          }) &&
                  ok;
         if (!options_.ByteMap.empty())
@@ -185,13 +188,6 @@ private:
             return false;
         }
         return true;
-    }
-
-    // Text from the file is converted to UTF-8 before it reaches the JSON;
-    // anything else that is not UTF-8 (a file name) is replaced, not fatal.
-    bool WriteJson(const std::string& path, const nlohmann::ordered_json& json) {
-        return WriteText(path,
-                         json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
     }
 
     // With several inputs --byte-map names a folder for all their maps; a
