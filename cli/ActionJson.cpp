@@ -10,8 +10,6 @@ namespace vantor {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 const char* ActionTypeWord(kelpie::CCFActionTypes type) {
     switch (type) {
     case kelpie::actCode:
@@ -60,53 +58,53 @@ const char* KeyWord(std::int32_t key) {
 
 } // namespace
 
-nlohmann::ordered_json ActionJson(const kelpie::Action& action) {
-    Json json;
-    json["position"] = action.Position();
-    json["type"] = ActionTypeWord(action.ActionType());
-    json["type_number"] = static_cast<std::int32_t>(action.ActionType());
-    json["parameter1"] = action.Parameter1();
-    json["parameter2"] = action.Parameter2();
+void WriteActionJson(JsonWriter& json, const kelpie::Action& action) {
+    const auto object = json.Object();
+    json.Member("position", action.Position());
+    json.Member("type", ActionTypeWord(action.ActionType()));
+    json.Member("type_number", static_cast<std::int32_t>(action.ActionType()));
+    json.Member("parameter1", action.Parameter1());
+    json.Member("parameter2", action.Parameter2());
     switch (action.ActionType()) {
     case kelpie::actCode:
-        json["ir_code"] = PositionOf(action.IRCode());
+        json.Member("ir_code", PositionOf(action.IRCode()));
         break;
     case kelpie::actButtonAlias:
-        json["device"] = PositionOf(action.Device());
-        json["button"] = PositionOf(action.Button());
+        json.Member("device", PositionOf(action.Device()));
+        json.Member("button", PositionOf(action.Button()));
         break;
     case kelpie::actJump:
         if (const char* special = SpecialJump(action.Parameter2())) {
-            json["special"] = special;
+            json.Member("special", special);
         } else {
-            json["device"] = PositionOf(action.Device());
-            json["panel"] = PositionOf(action.Panel());
+            json.Member("device", PositionOf(action.Device()));
+            json.Member("panel", PositionOf(action.Panel()));
         }
         break;
     case kelpie::actDelay:
-        json["delay"] = action.Parameter2();
+        json.Member("delay", action.Parameter2());
         break;
-    case kelpie::actKeyAlias: {
-        json["device"] = PositionOf(action.Device());
-        const char* key = KeyWord(action.Parameter2());
-        json["key"] = key ? Json(key) : Json();
+    case kelpie::actKeyAlias:
+        json.Member("device", PositionOf(action.Device()));
+        if (const char* key = KeyWord(action.Parameter2()))
+            json.Member("key", key);
+        else
+            json.Member("key", nullptr);
         break;
-    }
     case kelpie::actAliasDevice:
-        json["device"] = PositionOf(action.Device());
+        json.Member("device", PositionOf(action.Device()));
         break;
     case kelpie::actTimer:
-        json["timer"] = PositionOf(action.Timer());
+        json.Member("timer", PositionOf(action.Timer()));
         break;
     case kelpie::actSound:
-        json["frequency"] = action.BeepFrequency();
-        json["percent"] = action.BeepPercent();
-        json["duration"] = action.BeepDuration();
+        json.Member("frequency", action.BeepFrequency());
+        json.Member("percent", action.BeepPercent());
+        json.Member("duration", action.BeepDuration());
         break;
     default:
         break;
     }
-    return json;
 }
 
 } // namespace vantor

@@ -2,17 +2,21 @@
 // (null when the loader found nothing there).
 #pragma once
 
+#include "JsonWriter.h"
+
 #include "model/Action.h"
 
-#include <nlohmann/json.hpp>
+#include <cstdint>
+#include <optional>
 
 namespace vantor {
 
-// A link to another record: its position, or null when there is none.
-template <class T> nlohmann::ordered_json PositionOf(const T* object) {
-    return object ? nlohmann::ordered_json(object->Position()) : nlohmann::ordered_json();
+// A link to another record: its position, or none (written as null).
+template <class T> std::optional<std::int32_t> PositionOf(const T* object) {
+    return object ? std::optional<std::int32_t>(object->Position()) : std::nullopt;
 }
 
-nlohmann::ordered_json ActionJson(const kelpie::Action& action);
+// Writes the action as the next value of `json`.
+void WriteActionJson(JsonWriter& json, const kelpie::Action& action);
 
 } // namespace vantor

@@ -21,12 +21,11 @@
 #include "model/Timer.h"
 
 #include <map>
+#include <optional>
 
 namespace vantor {
 
 namespace {
-
-using Json = nlohmann::ordered_json;
 
 std::string Text(const std::string& fileText) {
     return Utf8FromWindows1252(fileText);
@@ -49,173 +48,207 @@ const char* IconTypeWord(kelpie::IconTypes type) {
 
 class GraphWriter {
 public:
-    explicit GraphWriter(const kelpie::CCF& ccf) : ccf_(ccf) {}
+    GraphWriter(const kelpie::CCF& ccf, JsonWriter& json) : ccf_(ccf), json_(json) {}
 
-    Json Header() const {
-        Json header;
-        header["position"] = ccf_.Position();
-        header["size"] = ccf_.Size();
-        header["file_format"] = ccf_.FileFormat() == kelpie::fmtv1   ? "v1"
-                                : ccf_.FileFormat() == kelpie::fmtv2 ? "v2"
-                                                                     : "v3";
-        header["version_string"] = Text(ccf_.VersionString());
-        header["version"] = {ccf_.Version1(), ccf_.Version2(), ccf_.Version3()};
-        const kelpie::CCFDate date = ccf_.ModificationDate();
-        header["modification_date"] = {{"year", date.Year},     {"month", date.Month},
-                                       {"day", date.Day},       {"hour", date.Hour},
-                                       {"minute", date.Minute}, {"second", date.Second}};
-        header["id1"] = Text(ccf_.ID1());
-        header["id2"] = Text(ccf_.ID2());
-        header["config_factory_default"] = ccf_.ConfigFactoryDefault();
-        header["config_write_protected"] = ccf_.ConfigWriteProtected();
-        header["home_write_protected"] = ccf_.HomeWriteProtected();
-        header["crc1"] = {{"position", ccf_.PosCRC1()}, {"stored", ccf_.CRC1()}};
-        header["crc2"] = {{"position", ccf_.PosCRC2()}, {"stored", ccf_.CRC2()}};
+    void Header() {
+        const auto header = json_.Object("header");
+        json_.Member("position", ccf_.Position());
+        json_.Member("size", ccf_.Size());
+        json_.Member("file_format", ccf_.FileFormat() == kelpie::fmtv1   ? "v1"
+                                    : ccf_.FileFormat() == kelpie::fmtv2 ? "v2"
+                                                                         : "v3");
+        json_.Member("version_string", Text(ccf_.VersionString()));
+        {
+            const auto version = json_.Array("version");
+            json_.Value(ccf_.Version1());
+            json_.Value(ccf_.Version2());
+            json_.Value(ccf_.Version3());
+        }
+        {
+            const kelpie::CCFDate date = ccf_.ModificationDate();
+            const auto modified = json_.Object("modification_date");
+            json_.Member("year", date.Year);
+            json_.Member("month", date.Month);
+            json_.Member("day", date.Day);
+            json_.Member("hour", date.Hour);
+            json_.Member("minute", date.Minute);
+            json_.Member("second", date.Second);
+        }
+        json_.Member("id1", Text(ccf_.ID1()));
+        json_.Member("id2", Text(ccf_.ID2()));
+        json_.Member("config_factory_default", ccf_.ConfigFactoryDefault());
+        json_.Member("config_write_protected", ccf_.ConfigWriteProtected());
+        json_.Member("home_write_protected", ccf_.HomeWriteProtected());
+        Crc("crc1", ccf_.PosCRC1(), ccf_.CRC1());
+        Crc("crc2", ccf_.PosCRC2(), ccf_.CRC2());
+        std::optional<std::uint16_t> calculated;
         try {
-            header["calculated_crc"] = ccf_.PosCRC1() != 0 ? Json(ccf_.CalculateCRC()) : Json();
+            if (ccf_.PosCRC1() != 0) calculated = ccf_.CalculateCRC();
         } catch (const kelpie::Error&) {
-            header["calculated_crc"] = nullptr; // the CRC position lies beyond the file
+            // the CRC position lies beyond the file: null
         }
-        header["pos_home_group"] = ccf_.PosHomeGroup();
-        header["pos_device_group"] = ccf_.PosDeviceGroup();
-        header["pos_macro_group"] = ccf_.PosMacroGroup();
-        header["pos_first_timer"] = ccf_.PosNextTimer();
-        header["pos_special_panels"] = ccf_.PosSpecialPanels();
-        header["rf_channel"] = ccf_.RFChannel();
-        header["fillers"] = {ccf_.Filler1(), ccf_.Filler2(), ccf_.Filler3(), ccf_.Filler4()};
-        header["home_icon"] = PositionOf(ccf_.HomeGroup().Count() >= 1 ? ccf_.HomeIcon() : nullptr);
-        return header;
+        json_.Member("calculated_crc", calculated);
+        json_.Member("pos_home_group", ccf_.PosHomeGroup());
+        json_.Member("pos_device_group", ccf_.PosDeviceGroup());
+        json_.Member("pos_macro_group", ccf_.PosMacroGroup());
+        json_.Member("pos_first_timer", ccf_.PosNextTimer());
+        json_.Member("pos_special_panels", ccf_.PosSpecialPanels());
+        json_.Member("rf_channel", ccf_.RFChannel());
+        {
+            const auto fillers = json_.Array("fillers");
+            json_.Value(ccf_.Filler1());
+            json_.Value(ccf_.Filler2());
+            json_.Value(ccf_.Filler3());
+            json_.Value(ccf_.Filler4());
+        }
+        json_.Member("home_icon",
+                     PositionOf(ccf_.HomeGroup().Count() >= 1 ? ccf_.HomeIcon() : nullptr));
     }
 
-    Json Devices(kelpie::Devices& devices) {
-        Json list = Json::array();
+    void Devices(const char* key, kelpie::Devices& devices) {
+        const auto list = json_.Array(key);
         for (kelpie::Device& device : devices)
-            list.push_back(Device(device));
-        return list;
+            Device(device);
     }
 
-    Json Panels(kelpie::Panels& panels) {
-        Json list = Json::array();
+    void Panels(const char* key, kelpie::Panels& panels) {
+        const auto list = json_.Array(key);
         for (kelpie::Panel& panel : panels) {
-            Json json;
-            json["position"] = panel.Position();
-            json["size"] = SizeOf(panel);
-            json["name"] = Text(panel.Name());
-            json["hidden"] = panel.Hidden();
-            json["pos_next_panel"] = panel.PosNextPanel();
-            json["children"] = Children(panel.Children(), 0, 0);
-            list.push_back(std::move(json));
+            const auto object = json_.Object();
+            json_.Member("position", panel.Position());
+            json_.Member("size", SizeOf(panel));
+            json_.Member("name", Text(panel.Name()));
+            json_.Member("hidden", panel.Hidden());
+            json_.Member("pos_next_panel", panel.PosNextPanel());
+            const auto children = json_.Array("children");
+            Children(panel.Children(), 0, 0);
         }
-        return list;
     }
 
-    Json IRCodes() const {
-        Json list = Json::array();
+    void IRCodes() {
+        const auto list = json_.Array("ir_codes");
         for (const kelpie::IRCode& code : ccf_.IRCodes()) {
-            const std::optional<long> carrier = CarrierHertz(code.IRCodeData());
-            list.push_back(
-                {{"position", code.Position()},
-                 {"size", code.IRCodeData().size() + kelpie::basStructures::IRCodeHeadSize},
-                 {"name", Text(code.Name())},
-                 {"type_word", RtfWriter::HexWord(code.IRCodeType())},
-                 {"scheme", IRCodeTypeName(code.IRCodeType())},
-                 {"reference_count", code.ReferenceCount()},
-                 {"pronto_hex", ProntoHex(code.IRCodeData())},
-                 {"carrier_hz", carrier ? Json(*carrier) : Json()}});
+            const auto object = json_.Object();
+            json_.Member("position", code.Position());
+            json_.Member("size", code.IRCodeData().size() + kelpie::basStructures::IRCodeHeadSize);
+            json_.Member("name", Text(code.Name()));
+            json_.Member("type_word", RtfWriter::HexWord(code.IRCodeType()));
+            json_.Member("scheme", IRCodeTypeName(code.IRCodeType()));
+            json_.Member("reference_count", code.ReferenceCount());
+            json_.Member("pronto_hex", ProntoHex(code.IRCodeData()));
+            json_.Member("carrier_hz", CarrierHertz(code.IRCodeData()));
         }
-        return list;
     }
 
-    Json Icons() const {
-        Json list = Json::array();
-        for (const kelpie::Icon& icon : ccf_.Icons())
-            list.push_back({{"position", icon.Position()},
-                            {"size", icon.Size()},
-                            {"width", icon.Width()},
-                            {"height", icon.Height()},
-                            {"type", IconTypeWord(icon.IconType())},
-                            {"raw_type", icon.RawIconType()},
-                            {"reference_count", icon.ReferenceCount()}});
-        return list;
+    void Icons() {
+        const auto list = json_.Array("icons");
+        for (const kelpie::Icon& icon : ccf_.Icons()) {
+            const auto object = json_.Object();
+            json_.Member("position", icon.Position());
+            json_.Member("size", icon.Size());
+            json_.Member("width", icon.Width());
+            json_.Member("height", icon.Height());
+            json_.Member("type", IconTypeWord(icon.IconType()));
+            json_.Member("raw_type", icon.RawIconType());
+            json_.Member("reference_count", icon.ReferenceCount());
+        }
     }
 
     // The timers the actions start, in the order they were first met.
-    Json Timers() const {
-        Json list = Json::array();
+    void Timers() {
+        const auto list = json_.Array("timers");
         for (const kelpie::Timer* timer : timerOrder_) {
-            list.push_back({{"position", timer->Position()},
-                            {"size", timer->Size()},
-                            {"next_timer", PositionOf(timer->NextTimer())},
-                            {"start_days", timer->StartDays()},
-                            {"start_time", timer->StartTime()},
-                            {"start_action", OptionalAction(timer->StartAction())},
-                            {"end_days", timer->EndDays()},
-                            {"end_time", timer->EndTime()},
-                            {"end_action", OptionalAction(timer->EndAction())},
-                            {"fillers", {timer->Filler1(), timer->Filler2()}}});
+            const auto object = json_.Object();
+            json_.Member("position", timer->Position());
+            json_.Member("size", timer->Size());
+            json_.Member("next_timer", PositionOf(timer->NextTimer()));
+            json_.Member("start_days", timer->StartDays());
+            json_.Member("start_time", timer->StartTime());
+            OptionalAction("start_action", timer->StartAction());
+            json_.Member("end_days", timer->EndDays());
+            json_.Member("end_time", timer->EndTime());
+            OptionalAction("end_action", timer->EndAction());
+            const auto fillers = json_.Array("fillers");
+            json_.Value(timer->Filler1());
+            json_.Value(timer->Filler2());
         }
-        return list;
     }
 
 private:
     // Sizes that cannot be computed (a record whose size word is out of
     // range) are null instead of ending the export.
-    template <class T> static Json SizeOf(const T& record) {
+    template <class T> static std::optional<std::int16_t> SizeOf(const T& record) {
         try {
             return record.Size();
         } catch (const kelpie::Error&) {
-            return nullptr;
+            return std::nullopt;
         }
     }
 
-    Json Device(kelpie::Device& device) {
-        Json json;
-        json["position"] = device.Position();
-        json["size"] = SizeOf(device);
-        json["name"] = Text(device.Name());
-        json["is_template"] = device.IsTemplate();
-        json["read_only"] = device.ReadOnly();
-        json["has_separator"] = device.HasSeparator();
-        json["needs_programming"] = device.NeedsProgramming();
-        json["rf_extender"] = device.RFExtender();
-        json["fillers"] = {device.Filler1(), device.Filler2()};
-        json["icon_unselected"] = PositionOf(device.IconUnselected());
-        json["icon_selected"] = PositionOf(device.IconSelected());
-        json["pos_next_device"] = device.PosNextDevice();
-        json["pos_first_panel"] = device.PosFirstPanel();
-        Json keys = Json::array();
-        for (const HardKey& key : HardKeysOf(device))
-            if (key.List.Count() >= 1)
-                keys.push_back({{"key", Text(key.Title)}, {"actions", ActionList(key.List)}});
-        json["hard_keys"] = std::move(keys);
-        json["panels"] = Panels(device.Panels());
-        return json;
+    void Crc(const char* key, std::int32_t position, std::uint16_t stored) {
+        const auto crc = json_.Object(key);
+        json_.Member("position", position);
+        json_.Member("stored", stored);
+    }
+
+    void Device(kelpie::Device& device) {
+        const auto object = json_.Object();
+        json_.Member("position", device.Position());
+        json_.Member("size", SizeOf(device));
+        json_.Member("name", Text(device.Name()));
+        json_.Member("is_template", device.IsTemplate());
+        json_.Member("read_only", device.ReadOnly());
+        json_.Member("has_separator", device.HasSeparator());
+        json_.Member("needs_programming", device.NeedsProgramming());
+        json_.Member("rf_extender", device.RFExtender());
+        {
+            const auto fillers = json_.Array("fillers");
+            json_.Value(device.Filler1());
+            json_.Value(device.Filler2());
+        }
+        json_.Member("icon_unselected", PositionOf(device.IconUnselected()));
+        json_.Member("icon_selected", PositionOf(device.IconSelected()));
+        json_.Member("pos_next_device", device.PosNextDevice());
+        json_.Member("pos_first_panel", device.PosFirstPanel());
+        {
+            const auto keys = json_.Array("hard_keys");
+            for (const HardKey& key : HardKeysOf(device)) {
+                if (key.List.Count() < 1) continue;
+                const auto object = json_.Object();
+                json_.Member("key", Text(key.Title));
+                ActionList(key.List);
+            }
+        }
+        Panels("panels", device.Panels());
     }
 
     // Children with their positions on the panel: x and y as stored
-    // (relative to the parent), absolute_x and absolute_y on the panel.
-    Json Children(kelpie::Children& children, std::int64_t parentX, std::int64_t parentY) {
-        Json list = Json::array();
+    // (relative to the parent), absolute_x and absolute_y on the panel. They
+    // are the elements of the array the caller opened.
+    void Children(kelpie::Children& children, std::int64_t parentX, std::int64_t parentY) {
         for (kelpie::Child& child : children) {
-            Json json;
+            const auto object = json_.Object();
             const std::int64_t x = parentX + child.X(), y = parentY + child.Y();
-            json["kind"] = child.AsFrame() ? "frame" : child.AsButton() ? "button" : "unknown";
-            json["position"] = child.Position();
-            json["size"] = SizeOf(child);
-            json["name"] = Text(child.Name());
-            json["x"] = child.X();
-            json["y"] = child.Y();
-            json["absolute_x"] = x;
-            json["absolute_y"] = y;
-            json["width"] = child.Width();
-            json["height"] = child.Height();
-            json["font"] = static_cast<std::int32_t>(child.Font());
+            json_.Member("kind", child.AsFrame()    ? "frame"
+                                 : child.AsButton() ? "button"
+                                                    : "unknown");
+            json_.Member("position", child.Position());
+            json_.Member("size", SizeOf(child));
+            json_.Member("name", Text(child.Name()));
+            json_.Member("x", child.X());
+            json_.Member("y", child.Y());
+            json_.Member("absolute_x", x);
+            json_.Member("absolute_y", y);
+            json_.Member("width", child.Width());
+            json_.Member("height", child.Height());
+            json_.Member("font", static_cast<std::int32_t>(child.Font()));
             if (kelpie::Frame* frame = child.AsFrame()) {
-                json["text_color"] = static_cast<std::int32_t>(frame->TextColor());
-                json["background_color"] = static_cast<std::int32_t>(frame->BackgroundColor());
-                json["icon"] = PositionOf(frame->Icon());
-                json["children"] =
-                    frame->Children() ? Children(*frame->Children(), x, y) : Json::array();
+                json_.Member("text_color", static_cast<std::int32_t>(frame->TextColor()));
+                json_.Member("background_color",
+                             static_cast<std::int32_t>(frame->BackgroundColor()));
+                json_.Member("icon", PositionOf(frame->Icon()));
+                const auto inner = json_.Array("children");
+                if (frame->Children()) Children(*frame->Children(), x, y);
             } else if (kelpie::Button* button = child.AsButton()) {
                 static constexpr struct {
                     const char* Name;
@@ -224,95 +257,128 @@ private:
                               {"inactive_selected", kelpie::InactiveSelected},
                               {"active_unselected", kelpie::ActiveUnselected},
                               {"active_selected", kelpie::ActiveSelected}};
-                Json states;
-                for (const auto& state : States)
-                    states[state.Name] = {
-                        {"text_color", static_cast<std::int32_t>(button->TextColorOf(state.State))},
-                        {"background_color",
-                         static_cast<std::int32_t>(button->BackgroundColorOf(state.State))},
-                        {"icon", PositionOf(button->IconOf(state.State))}};
-                json["states"] = std::move(states);
-                json["actions"] = ActionList(button->Actions());
+                {
+                    const auto states = json_.Object("states");
+                    for (const auto& state : States) {
+                        const auto look = json_.Object(state.Name);
+                        json_.Member("text_color",
+                                     static_cast<std::int32_t>(button->TextColorOf(state.State)));
+                        json_.Member("background_color", static_cast<std::int32_t>(
+                                                             button->BackgroundColorOf(state.State)));
+                        json_.Member("icon", PositionOf(button->IconOf(state.State)));
+                    }
+                }
+                ActionList(button->Actions());
             }
-            list.push_back(std::move(json));
         }
-        return list;
     }
 
-    Json ActionList(kelpie::Actions& actions) {
-        Json list = Json::array();
+    // The member "actions" of the current object.
+    void ActionList(kelpie::Actions& actions) {
+        const auto object = json_.Object("actions");
+        json_.Member("position", actions.Position());
+        json_.Member("size", SizeOf(actions));
+        const auto list = json_.Array("actions");
         for (kelpie::Action& action : actions)
-            list.push_back(Action(action));
-        return {{"position", actions.Position()}, {"size", SizeOf(actions)}, {"actions", list}};
+            Action(action);
     }
 
-    Json OptionalAction(const kelpie::Action* action) const {
-        return action ? ActionJson(*action) : Json();
+    void OptionalAction(const char* key, const kelpie::Action* action) {
+        json_.Key(key);
+        if (action)
+            WriteActionJson(json_, *action);
+        else
+            json_.Value(nullptr);
     }
 
-    Json Action(const kelpie::Action& action) {
+    void Action(const kelpie::Action& action) {
         if (action.ActionType() == kelpie::actTimer)
             if (const kelpie::Timer* timer = action.Timer())
                 if (timerSeen_.emplace(timer->Position(), timer).second)
                     timerOrder_.push_back(timer);
-        return ActionJson(action);
+        WriteActionJson(json_, action);
     }
 
     const kelpie::CCF& ccf_;
+    JsonWriter& json_;
     std::map<std::int32_t, const kelpie::Timer*> timerSeen_;
     std::vector<const kelpie::Timer*> timerOrder_;
 };
 
 // Counts, memory usage and unaccounted runs, from the structure and accessed
 // maps as the full report reads them.
-Json ByteAccounting(const kelpie::CCFfile& file) {
-    Json kinds = Json::array();
-    for (std::int32_t type = kelpie::mtypHeader; type <= kelpie::mtypName; ++type) {
-        std::int32_t start = -1, startNext = -1;
-        const std::int32_t count = file.ObjectCount(type, start, startNext);
-        Json kind = {{"kind", kelpie::CCFfile::ObjectName(type)}, {"count", count}};
-        if (start != -1) {
-            kind["first"] = start;
-            kind["first_area_end"] = startNext;
-            kind["memory_used"] = startNext - start;
-        } else {
-            kind["first"] = kind["first_area_end"] = kind["memory_used"] = nullptr;
+void ByteAccounting(const kelpie::CCFfile& file, JsonWriter& json) {
+    const auto bytes = json.Object("bytes");
+    json.Member("file_size", file.FileSize());
+    {
+        const auto kinds = json.Array("kinds");
+        for (std::int32_t type = kelpie::mtypHeader; type <= kelpie::mtypName; ++type) {
+            std::int32_t start = -1, startNext = -1;
+            const std::int32_t count = file.ObjectCount(type, start, startNext);
+            const auto kind = json.Object();
+            json.Member("kind", kelpie::CCFfile::ObjectName(type));
+            json.Member("count", count);
+            if (start != -1) {
+                json.Member("first", start);
+                json.Member("first_area_end", startNext);
+                json.Member("memory_used", startNext - start);
+            } else {
+                // The order in which the exports have always written a kind
+                // that is absent.
+                json.Member("memory_used", nullptr);
+                json.Member("first_area_end", nullptr);
+                json.Member("first", nullptr);
+            }
         }
-        kinds.push_back(std::move(kind));
     }
-    Json runs = Json::array();
+    // The total comes before the runs: one pass adds them up and a second
+    // writes them, so that no list of the runs is kept.
     std::int64_t total = 0;
     std::int32_t length = 0;
-    for (std::int32_t p = file.NextUnaccessedMemory(-1, length); p != -1;
-         p = file.NextUnaccessedMemory(p + length - 1, length)) {
-        runs.push_back({{"start", p}, {"length", length}});
-        total += length;
-    }
-    return {{"file_size", file.FileSize()},
-            {"kinds", std::move(kinds)},
-            {"unaccounted_bytes", total},
-            {"unaccounted", std::move(runs)}};
+    const auto eachRun = [&](const auto& visit) {
+        for (std::int32_t p = file.NextUnaccessedMemory(-1, length); p != -1;
+             p = file.NextUnaccessedMemory(p + length - 1, length))
+            visit(p, length);
+    };
+    eachRun([&](std::int32_t, std::int32_t runLength) { total += runLength; });
+    json.Member("unaccounted_bytes", total);
+    const auto runs = json.Array("unaccounted");
+    eachRun([&](std::int32_t start, std::int32_t runLength) {
+        const auto run = json.Object();
+        json.Member("start", start);
+        json.Member("length", runLength);
+    });
 }
 
 } // namespace
 
-nlohmann::ordered_json GraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& notices,
-                                 const std::string& loadError) {
-    GraphWriter writer(ccf);
-    Json json;
-    json["file"] = ccf.CCFfile().FileName();
-    json["error"] = loadError.empty() ? Json() : Json(loadError);
-    json["header"] = writer.Header();
-    json["groups"] = {{"home", writer.Devices(ccf.HomeGroup())},
-                      {"devices", writer.Devices(ccf.DevicesGroup())},
-                      {"macros", writer.Devices(ccf.MacrosGroup())}};
-    json["macro_recording_panels"] = writer.Panels(ccf.SpecialPanels());
-    json["ir_codes"] = writer.IRCodes();
-    json["icons"] = writer.Icons();
-    json["timers"] = writer.Timers();
-    json["notices"] = notices;
-    json["bytes"] = ByteAccounting(ccf.CCFfile());
-    return json;
+void WriteGraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& notices,
+                    const std::string& loadError, std::ostream& out) {
+    JsonWriter json(out);
+    GraphWriter writer(ccf, json);
+    const auto document = json.Object();
+    json.Member("file", ccf.CCFfile().FileName());
+    if (loadError.empty())
+        json.Member("error", nullptr);
+    else
+        json.Member("error", loadError);
+    writer.Header();
+    {
+        const auto groups = json.Object("groups");
+        writer.Devices("home", ccf.HomeGroup());
+        writer.Devices("devices", ccf.DevicesGroup());
+        writer.Devices("macros", ccf.MacrosGroup());
+    }
+    writer.Panels("macro_recording_panels", ccf.SpecialPanels());
+    writer.IRCodes();
+    writer.Icons();
+    writer.Timers();
+    {
+        const auto list = json.Array("notices");
+        for (const std::string& notice : notices)
+            json.Value(notice);
+    }
+    ByteAccounting(ccf.CCFfile(), json);
 }
 
 } // namespace vantor

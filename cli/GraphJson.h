@@ -7,16 +7,17 @@
 
 #include "file/CCF.h"
 
-#include <nlohmann/json.hpp>
-
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace vantor {
 
-// `loadError` is the text of the error that ended the load ("" when the load
-// was complete); a partly loaded graph is written as far as it was loaded.
-nlohmann::ordered_json GraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& notices,
-                                 const std::string& loadError);
+// Writes the whole document to `out` as it is produced, with the line break
+// that ends it. `loadError` is the text of the error that ended the load (""
+// when the load was complete); a partly loaded graph is written as far as it
+// was loaded.
+void WriteGraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& notices,
+                    const std::string& loadError, std::ostream& out);
 
 } // namespace vantor

@@ -1,6 +1,7 @@
 #include "IRCodeExport.h"
 
 #include "CsvWriter.h"
+#include "JsonWriter.h"
 
 #include "model/IRCodeUses.h"
 #include "reports/IRCodeWords.h"
@@ -67,34 +68,38 @@ void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out, bool raw) {
     ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) { WriteCsvRow(out, UseFields(use), raw); });
 }
 
-nlohmann::ordered_json IRCodesJson(const kelpie::CCF& ccf, const std::string& loadError) {
-    nlohmann::ordered_json uses = nlohmann::ordered_json::array();
+void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std::ostream& out) {
+    JsonWriter json(out);
+    const auto document = json.Object();
+    json.Member("file", ccf.CCFfile().FileName());
+    if (loadError.empty())
+        json.Member("error", nullptr);
+    else
+        json.Member("error", loadError);
+    const auto uses = json.Array("uses");
+    const std::vector<std::string>& columns = IRCodeColumns();
     ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) {
         const std::vector<std::string> fields = UseFields(use);
-        const std::vector<std::string>& columns = IRCodeColumns();
-        nlohmann::ordered_json row;
+        const auto row = json.Object();
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const std::string& column = columns[i];
-            if (column == "position" || column == "reference_count")
-                row[column] = std::stol(fields[i]);
-            else if (column == "carrier_hz")
-                row[column] = fields[i].empty() ? nlohmann::ordered_json()
-                                                : nlohmann::ordered_json(std::stol(fields[i]));
-            else if (column == "frame_path") {
-                row[column] = nlohmann::ordered_json::array();
+            json.Key(column);
+            if (column == "position" || column == "reference_count") {
+                json.Value(std::stol(fields[i]));
+            } else if (column == "carrier_hz") {
+                if (fields[i].empty())
+                    json.Value(nullptr);
+                else
+                    json.Value(std::stol(fields[i]));
+            } else if (column == "frame_path") {
+                const auto frames = json.Array();
                 for (const std::string& frame : use.FramePath)
-                    row[column].push_back(Utf8FromWindows1252(frame));
-            } else
-                row[column] = fields[i];
+                    json.Value(Utf8FromWindows1252(frame));
+            } else {
+                json.Value(fields[i]);
+            }
         }
-        uses.push_back(std::move(row));
     });
-    nlohmann::ordered_json json;
-    json["file"] = ccf.CCFfile().FileName();
-    json["error"] =
-        loadError.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(loadError);
-    json["uses"] = std::move(uses);
-    return json;
 }
 
 } // namespace vantor

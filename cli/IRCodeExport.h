@@ -5,8 +5,6 @@
 
 #include "file/CCF.h"
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
 #include <ostream>
 #include <string>
@@ -31,7 +29,8 @@ std::optional<long> CarrierHertz(const std::vector<std::uint8_t>& data);
 void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out, bool raw = false);
 
 // {"file", "error" (null, or the text of the error that ended the load),
-//  "uses": [one object per use, keyed by the CSV's column names]}.
-nlohmann::ordered_json IRCodesJson(const kelpie::CCF& ccf, const std::string& loadError);
+//  "uses": [one object per use, keyed by the CSV's column names]}, written to
+// `out` use by use, with the line break that ends the document.
+void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std::ostream& out);
 
 } // namespace vantor

@@ -180,13 +180,12 @@ private:
                 WriteIRCodesCsv(ccf, out, options_.CsvRaw);
             });
         else if (options_.IRCodes == "json")
-            ok = WriteOutput("the IR codes export", outputs_.IRCodes, [&](std::ostream& out) {
-                WriteJson(out, IRCodesJson(ccf, loadError));
-            });
+            ok = WriteOutput("the IR codes export", outputs_.IRCodes,
+                             [&](std::ostream& out) { WriteIRCodesJson(ccf, loadError, out); });
         if (options_.Json)
             ok = WriteOutput("the JSON export", outputs_.Json,
                              [&](std::ostream& out) {
-                                 WriteJson(out, GraphJson(ccf, loadNotices_, loadError));
+                                 WriteGraphJson(ccf, loadNotices_, loadError, out);
                              }) &&
                  ok;
         if (!outputs_.ByteMap.empty()) ok = WriteByteMap(ccf) && ok;
@@ -221,12 +220,6 @@ private:
         if (out.Commit()) return true;
         ReportError(out.Error());
         return false;
-    }
-
-    // Text from the file is converted to UTF-8 before it reaches the JSON;
-    // anything else that is not UTF-8 (a file name) is replaced, not fatal.
-    static void WriteJson(std::ostream& out, const nlohmann::ordered_json& json) {
-        out << json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     }
 
     bool WriteByteMap(const kelpie::CCF& ccf) {

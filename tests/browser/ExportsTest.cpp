@@ -167,6 +167,33 @@ TEST_F(Exports, GraphAndIRCodesJsonReadBackAndMatchTheLoadedFile) {
     EXPECT_TRUE(codePositions.count(codes["uses"][0]["position"].get<std::int64_t>()));
 }
 
+// Names with quotes, backslashes and control characters, and an input path
+// that is not UTF-8: the documents parse, hold the names as they were, have
+// U+FFFD for the path's stray byte, and are laid out byte for byte as the
+// JSON library writes what it parsed.
+TEST_F(Exports, JsonOfOddNamesAndANonUtf8PathParsesAndKeepsTheLibrarysLayout) {
+    CCFBuilder ccf(kelpie::fmtv2);
+    RemoteWithOddNames(ccf);
+    const std::string odd = "Tab\there \"q\" back\\slash \x01\x1F\x7F";
+    ccf.AddDevice(Group::Devices, odd).AddPanel(odd).AddButton(0, 0, 20, 20, "\r\n\b\f");
+    const std::string file = PathOf("odd\xFF.ccf");
+    WriteFile(file, ccf.Build());
+    ASSERT_EQ(Run({"-q", "--json", "-o", PathOf("graph.json"), file}), 0) << errors;
+    ASSERT_EQ(Run({"-q", "--ir-codes", "json", "-o", PathOf("codes.json"), file}), 0) << errors;
+
+    for (const char* name : {"graph.json", "codes.json"}) {
+        const std::string text = ReadFile(PathOf(name));
+        const auto parsed = nlohmann::ordered_json::parse(text);
+        EXPECT_EQ(parsed.dump(2, ' ', false) + "\n", text) << name;
+        EXPECT_EQ(parsed["file"], PathOf("odd\xEF\xBF\xBD.ccf")) << name;
+    }
+    const Json graph = Json::parse(ReadFile(PathOf("graph.json")));
+    const Json& device = graph["groups"]["devices"][0];
+    EXPECT_EQ(device["name"], odd);
+    EXPECT_EQ(device["panels"][0]["name"], odd);
+    EXPECT_EQ(device["panels"][0]["children"][0]["name"], "\r\n\b\f");
+}
+
 TEST_F(Exports, APartlyLoadedFileExportsWhatWasLoadedAndNamesTheError) {
     CCFBuilder ccf(kelpie::fmtv2);
     RemoteWithOddNames(ccf);
