@@ -263,8 +263,9 @@ private:
                         const auto look = json_.Object(state.Name);
                         json_.Member("text_color",
                                      static_cast<std::int32_t>(button->TextColorOf(state.State)));
-                        json_.Member("background_color", static_cast<std::int32_t>(
-                                                             button->BackgroundColorOf(state.State)));
+                        json_.Member(
+                            "background_color",
+                            static_cast<std::int32_t>(button->BackgroundColorOf(state.State)));
                         json_.Member("icon", PositionOf(button->IconOf(state.State)));
                     }
                 }
@@ -318,17 +319,10 @@ void ByteAccounting(const kelpie::CCFfile& file, JsonWriter& json) {
             const auto kind = json.Object();
             json.Member("kind", kelpie::CCFfile::ObjectName(type));
             json.Member("count", count);
-            if (start != -1) {
-                json.Member("first", start);
-                json.Member("first_area_end", startNext);
-                json.Member("memory_used", startNext - start);
-            } else {
-                // The order in which the exports have always written a kind
-                // that is absent.
-                json.Member("memory_used", nullptr);
-                json.Member("first_area_end", nullptr);
-                json.Member("first", nullptr);
-            }
+            const bool present = start != -1;
+            json.Member("first", present ? std::optional(start) : std::nullopt);
+            json.Member("first_area_end", present ? std::optional(startNext) : std::nullopt);
+            json.Member("memory_used", present ? std::optional(startNext - start) : std::nullopt);
         }
     }
     // The total comes before the runs: one pass adds them up and a second
