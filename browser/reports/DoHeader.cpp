@@ -229,7 +229,6 @@ void CCFlocal::DisplayObjectCounts() {
             continue;
         file.ObjectCount(type, starts[type], nexts[type]);
     }
-    const double fileSize = file.FileSize() > 0 ? file.FileSize() : 1;
     for (std::int32_t previous = -1;;) {
         int chosen = -1;
         std::int64_t candidate = std::int64_t{file.FileSize()} + 1;
@@ -240,11 +239,9 @@ void CCFlocal::DisplayObjectCounts() {
             }
         if (chosen == -1) break;
         const std::int32_t used = nexts[chosen] - starts[chosen];
-        char percent[32];
-        std::snprintf(percent, sizeof percent, "%.1f%%", 100.0 * used / fileSize);
         writer.WriteLn("First " + kelpie::CCFfile::ObjectName(chosen) + " is at " +
                        std::to_string(starts[chosen]) + ", memory used is " + std::to_string(used) +
-                       " (" + percent + ")");
+                       " (" + RtfWriter::FormatPercent(used, file.FileSize()) + ")");
         previous = starts[chosen];
     }
     writer.IndentOut();

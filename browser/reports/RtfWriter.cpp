@@ -12,6 +12,7 @@
 #include <QImage>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace vantor {
 
@@ -206,9 +207,22 @@ std::string RtfWriter::HexWord(std::int16_t value) {
 }
 
 std::string RtfWriter::FormatPosition(std::int32_t value) {
+    // The sign comes before the six digits: -1 is -000001.
     char text[16];
-    std::snprintf(text, sizeof text, "%06d", value);
+    std::snprintf(text, sizeof text, "%s%06lld", value < 0 ? "-" : "",
+                  std::llabs(static_cast<long long>(value)));
     return text;
+}
+
+std::string RtfWriter::FormatPercent(std::int64_t part, std::int64_t whole) {
+    // In whole tenths of a percent, exactly: a value half-way between two
+    // tenths rounds away from zero (74 of 1,184 is 6.25 %, shown as 6.3 %),
+    // which a binary floating-point value cannot promise.
+    if (whole <= 0) whole = 1;
+    const long long magnitude = std::llabs(part);
+    const long long tenths = (magnitude * 2000 + whole) / (2 * whole);
+    return (part < 0 ? "-" : "") + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) +
+           "%";
 }
 
 std::string RtfWriter::ColorName(std::int32_t color, kelpie::CCFFileFormats format) {

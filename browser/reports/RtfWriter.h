@@ -94,8 +94,12 @@ public:
     static std::string PictureGroup(const QImage& image);
     static std::string HexByte(std::uint8_t value);
     static std::string HexWord(std::int16_t value);
-    // Decimal with at least six digits: 123 gives 000123.
+    // Decimal with at least six digits after the sign: 123 gives 000123, -1
+    // gives -000001.
     static std::string FormatPosition(std::int32_t value);
+    // `part` of `whole` in percent with one decimal and a "%" sign; a value
+    // half-way rounds away from zero ("6.3%" for 74 of 1,184).
+    static std::string FormatPercent(std::int64_t part, std::int64_t whole);
     // Grey formats: "Black", "Dark Grey", "Light Grey", "White" (else "");
     // the colour format: the palette index in decimal.
     static std::string ColorName(std::int32_t color, kelpie::CCFFileFormats format);

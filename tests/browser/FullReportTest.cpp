@@ -26,9 +26,7 @@ struct Reports : vantor::testing::TestBrowser {
 };
 
 std::string Percent(std::int32_t used, std::int32_t size) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f%%", 100.0 * used / size);
-    return text;
+    return RtfWriter::FormatPercent(used, size);
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <tuple>
+
 using namespace vantor;
 
 namespace {
@@ -48,6 +51,14 @@ TEST(RtfFormats, NumbersColoursAndFonts) {
     EXPECT_EQ(RtfWriter::FormatPosition(123), "000123");
     EXPECT_EQ(RtfWriter::FormatPosition(0), "000000");
     EXPECT_EQ(RtfWriter::FormatPosition(1234567), "1234567");
+    EXPECT_EQ(RtfWriter::FormatPosition(-1), "-000001");
+    EXPECT_EQ(RtfWriter::FormatPosition(INT32_MIN), "-2147483648");
+    // Half-way values round away from zero, as decimals do on paper.
+    const std::tuple<std::int64_t, std::int64_t, const char*> percents[] = {
+        {74, 1184, "6.3%"}, {3, 2000, "0.2%"}, {65, 2000, "3.3%"}, {1, 3, "33.3%"},
+        {2, 3, "66.7%"},    {5, 5, "100.0%"},  {0, 7, "0.0%"}};
+    for (const auto& [part, whole, text] : percents)
+        EXPECT_EQ(RtfWriter::FormatPercent(part, whole), text) << part << " of " << whole;
     EXPECT_EQ(RtfWriter::ColorName(2, kelpie::fmtv2), "Light Grey");
     EXPECT_EQ(RtfWriter::ColorName(2, kelpie::fmtV3), "2");
     EXPECT_EQ(RtfWriter::ColorName(7, kelpie::fmtv1), "");
