@@ -70,7 +70,9 @@ public:
           browser_(tree_, list_, display_, ui_) {
         browser_.Writer.SetPlainNameFont(options.PlainNameFont);
         browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
-            loadNotices_.push_back(text);
+            // Kept for the JSON, which lists them; a damaged file may have
+            // a hundred thousand.
+            if (options_.Json) loadNotices_.push_back(text);
             Notice(text);
         });
     }
