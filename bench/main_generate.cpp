@@ -54,8 +54,9 @@ int main(int argc, char** argv) {
         {"stress-wide.ccf", [] { return b::WidePanelFile(255, 255); }},
         {"stress-icon.ccf", [] { return b::SharedIconFile(100000); }},
         {"stress-notices.ccf", [] { return b::NoticesFile(2000); }},
-        // 19 levels: 524,287 frames from 19 frame records, padded to 4.3 MB
-        // so that the old one-object-per-8-bytes budget let all of them load.
+        // 19 levels: 524,287 frames from 19 frame records. Padded to 4.3 MB,
+        // a size at which a budget of one object for every 8 bytes would
+        // let every frame load (at 32 times the file size in memory).
         {"stress-shared-frames.ccf", [] { return b::SharedFramesFile(19, 4300000); }},
     };
     for (const auto& [name, make] : stress)
