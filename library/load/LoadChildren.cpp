@@ -90,8 +90,7 @@ void Loader::LoadButton(std::int32_t pos, Button& button) {
 std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {
     std::int32_t after = 0;
     const ActionListRecord record = ReadActionList(file_, pos, after);
-    CountObject(mtypActionList, pos,
-                footprint::ActionList + footprint::List(record.ActionCount));
+    CountObject(mtypActionList, pos, footprint::ActionList + footprint::List(record.ActionCount));
     auto actions = std::make_shared<Actions>();
     actions->Reserve(record.ActionCount);
     actions->SetRecord(record);

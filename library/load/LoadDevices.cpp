@@ -35,8 +35,10 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     device.SetName(ReadCountedName(mtypDevice, pos, record.NamePosition));
     device.SetIconUnselected(LoadIconIfAny(record.PosIconUnselected));
     device.SetIconSelected(LoadIconIfAny(record.PosIconSelected));
-    if (record.LeftKeyName != 0) device.SetLeftKeyName(ReadCountedName(mtypDevice, pos, record.LeftKeyName));
-    if (record.RightKeyName != 0) device.SetRightKeyName(ReadCountedName(mtypDevice, pos, record.RightKeyName));
+    if (record.LeftKeyName != 0)
+        device.SetLeftKeyName(ReadCountedName(mtypDevice, pos, record.LeftKeyName));
+    if (record.RightKeyName != 0)
+        device.SetRightKeyName(ReadCountedName(mtypDevice, pos, record.RightKeyName));
     if (record.FarLeftKeyName != 0)
         device.SetFarLeftKeyName(ReadCountedName(mtypDevice, pos, record.FarLeftKeyName));
     if (record.FarRightKeyName != 0)

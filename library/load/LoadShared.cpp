@@ -2,8 +2,8 @@
 #include "load/Loader.h"
 
 #include "file/CCF.h"
-#include "load/Footprints.h"
 #include "icons/Icon.h"
+#include "load/Footprints.h"
 #include "model/Action.h"
 #include "model/IRCodes.h"
 #include "model/Icons.h"
@@ -22,8 +22,7 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
     std::int32_t dataPosition = 0;
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
     CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
-    CountObject(mtypIRCode, pos,
-                footprint::IRCode + footprint::Data(record.Size - IRCodeHeadSize));
+    CountObject(mtypIRCode, pos, footprint::IRCode + footprint::Data(record.Size - IRCodeHeadSize));
     IRCode& code = codes.FindOrAdd(pos, record);
     code.SetName(ReadCountedName(mtypIRCode, pos, record.NamePosition));
     // A size word of 6 or less leaves no room for data: the code is empty.

@@ -80,7 +80,8 @@ std::vector<std::uint8_t> SharedFramesFile(int levels, std::int32_t size) {
         parent = &frame;
     }
     const auto bare = static_cast<std::int32_t>(ccf.Build().size());
-    if (size > bare) ccf.AddRawBlock(std::vector<std::uint8_t>(static_cast<std::size_t>(size - bare)));
+    if (size > bare)
+        ccf.AddRawBlock(std::vector<std::uint8_t>(static_cast<std::size_t>(size - bare)));
     return ccf.Build();
 }
 
