@@ -1,7 +1,8 @@
 // ccf-generate OUTDIR: writes the benchmark files (grey and colour format,
 // 1, 2, 8 and 32 MiB) as OUTDIR/grey-1M.ccf, OUTDIR/colour-8M.ccf, ..., and
 // the stress files: OUTDIR/stress-64M.ccf (a generated grey file),
-// stress-deep.ccf, stress-wide.ccf, stress-icon.ccf and stress-notices.ccf.
+// stress-deep.ccf, stress-wide.ccf, stress-icon.ccf, stress-notices.ccf and
+// stress-shared-frames.ccf.
 #include "LargeFile.h"
 
 #include "support/StressFiles.h"
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
         {"stress-wide.ccf", [] { return b::WidePanelFile(255, 255); }},
         {"stress-icon.ccf", [] { return b::SharedIconFile(100000); }},
         {"stress-notices.ccf", [] { return b::NoticesFile(2000); }},
+        // 19 levels: 524,287 frames from 19 frame records. Padded to 4.3 MB,
+        // a size at which a budget of one object for every 8 bytes would
+        // let every frame load (at 32 times the file size in memory).
+        {"stress-shared-frames.ccf", [] { return b::SharedFramesFile(19, 4300000); }},
     };
     for (const auto& [name, make] : stress)
         if (!std::filesystem::exists(dir / name) && !Write(dir / name, make())) return 1;

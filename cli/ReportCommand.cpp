@@ -55,13 +55,16 @@ private:
 };
 
 // The command shows no tree: the walker's nodes are let go as they come
-// (keeping them cost a quarter of the time of a large file's full report).
+// (keeping them cost a quarter of the time of a large file's full report),
+// and so is the registry of the objects behind them (a large file's full
+// report took twice its size in memory for it).
 class UnshownTree final : public TreeSink {
 public:
     void AddNode(const std::string&, const std::string&, const std::string&, const std::string&,
                  const std::string&) override {}
     void ExpandNode(const std::string&) override {}
     void RemoveNode(const std::string&) override {}
+    bool KeepsNodes() const override { return false; }
 };
 
 // Standard input as a file image, read up to the largest size a CCF file
@@ -92,7 +95,9 @@ public:
         browser_.Writer.SetFailureHandler(
             [this](const std::string&, const std::string& failure) { writeFailure_ = failure; });
         browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
-            loadNotices_.push_back(text);
+            // Kept for the JSON, which lists them; a damaged file may have
+            // a hundred thousand.
+            if (options_.Json) loadNotices_.push_back(text);
             Notice(text);
         });
     }

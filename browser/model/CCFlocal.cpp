@@ -21,7 +21,7 @@ std::uint64_t CCFlocal::ObjectKey(const std::string& type, std::int32_t position
 }
 
 template <class T> void CCFlocal::SaveObject(T& object, const char* type) {
-    if (browser_.OutputMode != omTree) return;
+    if (browser_.OutputMode != omTree || !browser_.TreeControl.KeepsNodes()) return;
     objects_.try_emplace(ObjectKey(type, object.Position()), &object);
 }
 
@@ -98,6 +98,7 @@ std::string CCFlocal::AddToTreeView(const std::string& parentNode, const std::st
 
 void CCFlocal::Load() {
     LoadTree();
+    if (!browser_.TreeControl.KeepsNodes()) return;
     // Icons and IR codes are shared: one entry each, from the file's own
     // collections, however many nodes show them.
     browser_.OutputMode = omTree;

@@ -46,10 +46,12 @@ public:
     std::string TreeKey() const;
 
     // Builds the tree, registers the shared icons and IR codes, and shows the
-    // file's root in the list and the display pane.
+    // file's root in the list and the display pane (only the tree when the
+    // tree keeps no nodes).
     void Load();
-    // Registers an object under its tag; only in tree mode. A tag registered
-    // before keeps its first object.
+    // Registers an object under its tag; only in tree mode, and only when
+    // the tree keeps its nodes. A tag registered before keeps its first
+    // object.
     template <class T> void SaveObject(T& object, const char* type);
     // The object registered under a tag, or nullptr.
     const RegisteredObject* FindObject(const std::string& tag) const;

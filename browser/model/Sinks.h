@@ -21,6 +21,10 @@ public:
     virtual void ExpandNode(const std::string& key) = 0;
     // Removes the node and everything under it.
     virtual void RemoveNode(const std::string& key) = 0;
+    // False for a tree that lets its nodes go as they come (the command
+    // line's): no node can be selected, so the browser registers no object
+    // under its tag and shows no list or display of the opened file.
+    virtual bool KeepsNodes() const { return true; }
 };
 
 struct ListRow {

@@ -12,6 +12,11 @@ constexpr std::size_t BlockSize = 1 << 16;
 // Pictures in flight at a time: enough to keep the other cores busy, few
 // enough that the images waiting for them take little memory.
 constexpr std::size_t MaxPending = 8;
+// Text written after a picture waits for it. A report that writes much text
+// after a picture and none after it (the frames of a file that lists one
+// frame in many places) would otherwise hold its whole rest in memory: past
+// this much, the oldest pictures are waited for.
+constexpr std::size_t MaxWaitingText = 1 << 20;
 } // namespace
 
 ReportOutput::~ReportOutput() {
@@ -29,6 +34,9 @@ void ReportOutput::Write(std::string_view text) {
         FlushBlock(BlockSize);
     } else {
         pending_.back().After += text;
+        waitingText_ += text.size();
+        while (waitingText_ > MaxWaitingText && !pending_.empty())
+            ResolveOldest();
     }
 }
 
@@ -45,6 +53,7 @@ void ReportOutput::ResolveOldest() {
     PendingPicture& oldest = pending_.front();
     block_ += oldest.Line.result();
     block_ += oldest.After;
+    waitingText_ -= oldest.After.size();
     pending_.pop_front();
     FlushBlock(BlockSize);
 }
@@ -72,6 +81,7 @@ void ReportOutput::Discard() {
     for (PendingPicture& picture : pending_)
         picture.Line.waitForFinished(); // the workers hold nothing of ours after this
     pending_.clear();
+    waitingText_ = 0;
     block_.clear();
     file_.Abandon();
 }

@@ -57,6 +57,7 @@ private:
     OutputFile file_;
     std::string block_; // text ready for the file, in order
     std::deque<PendingPicture> pending_;
+    std::size_t waitingText_ = 0; // the After texts of pending_
 };
 
 } // namespace vantor

@@ -2,6 +2,7 @@
 #include "load/Loader.h"
 
 #include "file/CCF.h"
+#include "load/Footprints.h"
 #include "model/Actions.h"
 #include "model/Children.h"
 #include "model/IRCode.h"
@@ -14,16 +15,20 @@ namespace kelpie {
 using namespace basStructures;
 
 void Loader::LoadChildList(std::int32_t first, std::int32_t count, Children& children) {
+    CountObject(mtypChild, first, footprint::List(count));
+    children.Reserve(static_cast<std::size_t>(count));
     for (std::int32_t i = 0; i < count; ++i)
         LoadChild(first + EntrySize * i, children);
 }
 
 // Every entry counts against the budget, whatever its type: an entry of an
 // unknown type creates nothing, but frames full of them, reached again and
-// again, would otherwise keep the walk busy for minutes.
+// again, would otherwise keep the walk busy for minutes. It weighs what a
+// frame's entry does, the lightest entry that makes something.
 void Loader::LoadChild(std::int32_t entry, Children& children) {
-    CountObject(mtypChild, entry);
     const ChildRecord record = ReadChild(file_, entry);
+    CountObject(mtypChild, entry,
+                record.ChildType == chtButton ? footprint::Button : footprint::Frame);
     switch (record.ChildType) {
     case chtFrame: {
         Frame& frame = children.AddFrame();
@@ -57,7 +62,7 @@ void Loader::LoadFrame(std::int32_t pos, Frame& frame) {
     frame.SetRecord(record);
     frame.SetFileFormat(format_);
     frame.SetPosition(pos);
-    frame.SetName(ReadName(file_, record.NamePosition));
+    frame.SetName(ReadCountedName(mtypFrame, pos, record.NamePosition));
     frame.SetIcon(LoadIconIfAny(record.IconPosition));
 
     auto children = std::make_shared<Children>();
@@ -74,7 +79,7 @@ void Loader::LoadButton(std::int32_t pos, Button& button) {
     button.SetPosition(pos);
     Register(buttonsByPosition_, pos, button, mtypButton);
 
-    button.SetName(ReadName(file_, record.NamePosition));
+    button.SetName(ReadCountedName(mtypButton, pos, record.NamePosition));
     for (int state = 0; state < 4; ++state)
         button.SetIconOf(static_cast<ButtonState>(state),
                          LoadIconIfAny(record.IconPositions[state]));
@@ -85,12 +90,13 @@ void Loader::LoadButton(std::int32_t pos, Button& button) {
 std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {
     std::int32_t after = 0;
     const ActionListRecord record = ReadActionList(file_, pos, after);
-    CountObject(mtypActionList, pos);
+    CountObject(mtypActionList, pos, footprint::ActionList + footprint::List(record.ActionCount));
     auto actions = std::make_shared<Actions>();
+    actions->Reserve(record.ActionCount);
     actions->SetRecord(record);
     actions->SetPosition(pos);
     for (std::int32_t i = 0; i < record.ActionCount; ++i) {
-        CountObject(mtypAction, after + EntrySize * i);
+        CountObject(mtypAction, after + EntrySize * i, footprint::Action);
         LoadAction(after + EntrySize * i, actions->Add());
     }
     return actions;

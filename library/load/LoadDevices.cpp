@@ -2,6 +2,7 @@
 #include "load/Loader.h"
 
 #include "file/CCF.h"
+#include "load/Footprints.h"
 #include "model/Actions.h"
 #include "model/Children.h"
 #include "model/Device.h"
@@ -15,7 +16,7 @@ using namespace basStructures;
 
 void Loader::LoadDeviceChain(std::int32_t first, Devices& devices) {
     for (std::int32_t pos = first; pos != 0;) {
-        CountObject(mtypDevice, pos);
+        CountObject(mtypDevice, pos, footprint::Device);
         pos = LoadDevice(pos, devices.Add());
     }
 }
@@ -31,15 +32,17 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     // visit ends the load (the structure map has just reported it).
     Register(devicesByPosition_, pos, device, mtypDevice);
 
-    device.SetName(ReadName(file_, record.NamePosition));
+    device.SetName(ReadCountedName(mtypDevice, pos, record.NamePosition));
     device.SetIconUnselected(LoadIconIfAny(record.PosIconUnselected));
     device.SetIconSelected(LoadIconIfAny(record.PosIconSelected));
-    if (record.LeftKeyName != 0) device.SetLeftKeyName(ReadName(file_, record.LeftKeyName));
-    if (record.RightKeyName != 0) device.SetRightKeyName(ReadName(file_, record.RightKeyName));
+    if (record.LeftKeyName != 0)
+        device.SetLeftKeyName(ReadCountedName(mtypDevice, pos, record.LeftKeyName));
+    if (record.RightKeyName != 0)
+        device.SetRightKeyName(ReadCountedName(mtypDevice, pos, record.RightKeyName));
     if (record.FarLeftKeyName != 0)
-        device.SetFarLeftKeyName(ReadName(file_, record.FarLeftKeyName));
+        device.SetFarLeftKeyName(ReadCountedName(mtypDevice, pos, record.FarLeftKeyName));
     if (record.FarRightKeyName != 0)
-        device.SetFarRightKeyName(ReadName(file_, record.FarRightKeyName));
+        device.SetFarRightKeyName(ReadCountedName(mtypDevice, pos, record.FarRightKeyName));
 
     // The hard keys' lists, in the order the remote's keys are listed.
     if (record.ActionsEntry != 0) device.SetActionsEntry(LoadActionList(record.ActionsEntry));
@@ -63,7 +66,7 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
 
 void Loader::LoadPanelChain(std::int32_t first, Panels& panels) {
     for (std::int32_t pos = first; pos != 0;) {
-        CountObject(mtypPanel, pos);
+        CountObject(mtypPanel, pos, footprint::Panel);
         pos = LoadPanel(pos, panels.Add());
     }
 }
@@ -76,8 +79,9 @@ std::int32_t Loader::LoadPanel(std::int32_t pos, Panel& panel) {
     panel.SetPosition(pos);
     Register(panelsByPosition_, pos, panel, mtypPanel);
 
-    panel.SetName(ReadName(file_, static_cast<std::int32_t>(
-                                      static_cast<std::uint32_t>(record.NameWord) & ~HiddenBit)));
+    panel.SetName(ReadCountedName(
+        mtypPanel, pos,
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(record.NameWord) & ~HiddenBit)));
     auto children = std::make_shared<Children>();
     panel.SetChildren(children);
     LoadChildList(after, record.ChildCount, *children);

@@ -3,6 +3,7 @@
 
 #include "file/CCF.h"
 #include "icons/Icon.h"
+#include "load/Footprints.h"
 #include "model/Action.h"
 #include "model/IRCodes.h"
 #include "model/Icons.h"
@@ -21,8 +22,9 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
     std::int32_t dataPosition = 0;
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
     CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
+    CountObject(mtypIRCode, pos, footprint::IRCode + footprint::Data(record.Size - IRCodeHeadSize));
     IRCode& code = codes.FindOrAdd(pos, record);
-    code.SetName(ReadName(file_, record.NamePosition));
+    code.SetName(ReadCountedName(mtypIRCode, pos, record.NamePosition));
     // A size word of 6 or less leaves no room for data: the code is empty.
     code.SetData(file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
     return code;
@@ -34,6 +36,7 @@ Icon& Loader::LoadIcon(std::int32_t pos) {
     std::int32_t dataPosition = 0;
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
     CountData(mtypIcon, pos, record.Size - IconHeadSize);
+    CountObject(mtypIcon, pos, footprint::Icon + footprint::Data(record.Size - IconHeadSize));
     Icon& icon = icons.FindOrAdd(pos, record);
     if (record.Size > IconHeadSize)
         icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
@@ -50,20 +53,20 @@ Icon* Loader::LoadIconIfAny(std::int32_t pos) {
 std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
     Nesting nesting(*this, mtypTimer, pos);
     const TimerRecord record = ReadTimer(file_, pos);
-    CountObject(mtypTimer, pos);
+    CountObject(mtypTimer, pos, footprint::Timer);
     auto timer = std::make_shared<Timer>();
     timer->SetRecord(record);
     timer->SetPosition(pos);
     Register(timersByPosition_, pos, *timer, mtypTimer);
 
     if (record.StartAction.ActionType != 0) {
-        CountObject(mtypAction, pos + TimerStartActionOffset);
+        CountObject(mtypAction, pos + TimerStartActionOffset, footprint::Action);
         auto action = std::make_shared<Action>();
         timer->SetStartAction(action);
         LoadAction(pos + TimerStartActionOffset, *action);
     }
     if (record.EndAction.ActionType != 0) {
-        CountObject(mtypAction, pos + TimerEndActionOffset);
+        CountObject(mtypAction, pos + TimerEndActionOffset, footprint::Action);
         auto action = std::make_shared<Action>();
         timer->SetEndAction(action);
         LoadAction(pos + TimerEndActionOffset, *action);

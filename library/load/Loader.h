@@ -7,11 +7,12 @@
 // The walk follows positions recursively only through frames and timers;
 // device and panel chains are loops. Untrusted input is bounded four ways:
 // a frame that contains itself ends the load; nesting deeper than
-// MaxNestingDepth ends the load; the number of objects one load may create
-// (and of child entries it may read) is bounded by the file size, since
-// frames reached again are loaded again and crafted files could otherwise
-// make that exponential; and so are the bytes that IR codes and icons copy,
-// since each size word may claim 32 KB wherever the record starts.
+// MaxNestingDepth ends the load; the memory that the objects of one load
+// take (and the child entries it may read) is bounded by the file size,
+// since frames reached again are loaded again and crafted files could
+// otherwise make that exponential; and so are the bytes that IR codes and
+// icons copy, since each size word may claim 32 KB wherever the record
+// starts.
 #pragma once
 
 #include "Error.h"
@@ -51,8 +52,9 @@ public:
     void Run();
 
     static constexpr int MaxNestingDepth = 1000;
-    // How many objects a load of a file of this size may create.
-    static std::int64_t ObjectBudget(std::int32_t fileSize);
+    // How many bytes of memory the objects that a load of a file of this
+    // size makes may take (see Footprints.h for how they are weighed).
+    static std::int64_t MemoryBudget(std::int32_t fileSize);
 
 private:
     // Devices and panels (chains are followed iteratively).
@@ -89,9 +91,13 @@ private:
     template <class T>
     T& Lookup(PositionTable<T>& table, std::int32_t pos, CCFtypes type, const Action& action);
 
-    // Counts one more object (or child entry) against the load's budget;
-    // Overflow naming the record when the budget is spent.
-    void CountObject(CCFtypes type, std::int32_t pos);
+    // Counts an object (or a child entry) of `bytes` bytes against the
+    // load's memory budget; Overflow naming the record when the budget is
+    // spent.
+    void CountObject(CCFtypes type, std::int32_t pos, std::int64_t bytes);
+    // The name at `namePos`, its bytes counted for the object of `type` at
+    // `pos` that keeps it.
+    std::string ReadCountedName(CCFtypes type, std::int32_t pos, std::int32_t namePos);
     // Counts `bytes` more of IR code and icon data against the load's
     // budget; Overflow naming the record when they would exceed it.
     void CountData(CCFtypes type, std::int32_t pos, std::int64_t bytes);
@@ -121,8 +127,8 @@ private:
 
     std::vector<std::int32_t> framesOnPath_; // the frames being loaded, outermost first
     int depth_ = 0;
-    std::int64_t objects_ = 0;
-    std::int64_t maxObjects_ = 0;
+    std::int64_t memory_ = 0;
+    std::int64_t maxMemory_ = 0;
     std::int64_t dataBytes_ = 0;
     std::int64_t maxDataBytes_ = 0;
 };

@@ -74,6 +74,10 @@ public:
         throw Error(ErrorKind::InvalidArgument, "This collection has no key \"" + key + "\"");
     }
 
+    // Room for `count` items in all: a list whose length its record gives
+    // (a count byte) then takes what it needs and no more.
+    void Reserve(std::size_t count) { items_.reserve(count); }
+
     const_iterator begin() const { return const_iterator(items_.cbegin()); }
     const_iterator end() const { return const_iterator(items_.cend()); }
 

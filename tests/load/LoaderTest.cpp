@@ -4,8 +4,10 @@
 // load that ends with an error leaves a browsable part.
 #include "LoadFixture.h"
 
+#include "load/Footprints.h"
 #include "load/Loader.h"
 #include "model/Panels.h"
+#include "support/StressFiles.h"
 
 #include <algorithm>
 #include <functional>
@@ -165,20 +167,43 @@ TEST_F(LoaderTest, NestingBeyondTheLimitEndsWithOverflowNotAStackOverflow) {
 }
 
 // Frames are loaded again wherever they are reached, so 40 levels of frames
-// that each list the next one twice would make 2^40 objects.
-TEST_F(LoaderTest, FramesSharedOnEveryLevelEndWithOverflowInsteadOfExponentialTime) {
+// that each list the next one twice would make 2^40 objects. The load stops
+// once its objects would outgrow its memory budget, and what it kept fits.
+TEST_F(LoaderTest, FramesSharedOnEveryLevelStopAtTheMemoryBudget) {
+    const auto bytes = b::SharedFramesFile(40);
+    const auto budget = Loader::MemoryBudget(static_cast<std::int32_t>(bytes.size()));
+    LoadFails(bytes, ErrorKind::Overflow);
+    EXPECT_NE(error.find("would take more than " + std::to_string(budget) + " bytes of memory"),
+              std::string::npos)
+        << error;
+    std::int64_t frames = 0;
+    walk::Graph(Last(), {.child = [&](Child&, int) { ++frames; }});
+    EXPECT_GT(frames * footprint::Frame, budget / 2);
+    EXPECT_LE(frames * footprint::Frame, budget);
+}
+
+// A small file may place one frame many times: 17 placements of a frame
+// that lists one empty frame 255 times make 4,352 frames of 2.6 KB.
+TEST_F(LoaderTest, AFrameOf255ChildrenPlaced17TimesLoads) {
     b::CCFBuilder ccf(fmtv2);
-    const auto frames = NestedFrames(ccf, 40);
-    for (std::size_t i = 0; i + 1 < frames.size(); ++i)
-        frames[i]->AddChild(20, 0, *frames[i + 1]);
-    LoadFails(ccf, ErrorKind::Overflow);
-    EXPECT_NE(error.find("more than 4096 objects"), std::string::npos) << error;
+    auto& panel = ccf.AddDevice(b::Group::Devices, "TV").AddPanel("TV");
+    auto& outer = ccf.AddFrame(240, 200);
+    auto& inner = ccf.AddFrame(10, 10);
+    for (int i = 0; i < 255; ++i)
+        outer.AddChild(0, 0, inner);
+    for (int i = 0; i < 17; ++i)
+        panel.AddChild(0, 0, outer);
+    const auto bytes = ccf.Build();
+    ASSERT_LT(bytes.size(), 2700u);
+    int frames = 0;
+    walk::Graph(files.AddBytes("placed.ccf", bytes), {.child = [&](Child&, int) { ++frames; }});
+    EXPECT_EQ(frames, 17 + 17 * 255);
 }
 
 // Child entries of an unknown type create nothing, but reading them is work
 // all the same: they count against the same budget, so shared frames full of
 // them cannot make the load crawl.
-TEST_F(LoaderTest, UnknownChildEntriesCountAgainstTheObjectBudget) {
+TEST_F(LoaderTest, UnknownChildEntriesCountAgainstTheMemoryBudget) {
     b::CCFBuilder ccf(fmtv2);
     const auto frames = NestedFrames(ccf, 20);
     for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
@@ -187,12 +212,12 @@ TEST_F(LoaderTest, UnknownChildEntriesCountAgainstTheObjectBudget) {
             frames[i]->AddChild(0, 0, b::Raw(100), 7);
     }
     const auto bytes = ccf.Build();
-    const auto budget = kelpie::Loader::ObjectBudget(static_cast<std::int32_t>(bytes.size()));
+    const auto budget = Loader::MemoryBudget(static_cast<std::int32_t>(bytes.size()));
     LoadFails(bytes, ErrorKind::Overflow);
-    EXPECT_NE(error.find("more than " + std::to_string(budget) + " objects"), std::string::npos)
+    EXPECT_NE(error.find("more than " + std::to_string(budget) + " bytes"), std::string::npos)
         << error;
     EXPECT_LT(std::count(notices.Texts.begin(), notices.Texts.end(), "Unknown child type 7"),
-              budget);
+              budget / footprint::Frame);
 }
 
 // A size word makes a code or icon claim up to 32 KB, even where the file

@@ -71,4 +71,18 @@ std::vector<std::uint8_t> NoticesFile(int devices) {
     return ccf.Build();
 }
 
+std::vector<std::uint8_t> SharedFramesFile(int levels, std::int32_t size) {
+    CCFBuilder ccf(fmtv2);
+    Container* parent = &ccf.AddDevice(Group::Devices, "Shared").AddPanel("Shared");
+    for (int i = 0; i < levels; ++i) {
+        Frame& frame = parent->AddFrame(0, 0, 10, 10);
+        if (i > 0) parent->AddChild(10, 0, frame);
+        parent = &frame;
+    }
+    const auto bare = static_cast<std::int32_t>(ccf.Build().size());
+    if (size > bare)
+        ccf.AddRawBlock(std::vector<std::uint8_t>(static_cast<std::size_t>(size - bare)));
+    return ccf.Build();
+}
+
 } // namespace kelpie::builder

@@ -1,6 +1,7 @@
 // Files that push the loader and the outputs to their limits, for the
 // stress tests and the benchmarks: deep nesting, wide panels, one icon
-// shared by everything, and a file whose every pointer leads nowhere.
+// shared by everything, a file whose every pointer leads nowhere, and frames
+// reached again on every level.
 #pragma once
 
 #include <cstdint>
@@ -21,5 +22,11 @@ std::vector<std::uint8_t> SharedIconFile(int uses);
 // loading it gives nothing but notices. (A record that starts beyond the
 // end ends the load instead.)
 std::vector<std::uint8_t> NoticesFile(int devices);
+// `levels` frames on one panel, each frame but the last listing the next one
+// twice: a frame reached again is loaded again, so the load would make
+// 2^levels - 1 frames of `levels` frame records. Unreferenced bytes pad the
+// file to at least `size` bytes, since the loader's budgets grow with the
+// file size.
+std::vector<std::uint8_t> SharedFramesFile(int levels, std::int32_t size = 0);
 
 } // namespace kelpie::builder
