@@ -346,7 +346,7 @@ void ByteAccounting(const kelpie::CCFfile& file, JsonWriter& json) {
 
 } // namespace
 
-void WriteGraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& notices,
+void WriteGraphJson(const kelpie::CCF& ccf, const NoticeSpool& notices,
                     const std::string& loadError, std::ostream& out) {
     JsonWriter json(out);
     GraphWriter writer(ccf, json);
@@ -369,8 +369,7 @@ void WriteGraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& noti
     writer.Timers();
     {
         const auto list = json.Array("notices");
-        for (const std::string& notice : notices)
-            json.Value(notice);
+        notices.ForEach([&](const std::string& notice) { json.Value(notice); });
     }
     ByteAccounting(ccf.CCFfile(), json);
 }

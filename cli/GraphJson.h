@@ -5,6 +5,8 @@
 // and the byte accounting of the structure and accessed maps.
 #pragma once
 
+#include "NoticeSpool.h"
+
 #include "file/CCF.h"
 
 #include <ostream>
@@ -17,7 +19,7 @@ namespace vantor {
 // that ends it. `loadError` is the text of the error that ended the load (""
 // when the load was complete); a partly loaded graph is written as far as it
 // was loaded.
-void WriteGraphJson(const kelpie::CCF& ccf, const std::vector<std::string>& notices,
+void WriteGraphJson(const kelpie::CCF& ccf, const NoticeSpool& notices,
                     const std::string& loadError, std::ostream& out);
 
 } // namespace vantor

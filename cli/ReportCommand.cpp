@@ -97,7 +97,7 @@ public:
         browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
             // Kept for the JSON, which lists them; a damaged file may have
             // a hundred thousand.
-            if (options_.Json) loadNotices_.push_back(text);
+            if (options_.Json) loadNotices_.Add(text);
             Notice(text);
         });
     }
@@ -373,7 +373,7 @@ private:
     OutputBounds bounds_;
     std::optional<std::vector<std::uint8_t>> standardInput_;
     std::string writeFailure_;
-    std::vector<std::string> loadNotices_;
+    NoticeSpool loadNotices_;
     UnshownTree tree_;
     RecordingList list_;
     RecordingDisplay display_;
