@@ -352,10 +352,7 @@ void WriteGraphJson(const kelpie::CCF& ccf, const NoticeSpool& notices,
     GraphWriter writer(ccf, json);
     const auto document = json.Object();
     json.Member("file", ccf.CCFfile().FileName());
-    if (loadError.empty())
-        json.Member("error", nullptr);
-    else
-        json.Member("error", loadError);
+    json.Member("error", loadError.empty() ? std::nullopt : std::optional(loadError));
     writer.Header();
     {
         const auto groups = json.Object("groups");

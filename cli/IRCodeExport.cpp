@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+#include <optional>
+
 namespace vantor {
 
 namespace {
@@ -72,10 +74,7 @@ void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std:
     JsonWriter json(out);
     const auto document = json.Object();
     json.Member("file", ccf.CCFfile().FileName());
-    if (loadError.empty())
-        json.Member("error", nullptr);
-    else
-        json.Member("error", loadError);
+    json.Member("error", loadError.empty() ? std::nullopt : std::optional(loadError));
     const auto uses = json.Array("uses");
     const std::vector<std::string>& columns = IRCodeColumns();
     ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) {
