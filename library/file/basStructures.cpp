@@ -177,9 +177,10 @@ IRCodeRecord ReadIRCode(CCFfile& file, std::int32_t pos, std::int32_t& dataPosit
     r.Size = file.ReadWord(c);
     r.NamePosition = file.ReadLong(c);
     dataPosition = c;
-    // The code type is the first word of the data; a record too short to
-    // hold data has none.
-    if (r.Size >= IRCodeHeadSize + 2) r.CodeType = ReadWordAt(file, c);
+    // The code type is the first word of the data. It is read whatever the
+    // size word says: a record whose size leaves no room for it still has
+    // those two bytes after its head, and reading them accounts for them.
+    r.CodeType = ReadWordAt(file, c);
     return r;
 }
 

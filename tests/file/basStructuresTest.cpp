@@ -273,19 +273,21 @@ TEST_F(basStructuresTest, TimerIs30BytesAndItsActionsAreNotMarked) {
 
 TEST_F(basStructuresTest, IRCodeTypeIsTheFirstWordOfItsData) {
     bytes
-        .Word(10)     // 0 Size of the whole record
-        .Long(0x500)  // 2 name position
-        .Word(0x0100) // 6 data, beginning with the code type
-        .Word(0x1234) // 8 more data
-        .Word(6)      // 10 another record: Size 6, the head alone
-        .Long(0);     // 12 no name
+        .Word(10)      // 0 Size of the whole record
+        .Long(0x500)   // 2 name position
+        .Word(0x0100)  // 6 data, beginning with the code type
+        .Word(0x1234)  // 8 more data
+        .Word(6)       // 10 another record: Size 6, the head alone
+        .Long(0)       // 12 no name
+        .Word(0x5000); // 16 what follows the head: still read as its type
     Load();
     std::int32_t data = 0;
     EXPECT_EQ(ReadIRCode(file, At, data), (IRCodeRecord{10, 0x500, 0x0100}));
     EXPECT_EQ(data, At + 6);
     EXPECT_EQ(file.StructureAt(At), mtypIRCode);
-    EXPECT_EQ(ReadIRCode(file, At + 10, data).CodeType, 0) << "no data, no code type";
-    EXPECT_EQ(BytesRead(At + 10), 6) << "nothing past the record is read";
+    EXPECT_EQ(ReadIRCode(file, At + 10, data).CodeType, 0x5000)
+        << "the type word is read whatever the size word says";
+    EXPECT_EQ(BytesRead(At + 10), 8) << "the two bytes of the type word count as read";
 }
 
 TEST_F(basStructuresTest, IconHeadIsEightBytes) {

@@ -96,6 +96,7 @@ TEST_F(LoadShared, SharedRecordRunningPastTheEndIsReadOnce) {
     EXPECT_EQ(withIcons.Icons().Item(1).IconData(), (std::vector<std::uint8_t>{0xA5, 0, 0, 0}));
 }
 
+// Its data is empty, but the word after its head is still its type.
 TEST_F(LoadShared, IRCodeWhoseSizeWordLeavesNoRoomIsEmpty) {
     auto& list = tv.Actions(b::Key::Entry);
     for (const std::uint16_t size : {6, 4, 0, 0xFFFF}) {
@@ -110,7 +111,7 @@ TEST_F(LoadShared, IRCodeWhoseSizeWordLeavesNoRoomIsEmpty) {
     for (auto& code : loaded.IRCodes()) {
         EXPECT_TRUE(code.IRCodeData().empty());
         EXPECT_EQ(code.Size(), 6);
-        EXPECT_EQ(code.IRCodeType(), 0);
+        EXPECT_EQ(code.IRCodeType(), 0x5000);
         EXPECT_EQ(code.Name(), "Short");
     }
 }
