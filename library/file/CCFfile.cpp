@@ -55,6 +55,7 @@ void CCFfile::Notice(const std::string& text) const {
                                    ? text
                                    : "More than " + std::to_string(MaxNotices) +
                                          " notices for this file; the rest are not shown";
+    if (recordedNotices_) recordedNotices_->push_back(text);
     if (notices_)
         notices_(shown);
     else

@@ -83,6 +83,13 @@ public:
 
     // ---- Loader operations (not exported) ----
 
+    // While `into` is set, every notice given is also appended to it (the
+    // loader keeps a shared record's notices to give them again at each
+    // later reference); nullptr stops that.
+    KELPIE_INTERNAL void RecordNotices(std::vector<std::string>* into) noexcept {
+        recordedNotices_ = into;
+    }
+
     // Reads the named file into the image, then loads `owner` from it and
     // applies the tail-byte rule. Errors: FileError when the file cannot be
     // read, is not a regular file, is empty or is larger than MaxFileSize.
@@ -158,6 +165,7 @@ private:
 
     NoticeHandler notices_;
     mutable std::int32_t noticeCount_ = 0;
+    std::vector<std::string>* recordedNotices_ = nullptr;
     std::string fileName_;
     std::vector<std::uint8_t> image_;
     // Both maps share one byte per file byte: the record kind that starts

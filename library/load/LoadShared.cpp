@@ -16,9 +16,33 @@ using namespace basStructures;
 // One object per record position. A later reference only counts: reading
 // the record again would give the same object (and repeat every notice of a
 // record that runs past the end), so it is read on the first reference only.
+// A shared IR code or icon is read once, however many actions and buttons
+// refer to it: a large record referred to thousands of times costs one read.
+// The notices its read gave (a name or data running past the end) are given
+// again at each later reference, as reading it again would.
+Loader::NoticesKept::NoticesKept(CCFfile& file, SharedNotices& kept, std::int32_t pos)
+    : file_(file), kept_(kept), pos_(pos) {
+    file_.RecordNotices(&heard_);
+}
+
+Loader::NoticesKept::~NoticesKept() {
+    file_.RecordNotices(nullptr);
+    if (!heard_.empty()) kept_.emplace(pos_, std::move(heard_));
+}
+
+void Loader::RepeatNotices(const SharedNotices& kept, std::int32_t pos) {
+    if (const auto found = kept.find(pos); found != kept.end())
+        for (const std::string& text : found->second)
+            file_.Notice(text);
+}
+
 IRCode& Loader::LoadIRCode(std::int32_t pos) {
     IRCodes& codes = ccf_.IRCodes();
-    if (IRCode* known = codes.CountReference(pos)) return *known;
+    if (IRCode* known = codes.CountReference(pos)) {
+        RepeatNotices(irCodeNotices_, pos);
+        return *known;
+    }
+    NoticesKept kept(file_, irCodeNotices_, pos);
     std::int32_t dataPosition = 0;
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
     CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
@@ -32,7 +56,11 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
 
 Icon& Loader::LoadIcon(std::int32_t pos) {
     Icons& icons = ccf_.Icons();
-    if (Icon* known = icons.CountReference(pos)) return *known;
+    if (Icon* known = icons.CountReference(pos)) {
+        RepeatNotices(iconNotices_, pos);
+        return *known;
+    }
+    NoticesKept kept(file_, iconNotices_, pos);
     std::int32_t dataPosition = 0;
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
     CountData(mtypIcon, pos, record.Size - IconHeadSize);

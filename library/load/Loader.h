@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kelpie {
@@ -102,6 +103,24 @@ private:
     // budget; Overflow naming the record when they would exceed it.
     void CountData(CCFtypes type, std::int32_t pos, std::int64_t bytes);
 
+    // The notices that the first read of a shared record gave, by position.
+    using SharedNotices = std::unordered_map<std::int32_t, std::vector<std::string>>;
+    // Keeps the notices given while it lives under the record's position.
+    class NoticesKept {
+    public:
+        NoticesKept(CCFfile& file, SharedNotices& kept, std::int32_t pos);
+        ~NoticesKept();
+        NoticesKept(const NoticesKept&) = delete;
+        NoticesKept& operator=(const NoticesKept&) = delete;
+
+    private:
+        CCFfile& file_;
+        SharedNotices& kept_;
+        std::int32_t pos_;
+        std::vector<std::string> heard_;
+    };
+    void RepeatNotices(const SharedNotices& kept, std::int32_t pos);
+
     // Entering a frame or timer one level deeper.
     class Nesting {
     public:
@@ -125,6 +144,8 @@ private:
     std::vector<Action*> actionsInLoadOrder_; // the second pass's order
     PositionTable<Timer> timersByPosition_;
 
+    SharedNotices irCodeNotices_;
+    SharedNotices iconNotices_;
     std::vector<std::int32_t> framesOnPath_; // the frames being loaded, outermost first
     int depth_ = 0;
     std::int64_t memory_ = 0;
