@@ -122,6 +122,7 @@ public:
             return RescuePartlyLoaded(error.what());
         }
         FlushNotices();
+        standardInput_.reset(); // kept only to rescue a damaged file
         const kelpie::CCFfile& image = local->CCF().CCFfile();
         bounds_ = BoundsFor(image.FileName(), image.FileSize());
         bool ok = true;
