@@ -6,8 +6,8 @@
 #include "model/RecordingSinks.h"
 #include "model/basCCF.h"
 
-#include "model/Children.h"
-#include "model/Frame.h"
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Frame.h>
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // panels, aliases, delays, beeps and timers, written with the CCF builder.
 #pragma once
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 
 #include <cstdint>
 #include <vector>

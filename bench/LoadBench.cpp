@@ -2,7 +2,7 @@
 // from ccf-generate in the folder named by KELPIE_BENCH_DIR (scripts/bench).
 #include "BenchFiles.h"
 
-#include "model/CCFs.h"
+#include <kelpie/model/CCFs.h>
 
 #include <benchmark/benchmark.h>
 

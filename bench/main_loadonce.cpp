@@ -1,8 +1,8 @@
 // ccf-loadonce FILE: loads one file, prints how long the load took in
 // milliseconds (or the error that ended it, on standard error) and exits,
 // for measuring the time and the peak memory of one load in a process.
-#include "Error.h"
-#include "model/CCFs.h"
+#include <kelpie/Error.h>
+#include <kelpie/model/CCFs.h>
 
 #include <chrono>
 #include <cstdio>

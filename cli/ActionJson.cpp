@@ -1,10 +1,10 @@
 #include "ActionJson.h"
 
-#include "model/Button.h"
-#include "model/Device.h"
-#include "model/IRCode.h"
-#include "model/Panel.h"
-#include "model/Timer.h"
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/IRCode.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Timer.h>
 
 namespace vantor {
 

@@ -4,7 +4,7 @@
 
 #include "JsonWriter.h"
 
-#include "model/Action.h"
+#include <kelpie/model/Action.h>
 
 #include <cstdint>
 #include <optional>

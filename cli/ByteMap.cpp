@@ -1,7 +1,7 @@
 #include "ByteMap.h"
 
-#include "file/CCFfile.h"
-#include "file/basStructures.h"
+#include <kelpie/file/CCFfile.h>
+#include <kelpie/file/basStructures.h>
 
 #include <QFont>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // bytes in red, with a legend below.
 #pragma once
 
-#include "file/CCF.h"
+#include <kelpie/file/CCF.h>
 
 #include <QImage>
 

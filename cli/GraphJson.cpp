@@ -8,17 +8,17 @@
 #include "reports/RtfWriter.h"
 #include "reports/Windows1252.h"
 
-#include "Error.h"
-#include "icons/Icon.h"
-#include "model/Button.h"
-#include "model/Children.h"
-#include "model/Devices.h"
-#include "model/Frame.h"
-#include "model/IRCodes.h"
-#include "model/Icons.h"
-#include "model/Panel.h"
-#include "model/Panels.h"
-#include "model/Timer.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/Icon.h>
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/Frame.h>
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Icons.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
 
 #include <map>
 #include <optional>

@@ -7,7 +7,7 @@
 
 #include "NoticeSpool.h"
 
-#include "file/CCF.h"
+#include <kelpie/file/CCF.h>
 
 #include <ostream>
 #include <string>

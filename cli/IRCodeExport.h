@@ -3,7 +3,7 @@
 // form other IR tools import.
 #pragma once
 
-#include "file/CCF.h"
+#include <kelpie/file/CCF.h>
 
 #include <optional>
 #include <ostream>

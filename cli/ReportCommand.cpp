@@ -12,7 +12,7 @@
 #include "outputs/OutputFile.h"
 #include "outputs/PictureFile.h"
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <QByteArray>
 #include <QImage>

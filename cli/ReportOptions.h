@@ -3,7 +3,7 @@
 
 #include "model/BrowserTypes.h"
 
-#include "model/Button.h"
+#include <kelpie/model/Button.h>
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 // Fuzz target: load any bytes as a CCF file, then read everything a caller
 // can reach (the graph, every icon's pixels, the structure map queries).
 // Loading may end with a kelpie::Error; anything else is a finding.
-#include "Error.h"
-#include "icons/Icon.h"
-#include "model/CCFs.h"
-#include "model/Icons.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/Icon.h>
+#include <kelpie/model/CCFs.h>
+#include <kelpie/model/Icons.h>
 
 #include <cstddef>
 #include <cstdint>

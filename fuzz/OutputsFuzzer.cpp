@@ -7,7 +7,7 @@
 #include "model/RecordingSinks.h"
 #include "model/basCCF.h"
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

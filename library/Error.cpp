@@ -1,4 +1,4 @@
-#include "Error.h"
+#include <kelpie/Error.h>
 
 namespace kelpie {
 

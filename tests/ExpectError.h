@@ -1,7 +1,7 @@
 // Expects a statement to fail with a kelpie::Error of the given kind.
 #pragma once
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <gtest/gtest.h>
 

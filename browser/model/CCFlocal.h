@@ -9,15 +9,15 @@
 // tree mode).
 #pragma once
 
-#include "file/CCF.h"
-#include "icons/Icon.h"
-#include "model/Actions.h"
-#include "model/Children.h"
-#include "model/Devices.h"
-#include "model/IRCodes.h"
-#include "model/Icons.h"
-#include "model/Panels.h"
-#include "model/Timer.h"
+#include <kelpie/file/CCF.h>
+#include <kelpie/icons/Icon.h>
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Icons.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
 
 #include <cstdint>
 #include <memory>

@@ -2,13 +2,13 @@
 
 #include "reports/HardKeys.h"
 
-#include "model/Button.h"
-#include "model/Children.h"
-#include "model/Devices.h"
-#include "model/Frame.h"
-#include "model/Panel.h"
-#include "model/Panels.h"
-#include "model/Timer.h"
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/Frame.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
 
 namespace vantor {
 

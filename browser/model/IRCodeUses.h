@@ -5,8 +5,8 @@
 // its start and end actions; those count as uses of the action's owner.
 #pragma once
 
-#include "file/CCF.h"
-#include "model/IRCode.h"
+#include <kelpie/file/CCF.h>
+#include <kelpie/model/IRCode.h>
 
 #include <functional>
 #include <string>

@@ -11,7 +11,7 @@
 #include "reports/PanelCanvas.h"
 #include "reports/RtfWriter.h"
 
-#include "model/CCFs.h"
+#include <kelpie/model/CCFs.h>
 
 #include <cstdint>
 #include <optional>

@@ -1,11 +1,11 @@
 #include "reports/ActionTexts.h"
 
-#include "file/CCFEnums.h"
-#include "model/Action.h"
-#include "model/Button.h"
-#include "model/Device.h"
-#include "model/IRCode.h"
-#include "model/Panel.h"
+#include <kelpie/file/CCFEnums.h>
+#include <kelpie/model/Action.h>
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/IRCode.h>
+#include <kelpie/model/Panel.h>
 
 #include <cstdio>
 #include <cstdlib>

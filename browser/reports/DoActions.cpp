@@ -9,9 +9,9 @@
 #include "reports/ActionTexts.h"
 #include "reports/OutputRules.h"
 
-#include "model/Button.h"
-#include "model/Device.h"
-#include "model/Panel.h"
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/Panel.h>
 
 #include <array>
 #include <string_view>

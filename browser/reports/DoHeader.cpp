@@ -4,7 +4,7 @@
 #include "model/basCCF.h"
 #include "reports/ReportHeadings.h"
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <cstdio>
 

@@ -3,8 +3,8 @@
 // own name.
 #pragma once
 
-#include "model/Actions.h"
-#include "model/Device.h"
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Device.h>
 
 #include <array>
 #include <string>

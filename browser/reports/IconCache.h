@@ -3,7 +3,7 @@
 // tells a living icon from a new one at the address of a closed file's icon.
 #pragma once
 
-#include "icons/Icon.h"
+#include <kelpie/icons/Icon.h>
 
 #include <cstddef>
 #include <memory>

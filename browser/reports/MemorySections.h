@@ -7,7 +7,7 @@
 
 #include "reports/RtfWriter.h"
 
-#include "file/CCFfile.h"
+#include <kelpie/file/CCFfile.h>
 
 namespace vantor {
 

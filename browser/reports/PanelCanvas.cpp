@@ -7,9 +7,9 @@
 #include "model/Sinks.h"
 #include "reports/RtfWriter.h"
 
-#include "Error.h"
-#include "icons/BitmapHandler.h"
-#include "icons/Icon.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/BitmapHandler.h>
+#include <kelpie/icons/Icon.h>
 
 #include <QFont>
 #include <QFontMetrics>

@@ -4,8 +4,8 @@
 // colour). The drawing procedures of the panel viewer.
 #pragma once
 
-#include "file/CCFEnums.h"
-#include "model/Button.h"
+#include <kelpie/file/CCFEnums.h>
+#include <kelpie/model/Button.h>
 #include "reports/IconCache.h"
 
 #include <QFont>

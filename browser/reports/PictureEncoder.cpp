@@ -1,6 +1,6 @@
 #include "reports/PictureEncoder.h"
 
-#include "icons/Icon.h"
+#include <kelpie/icons/Icon.h>
 
 #include <QBuffer>
 #include <QImage>

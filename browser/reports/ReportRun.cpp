@@ -4,7 +4,7 @@
 #include "model/CCFlocal.h"
 #include "model/basCCF.h"
 
-#include "Error.h"
+#include <kelpie/Error.h>
 #include "outputs/OutputFile.h"
 
 #include <new>

@@ -5,8 +5,8 @@
 #include "model/Sinks.h"
 #include "reports/Windows1252.h"
 
-#include "Error.h"
-#include "icons/Icon.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/Icon.h>
 
 #include <QByteArray>
 #include <QImage>

@@ -12,7 +12,7 @@
 #include "reports/IconCache.h"
 #include "reports/ReportOutput.h"
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 
 #include <cstdint>
 #include <functional>

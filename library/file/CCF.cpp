@@ -1,12 +1,12 @@
-#include "file/CCF.h"
+#include <kelpie/file/CCF.h>
 
-#include "Error.h"
-#include "file/CCFDateMath.h"
-#include "file/basCCFRoutines.h"
-#include "model/Devices.h"
-#include "model/IRCodes.h"
-#include "model/Icons.h"
-#include "model/Panels.h"
+#include <kelpie/Error.h>
+#include <kelpie/file/CCFDateMath.h>
+#include <kelpie/file/basCCFRoutines.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Icons.h>
+#include <kelpie/model/Panels.h>
 
 namespace kelpie {
 

@@ -1,4 +1,4 @@
-#include "file/CCFDateMath.h"
+#include <kelpie/file/CCFDateMath.h>
 
 namespace kelpie {
 

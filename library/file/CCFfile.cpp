@@ -1,7 +1,7 @@
-#include "file/CCFfile.h"
+#include <kelpie/file/CCFfile.h>
 
-#include "Error.h"
-#include "file/basCCFRoutines.h"
+#include <kelpie/Error.h>
+#include <kelpie/file/basCCFRoutines.h>
 #include "load/basCCFLoad.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "file/Notices.h"
+#include <kelpie/file/Notices.h>
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "file/basCCFRoutines.h"
+#include <kelpie/file/basCCFRoutines.h>
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <array>
 #include <filesystem>

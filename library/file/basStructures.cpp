@@ -1,7 +1,7 @@
-#include "file/basStructures.h"
+#include <kelpie/file/basStructures.h>
 
-#include "file/CCFfile.h"
-#include "file/basCCFRoutines.h"
+#include <kelpie/file/CCFfile.h>
+#include <kelpie/file/basCCFRoutines.h>
 
 namespace kelpie::basStructures {
 

@@ -1,6 +1,6 @@
-#include "icons/BitmapHandler.h"
+#include <kelpie/icons/BitmapHandler.h>
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
-#include "icons/Icon.h"
+#include <kelpie/icons/Icon.h>
 
-#include "Error.h"
-#include "icons/IconLayout.h"
-#include "icons/basBitmapHandling.h"
-#include "model/SizeCheck.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/IconLayout.h>
+#include <kelpie/icons/basBitmapHandling.h>
+#include <kelpie/model/SizeCheck.h>
 
 namespace kelpie {
 

@@ -1,7 +1,7 @@
-#include "icons/IconLayout.h"
+#include <kelpie/icons/IconLayout.h>
 
-#include "Error.h"
-#include "icons/Icon.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/Icon.h>
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "icons/basBitmapHandling.h"
+#include <kelpie/icons/basBitmapHandling.h>
 
-#include "Error.h"
-#include "icons/BitmapHandler.h"
-#include "icons/Icon.h"
-#include "icons/IconLayout.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/BitmapHandler.h>
+#include <kelpie/icons/Icon.h>
+#include <kelpie/icons/IconLayout.h>
 
 #include <cerrno>
 #include <cstdio>

@@ -9,14 +9,14 @@
 // to Frame weighs at once.
 #pragma once
 
-#include "icons/Icon.h"
-#include "model/Actions.h"
-#include "model/Children.h"
-#include "model/Device.h"
-#include "model/IRCode.h"
-#include "model/Panel.h"
-#include "model/Panels.h"
-#include "model/Timer.h"
+#include <kelpie/icons/Icon.h>
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/IRCode.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
 
 #include <algorithm>
 #include <cstdint>

@@ -1,12 +1,12 @@
 // Children lists, frames, buttons, action lists and actions.
 #include "load/Loader.h"
 
-#include "file/CCF.h"
+#include <kelpie/file/CCF.h>
 #include "load/Footprints.h"
-#include "model/Actions.h"
-#include "model/Children.h"
-#include "model/IRCode.h"
-#include "model/Timer.h"
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/IRCode.h>
+#include <kelpie/model/Timer.h>
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
 // The device chains of the three groups, devices, and panel chains.
 #include "load/Loader.h"
 
-#include "file/CCF.h"
+#include <kelpie/file/CCF.h>
 #include "load/Footprints.h"
-#include "model/Actions.h"
-#include "model/Children.h"
-#include "model/Device.h"
-#include "model/Devices.h"
-#include "model/Panel.h"
-#include "model/Panels.h"
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Panels.h>
 
 namespace kelpie {
 

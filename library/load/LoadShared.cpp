@@ -1,13 +1,13 @@
 // The records that several referrers share (IR codes, icons) and timers.
 #include "load/Loader.h"
 
-#include "file/CCF.h"
-#include "icons/Icon.h"
+#include <kelpie/file/CCF.h>
+#include <kelpie/icons/Icon.h>
 #include "load/Footprints.h"
-#include "model/Action.h"
-#include "model/IRCodes.h"
-#include "model/Icons.h"
-#include "model/Timer.h"
+#include <kelpie/model/Action.h>
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Icons.h>
+#include <kelpie/model/Timer.h>
 
 namespace kelpie {
 

@@ -1,15 +1,15 @@
 #include "load/Loader.h"
 
-#include "Error.h"
-#include "file/CCF.h"
+#include <kelpie/Error.h>
+#include <kelpie/file/CCF.h>
 #include "load/Footprints.h"
-#include "model/Actions.h"
-#include "model/Button.h"
-#include "model/Device.h"
-#include "model/Devices.h"
-#include "model/Panel.h"
-#include "model/Panels.h"
-#include "model/Timer.h"
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
 
 #include <algorithm>
 

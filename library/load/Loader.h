@@ -15,12 +15,12 @@
 // starts.
 #pragma once
 
-#include "Error.h"
-#include "file/CCFEnums.h"
-#include "file/CCFfile.h"
-#include "file/basStructures.h"
+#include <kelpie/Error.h>
+#include <kelpie/file/CCFEnums.h>
+#include <kelpie/file/CCFfile.h>
+#include <kelpie/file/basStructures.h>
 #include "load/PositionTable.h"
-#include "model/Action.h"
+#include <kelpie/model/Action.h>
 
 #include <cstdint>
 #include <memory>

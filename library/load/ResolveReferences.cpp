@@ -2,12 +2,12 @@
 // link each action to the objects its parameters name.
 #include "load/Loader.h"
 
-#include "file/CCF.h"
-#include "model/Action.h"
-#include "model/Button.h"
-#include "model/Device.h"
-#include "model/Panel.h"
-#include "model/Timer.h"
+#include <kelpie/file/CCF.h>
+#include <kelpie/model/Action.h>
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Timer.h>
 
 #include <cstdio>
 

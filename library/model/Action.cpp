@@ -1,11 +1,11 @@
-#include "model/Action.h"
+#include <kelpie/model/Action.h>
 
-#include "file/basCCFRoutines.h"
-#include "model/Button.h"
-#include "model/Device.h"
-#include "model/IRCode.h"
-#include "model/Panel.h"
-#include "model/Timer.h"
+#include <kelpie/file/basCCFRoutines.h>
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/IRCode.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Timer.h>
 
 namespace kelpie {
 

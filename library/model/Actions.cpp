@@ -1,6 +1,6 @@
-#include "model/Actions.h"
+#include <kelpie/model/Actions.h>
 
-#include "model/SizeCheck.h"
+#include <kelpie/model/SizeCheck.h>
 
 namespace kelpie {
 

@@ -1,8 +1,8 @@
-#include "model/Button.h"
+#include <kelpie/model/Button.h>
 
-#include "icons/Icon.h"
-#include "model/Actions.h"
-#include "model/ColorAccess.h"
+#include <kelpie/icons/Icon.h>
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/ColorAccess.h>
 
 namespace kelpie {
 

@@ -1,4 +1,4 @@
-#include "model/CCFs.h"
+#include <kelpie/model/CCFs.h>
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "model/Child.h"
+#include <kelpie/model/Child.h>
 
 namespace kelpie {
 

@@ -1,8 +1,8 @@
-#include "model/Device.h"
+#include <kelpie/model/Device.h>
 
-#include "icons/Icon.h"
-#include "model/Actions.h"
-#include "model/Panels.h"
+#include <kelpie/icons/Icon.h>
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Panels.h>
 
 namespace kelpie {
 

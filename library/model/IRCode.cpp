@@ -1,6 +1,6 @@
-#include "model/IRCode.h"
+#include <kelpie/model/IRCode.h>
 
-#include "model/SizeCheck.h"
+#include <kelpie/model/SizeCheck.h>
 
 namespace kelpie {
 

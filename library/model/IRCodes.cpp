@@ -1,4 +1,4 @@
-#include "model/IRCodes.h"
+#include <kelpie/model/IRCodes.h>
 
 namespace kelpie {
 

@@ -1,4 +1,4 @@
-#include "model/Icons.h"
+#include <kelpie/model/Icons.h>
 
 namespace kelpie {
 

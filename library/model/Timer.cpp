@@ -1,6 +1,6 @@
-#include "model/Timer.h"
+#include <kelpie/model/Timer.h>
 
-#include "model/Action.h"
+#include <kelpie/model/Action.h>
 
 namespace kelpie {
 

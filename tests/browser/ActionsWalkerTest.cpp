@@ -2,9 +2,9 @@
 // pane and report files.
 #include "WalkerTest.h"
 
-#include "model/Button.h"
-#include "model/Device.h"
-#include "model/Panel.h"
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/Panel.h>
 #include "reports/ActionTexts.h"
 
 using namespace vantor;

@@ -2,7 +2,7 @@
 // level, and how the list and the display pane route a tag.
 #include "TestBrowser.h"
 
-#include "Error.h"
+#include <kelpie/Error.h>
 #include "support/CCFBuilder.h"
 #include "support/Samples.h"
 

@@ -10,9 +10,9 @@
 #include "support/CCFBuilder.h"
 #include "support/ProntoCodes.h"
 
-#include "file/CCF.h"
-#include "model/CCFs.h"
-#include "model/IRCodes.h"
+#include <kelpie/file/CCF.h>
+#include <kelpie/model/CCFs.h>
+#include <kelpie/model/IRCodes.h>
 
 #include <nlohmann/json.hpp>
 

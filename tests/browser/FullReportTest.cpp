@@ -2,7 +2,7 @@
 // checked line by line in the written files; the display of the header.
 #include "TestBrowser.h"
 
-#include "Error.h"
+#include <kelpie/Error.h>
 #include "reports/ReportRun.h"
 #include "support/CCFBuilder.h"
 #include "support/Samples.h"

@@ -2,7 +2,7 @@
 // canvas: boxes, outlines, icons, names, the order of painting and colours.
 #include "WalkerFixture.h"
 
-#include "icons/BitmapHandler.h"
+#include <kelpie/icons/BitmapHandler.h>
 
 #include <QTemporaryDir>
 

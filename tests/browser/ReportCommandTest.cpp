@@ -4,8 +4,8 @@
 #include "ReportOptions.h"
 
 #include "model/CCFlocal.h"
-#include "model/CCFs.h"
-#include "model/Device.h"
+#include <kelpie/model/CCFs.h>
+#include <kelpie/model/Device.h>
 
 #include <gtest/gtest.h>
 

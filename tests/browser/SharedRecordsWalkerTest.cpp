@@ -1,7 +1,7 @@
 // IR codes and icons in every output of the walker.
 #include "WalkerTest.h"
 
-#include "model/Device.h"
+#include <kelpie/model/Device.h>
 #include "support/IconPixels.h"
 
 using namespace vantor;

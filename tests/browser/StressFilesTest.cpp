@@ -2,10 +2,10 @@
 // loaded still makes its tree and its full report.
 #include "TestBrowser.h"
 
-#include "Error.h"
-#include "model/Children.h"
-#include "model/Frame.h"
-#include "model/Icons.h"
+#include <kelpie/Error.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Frame.h>
+#include <kelpie/model/Icons.h>
 #include "support/StressFiles.h"
 
 namespace b = kelpie::builder;

@@ -1,7 +1,7 @@
 // The small helpers: CRC, shifts, colour pairs, sound parameters, formats.
-#include "file/basCCFRoutines.h"
+#include <kelpie/file/basCCFRoutines.h>
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The header object: format and size, the stored and the recomputed CRC, the
 // modification date, the attribute flags and the home icon.
-#include "file/CCF.h"
+#include <kelpie/file/CCF.h>
 
 #include "ExpectError.h"
 #include "file/HeaderImage.h"
 #include "file/NoticeLog.h"
-#include "file/basCCFRoutines.h"
-#include "model/Devices.h"
-#include "model/Icons.h"
+#include <kelpie/file/basCCFRoutines.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/Icons.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The file image: typed reads, the accessed and structure maps, the queries
 // that reports make, and the tail-byte rule.
-#include "file/CCFfile.h"
+#include <kelpie/file/CCFfile.h>
 
 #include "ExpectError.h"
 #include "file/BigEndianBytes.h"

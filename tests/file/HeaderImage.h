@@ -4,7 +4,7 @@
 #pragma once
 
 #include "file/BigEndianBytes.h"
-#include "file/basStructures.h"
+#include <kelpie/file/basStructures.h>
 
 inline BigEndianBytes HeaderImage(const kelpie::HeaderRecord& h) {
     const bool colour = h.Version2 != 1;

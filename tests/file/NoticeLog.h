@@ -1,7 +1,7 @@
 // Collects the notices of a file in order, so tests can compare the texts.
 #pragma once
 
-#include "file/Notices.h"
+#include <kelpie/file/Notices.h>
 
 #include <cstdint>
 #include <string>

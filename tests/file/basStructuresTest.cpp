@@ -1,10 +1,10 @@
 // The record readers: every field at its offset in each format, the bytes
 // each record consumes, and the structure-map mark it leaves.
-#include "file/basStructures.h"
+#include <kelpie/file/basStructures.h>
 
 #include "ExpectError.h"
 #include "file/BigEndianBytes.h"
-#include "file/CCFfile.h"
+#include <kelpie/file/CCFfile.h>
 #include "file/HeaderImage.h"
 #include "file/NoticeLog.h"
 

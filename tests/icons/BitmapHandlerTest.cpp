@@ -1,7 +1,7 @@
 // The 256-colour palette: a 6 x 6 x 6 cube and a fixed table.
-#include "icons/BitmapHandler.h"
+#include <kelpie/icons/BitmapHandler.h>
 
-#include "Error.h"
+#include <kelpie/Error.h>
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Decoding icon pixels in the four encodings, the errors of impossible icons,
 // and the cached picture.
-#include "icons/Icon.h"
+#include <kelpie/icons/Icon.h>
 
-#include "Error.h"
-#include "icons/IconLayout.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/IconLayout.h>
 #include "icons/IconTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // bytes, and a tiny BMP reader that turns a bitmap back into colours.
 #pragma once
 
-#include "icons/Icon.h"
+#include <kelpie/icons/Icon.h>
 
 #include <array>
 #include <cstdint>

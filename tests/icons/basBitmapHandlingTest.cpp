@@ -1,10 +1,10 @@
 // BMP images of icons: headers, palettes, row strides and bottom-up order for
 // the three bit depths; files written by SaveBitmap read back as the icon's
 // colours; failures leave no file.
-#include "icons/basBitmapHandling.h"
+#include <kelpie/icons/basBitmapHandling.h>
 
-#include "Error.h"
-#include "icons/BitmapHandler.h"
+#include <kelpie/Error.h>
+#include <kelpie/icons/BitmapHandler.h>
 #include "icons/IconTestSupport.h"
 
 #include <gtest/gtest.h>

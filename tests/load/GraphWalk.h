@@ -3,12 +3,12 @@
 // below, every action (timer actions included) and the special panels.
 #pragma once
 
-#include "file/CCF.h"
-#include "model/Actions.h"
-#include "model/Children.h"
-#include "model/Devices.h"
-#include "model/Panels.h"
-#include "model/Timer.h"
+#include <kelpie/file/CCF.h>
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
 
 #include <functional>
 

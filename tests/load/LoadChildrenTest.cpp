@@ -4,7 +4,7 @@
 // nest in entry order is checked on the samples.)
 #include "LoadFixture.h"
 
-#include "model/Panels.h"
+#include <kelpie/model/Panels.h>
 
 using namespace kelpie;
 namespace b = kelpie::builder;

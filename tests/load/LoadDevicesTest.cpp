@@ -2,7 +2,7 @@
 // header builds, and how chains that come back end the load.
 #include "LoadFixture.h"
 
-#include "model/Panels.h"
+#include <kelpie/model/Panels.h>
 
 using namespace kelpie;
 namespace b = kelpie::builder;

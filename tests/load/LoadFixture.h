@@ -4,11 +4,11 @@
 
 #include "GraphWalk.h"
 
-#include "Error.h"
+#include <kelpie/Error.h>
 #include "file/NoticeLog.h"
-#include "model/CCFs.h"
-#include "model/IRCodes.h"
-#include "model/Icons.h"
+#include <kelpie/model/CCFs.h>
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Icons.h>
 #include "support/CCFBuilder.h"
 
 #include <gtest/gtest.h>

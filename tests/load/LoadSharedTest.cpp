@@ -2,7 +2,7 @@
 // reached, and timers with their embedded actions.
 #include "LoadFixture.h"
 
-#include "model/Panels.h"
+#include <kelpie/model/Panels.h>
 
 using namespace kelpie;
 namespace b = kelpie::builder;

@@ -6,7 +6,7 @@
 
 #include "load/Footprints.h"
 #include "load/Loader.h"
-#include "model/Panels.h"
+#include <kelpie/model/Panels.h>
 #include "support/StressFiles.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 // by this project. Skipped where the shared test data are not present.
 #include "GraphWalk.h"
 
-#include "Error.h"
-#include "model/CCFs.h"
-#include "model/IRCodes.h"
-#include "model/Icons.h"
+#include <kelpie/Error.h>
+#include <kelpie/model/CCFs.h>
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Icons.h>
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Actions: the sound parameter, the eight ways to turn an
 // action into another kind, and links that never outlive their objects.
-#include "model/Action.h"
+#include <kelpie/model/Action.h>
 
-#include "model/Children.h"
-#include "model/Devices.h"
-#include "model/IRCodes.h"
-#include "model/Panels.h"
-#include "model/Timer.h"
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
 
 #include <gtest/gtest.h>
 

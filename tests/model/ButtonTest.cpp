@@ -1,9 +1,9 @@
 // Buttons: fixed record size, and an icon and a colour pair for each of the
 // four states, each reaching its own place in the record.
-#include "model/Button.h"
+#include <kelpie/model/Button.h>
 
-#include "model/Actions.h"
-#include "model/Icons.h"
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Icons.h>
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The entry object: loaded files keyed by name, and what opening a file that
 // is missing, unreadable, empty or cut short gives.
-#include "model/CCFs.h"
+#include <kelpie/model/CCFs.h>
 
 #include "ExpectError.h"
 #include "file/HeaderImage.h"

@@ -1,11 +1,11 @@
 // The collection pattern every one-to-many relation shares: 1-based Item,
 // Count, Remove, iteration in list order, and the errors of bad indexes.
-#include "model/Collection.h"
+#include <kelpie/model/Collection.h>
 
 #include "ExpectError.h"
-#include "model/Actions.h"
-#include "model/Children.h"
-#include "model/Devices.h"
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Devices.h>
 
 #include <gtest/gtest.h>
 

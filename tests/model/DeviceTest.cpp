@@ -1,8 +1,8 @@
 // Devices: record size per format, the attribute bits, the ten action lists.
-#include "model/Device.h"
+#include <kelpie/model/Device.h>
 
-#include "model/Actions.h"
-#include "model/Panels.h"
+#include <kelpie/model/Actions.h>
+#include <kelpie/model/Panels.h>
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Frames: record size per format, the two colour models, and the limits of
 // font and colour values.
-#include "model/Frame.h"
+#include <kelpie/model/Frame.h>
 
 #include "ExpectError.h"
-#include "model/Children.h"
+#include <kelpie/model/Children.h>
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Panels: the hidden flag in the name word, and the size of the record.
-#include "model/Panel.h"
+#include <kelpie/model/Panel.h>
 
 #include "ExpectError.h"
-#include "model/Children.h"
+#include <kelpie/model/Children.h>
 
 #include <gtest/gtest.h>
 

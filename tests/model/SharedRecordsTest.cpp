@@ -1,9 +1,9 @@
 // The file's shared IR codes and icons: one object per record position,
 // found again by position, with a count of the references to it.
-#include "model/SharedRecords.h"
+#include <kelpie/model/SharedRecords.h>
 
-#include "model/IRCodes.h"
-#include "model/Icons.h"
+#include <kelpie/model/IRCodes.h>
+#include <kelpie/model/Icons.h>
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Timers own their two embedded actions and only link to the next timer.
-#include "model/Timer.h"
+#include <kelpie/model/Timer.h>
 
-#include "model/Action.h"
+#include <kelpie/model/Action.h>
 
 #include <gtest/gtest.h>
 

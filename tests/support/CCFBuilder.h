@@ -35,7 +35,7 @@
 // from many fields) are written once.
 #pragma once
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 #include "support/IconPixels.h"
 #include "support/Records.h"
 #include "support/Store.h"

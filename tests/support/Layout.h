@@ -26,7 +26,7 @@
 // deterministic and depends only on what the test made.
 #pragma once
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 #include "support/Records.h"
 
 #include <cstdint>

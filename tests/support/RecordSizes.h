@@ -3,7 +3,7 @@
 // against an independent reading of the format).
 #pragma once
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // resolved here, so the layout must have placed every record first.
 #pragma once
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 #include "support/Layout.h"
 
 #include <cstdint>

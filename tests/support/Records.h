@@ -8,7 +8,7 @@
 // action lists) are held by their owner and written inline after it.
 #pragma once
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 #include "support/StableList.h"
 #include "support/Target.h"
 

@@ -4,7 +4,7 @@
 // the builder makes today.
 #pragma once
 
-#include "file/CCFEnums.h"
+#include <kelpie/file/CCFEnums.h>
 #include "support/CCFBuilder.h"
 
 #include <cstdint>

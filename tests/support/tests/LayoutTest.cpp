@@ -6,7 +6,7 @@
 #include "support/CCFBuilder.h"
 #include "support/RecordSizes.h"
 
-#include "file/basStructures.h"
+#include <kelpie/file/basStructures.h>
 
 #include <gtest/gtest.h>
 

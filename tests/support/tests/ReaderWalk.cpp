@@ -1,6 +1,6 @@
 #include "ReaderWalk.h"
 
-#include "file/basCCFRoutines.h"
+#include <kelpie/file/basCCFRoutines.h>
 
 namespace kelpie::builder::readers {
 

@@ -1,0 +1,52 @@
+// A panel record: a named, possibly hidden page of a device (or one of the
+// special panels) that holds frames and buttons.
+#pragma once
+
+#include <kelpie/KelpieExport.h>
+#include <kelpie/file/basStructures.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace kelpie {
+
+class Children;
+
+class KELPIE_API Panel : public std::enable_shared_from_this<Panel> {
+public:
+    Panel();
+    ~Panel();
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
+
+    std::int32_t Position() const noexcept { return position_; }
+    // 10 + 9 per child; Overflow when that exceeds 32767.
+    std::int16_t Size() const;
+
+    const std::string& Name() const noexcept { return name_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+
+    // Bit 31 of the record's name word; the setter keeps bits 0-30.
+    bool Hidden() const noexcept;
+    void SetHidden(bool value);
+
+    std::int32_t PosNextPanel() const noexcept { return record_.PosNextPanel; }
+
+    // The children, created empty on first use.
+    kelpie::Children& Children();
+    void SetChildren(std::shared_ptr<kelpie::Children> children);
+
+    // ---- Loader operations ----
+    KELPIE_INTERNAL void SetRecord(const PanelRecord& record) { record_ = record; }
+    KELPIE_INTERNAL void SetPosition(std::int32_t position) { position_ = position; }
+    KELPIE_INTERNAL const PanelRecord& Record() const noexcept { return record_; }
+
+private:
+    PanelRecord record_;
+    std::int32_t position_ = 0;
+    std::string name_;
+    std::shared_ptr<kelpie::Children> children_;
+};
+
+} // namespace kelpie
