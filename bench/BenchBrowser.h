@@ -4,7 +4,7 @@
 
 #include "model/CCFlocal.h"
 #include "model/RecordingSinks.h"
-#include "model/basCCF.h"
+#include "session/basCCF.h"
 
 #include <kelpie/model/Children.h>
 #include <kelpie/model/Frame.h>

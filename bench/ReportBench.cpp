@@ -3,6 +3,7 @@
 // display text of the largest panel, and drawing that panel on the canvas.
 #include "BenchBrowser.h"
 #include "BenchFiles.h"
+#include "exports/PanelPicture.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -15,19 +16,22 @@
 
 namespace {
 
-bool FullReport(vantor::CCFlocal& file, const std::string& path) {
-    return file.DumpCCF(path, false);
+using WriteReport = std::function<bool(const vantor::ReportTools&, vantor::CCFlocal&,
+                                       const std::string&)>;
+
+bool FullReport(const vantor::ReportTools& tools, vantor::CCFlocal& file,
+                const std::string& path) {
+    return vantor::DumpCCF(tools, file, path, false);
 }
 
-void Report(benchmark::State& state, const std::string& name,
-            const std::function<bool(vantor::CCFlocal&, const std::string&)>& write) {
+void Report(benchmark::State& state, const std::string& name, const WriteReport& write) {
     std::string path;
     if (!bench::FindBenchFile(state, name, path)) return;
     bench::OpenBrowser open(path);
     QTemporaryDir dir;
     const std::string report = dir.filePath("report.rtf").toStdString();
     for (auto _ : state)
-        if (!write(*open.file, report)) state.SkipWithError("the report was not written");
+        if (!write(open.browser.Tools(), *open.file, report)) state.SkipWithError("the report was not written");
     bench::CountBytes(state, path);
 }
 
@@ -65,22 +69,20 @@ void DrawPanel(benchmark::State& state, const std::string& name) {
     bench::OpenBrowser open(path);
     kelpie::Panel& panel = *bench::LargestPanel(open.file->CCF());
     for (auto _ : state) {
-        open.browser.OutputMode = vantor::omDrawPanel;
-        open.browser.Canvas.ClearPanelPicture();
-        open.file->DoPanel(panel, "");
+        vantor::DrawPanelPicture(open.browser.Canvas, open.browser.Ui, *open.file, panel);
     }
 }
 
 void RegisterReports() {
     const struct {
         const char* Name;
-        std::function<bool(vantor::CCFlocal&, const std::string&)> Write;
+        WriteReport Write;
     } reports[] = {
         {"FullReport", FullReport},
-        {"ErrorsReport", &vantor::CCFlocal::DumpErrors},
-        {"IconsReport", &vantor::CCFlocal::DumpIcons},
-        {"PanelsReport", &vantor::CCFlocal::DumpPanels},
-        {"IRCodesReport", &vantor::CCFlocal::DumpIRCodes},
+        {"ErrorsReport", vantor::DumpErrors},
+        {"IconsReport", vantor::DumpIcons},
+        {"PanelsReport", vantor::DumpPanels},
+        {"IRCodesReport", vantor::DumpIRCodes},
     };
     for (const auto& report : reports)
         for (const char* file : {"grey-1M", "grey-2M", "grey-8M", "colour-8M"}) {

@@ -3,10 +3,10 @@
 #include "ActionJson.h"
 #include "IRCodeExport.h"
 
-#include "reports/HardKeys.h"
-#include "reports/IRCodeWords.h"
-#include "reports/RtfWriter.h"
-#include "reports/Windows1252.h"
+#include "walk/HardKeys.h"
+#include "outputs/IRCodeWords.h"
+#include "outputs/RtfWriter.h"
+#include "outputs/Windows1252.h"
 
 #include <kelpie/Error.h>
 #include <kelpie/icons/Icon.h>

@@ -3,10 +3,10 @@
 #include "CsvWriter.h"
 #include "JsonWriter.h"
 
-#include "model/IRCodeUses.h"
-#include "reports/IRCodeWords.h"
-#include "reports/RtfWriter.h"
-#include "reports/Windows1252.h"
+#include "exports/IRCodeUses.h"
+#include "outputs/IRCodeWords.h"
+#include "outputs/RtfWriter.h"
+#include "outputs/Windows1252.h"
 
 #include <cmath>
 

@@ -7,12 +7,16 @@
 #include "ReportOptions.h"
 
 #include "model/CCFlocal.h"
-#include "model/RecordingSinks.h"
-#include "model/basCCF.h"
+#include "model/Sinks.h"
+#include "exports/PanelPicture.h"
 #include "outputs/OutputFile.h"
+#include "outputs/PanelCanvas.h"
 #include "outputs/PictureFile.h"
+#include "outputs/RtfWriter.h"
+#include "session/Reports.h"
 
 #include <kelpie/Error.h>
+#include <kelpie/model/CCFs.h>
 
 #include <QByteArray>
 #include <QImage>
@@ -21,6 +25,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <new>
 #include <optional>
 #include <ostream>
@@ -54,19 +59,6 @@ private:
     std::vector<std::string> messages_;
 };
 
-// The command shows no tree: the walker's nodes are let go as they come
-// (keeping them cost a quarter of the time of a large file's full report),
-// and so is the registry of the objects behind them (a large file's full
-// report took twice its size in memory for it).
-class UnshownTree final : public TreeSink {
-public:
-    void AddNode(const std::string&, const std::string&, const std::string&, const std::string&,
-                 const std::string&) override {}
-    void ExpandNode(const std::string&) override {}
-    void RemoveNode(const std::string&) override {}
-    bool KeepsNodes() const override { return false; }
-};
-
 // Standard input as a file image, read up to the largest size a CCF file
 // may have (a larger one is refused by the loader).
 std::vector<std::uint8_t> ReadStandardInput() {
@@ -89,12 +81,11 @@ std::vector<std::uint8_t> ReadStandardInput() {
 class FileRun {
 public:
     FileRun(const FileOutputs& outputs, const ReportOptions& options, std::ostream& err)
-        : file_(outputs.Input), outputs_(outputs), options_(options), err_(err),
-          browser_(tree_, list_, display_, ui_) {
-        browser_.Writer.SetPlainNameFont(options.PlainNameFont);
-        browser_.Writer.SetFailureHandler(
+        : file_(outputs.Input), outputs_(outputs), options_(options), err_(err) {
+        writer_.SetPlainNameFont(options.PlainNameFont);
+        writer_.SetFailureHandler(
             [this](const std::string&, const std::string& failure) { writeFailure_ = failure; });
-        browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
+        files_.SetNoticeHandler([this](const std::string& text) {
             // Kept for the JSON, which lists them; a damaged file may have
             // a hundred thousand.
             if (options_.Json) loadNotices_.Add(text);
@@ -112,7 +103,7 @@ public:
         CCFlocal* local = nullptr;
         try {
             if (file_ == "-") standardInput_ = ReadStandardInput();
-            local = &browser_.OpenCCF(file_, standardInput_);
+            local = &Open();
         } catch (const std::bad_alloc&) {
             FlushNotices();
             ReportError("out of memory while loading the file (nothing written)");
@@ -133,6 +124,22 @@ public:
     }
 
 private:
+    // Loads the file; a file whose load failed is dropped again. The
+    // command shows no tree: the reports walk the graph themselves.
+    CCFlocal& Open() {
+        try {
+            if (standardInput_)
+                files_.AddBytes(file_, *standardInput_);
+            else
+                files_.Add(file_);
+        } catch (...) {
+            if (files_.Contains(file_)) files_.Remove(file_);
+            throw;
+        }
+        local_ = std::make_unique<CCFlocal>(files_.ItemPtr(1), "CCF1");
+        return *local_;
+    }
+
     // One line in one write, so that the lines of a file with many notices
     // cost little and never mix with another writer's.
     void Line(const char* kind, const std::string& text) {
@@ -154,8 +161,7 @@ private:
     bool RescuePartlyLoaded(const std::string& loadError) {
         const bool rescue =
             !outputs_.IRCodes.empty() || !outputs_.Json.empty() || !outputs_.ByteMap.empty();
-        // The browser dropped the partly loaded file; load it once more
-        // without the views (its notices were printed already). A file whose
+        // The partly loaded file was dropped; load it once more (its notices were printed already). A file whose
         // bytes could not be read at all has nothing to rescue.
         kelpie::CCFs partly;
         partly.SetNoticeHandler([](const std::string&) {});
@@ -251,25 +257,26 @@ private:
         bool written = false;
         writeFailure_.clear();
         try {
+            const ReportTools tools{writer_, canvas_, ui_};
             switch (options_.Kind) {
             case rkFull:
-                written = local.DumpCCF(path, options_.Positions);
+                written = DumpCCF(tools, local, path, options_.Positions);
                 break;
             case rkIcons:
-                written = local.DumpIcons(path);
+                written = DumpIcons(tools, local, path);
                 break;
             case rkPanels:
-                written = local.DumpPanels(path);
+                written = DumpPanels(tools, local, path);
                 break;
             case rkIRCodes:
-                written = local.DumpIRCodes(path);
+                written = DumpIRCodes(tools, local, path);
                 break;
             case rkErrors:
-                written = local.DumpErrors(path);
+                written = DumpErrors(tools, local, path);
                 break;
             }
         } catch (const std::exception& error) {
-            browser_.Writer.AbandonReportFile();
+            writer_.AbandonReportFile();
             writeFailure_ = "cannot write " + path + ": " + error.what();
         }
         FlushNotices();
@@ -344,17 +351,15 @@ private:
     // panels) drawn as the viewer draws it, with the viewer's default options.
     bool ExportPanels(CCFlocal& local) {
         if (!MakeDirectory(options_.ExportPanels)) return false;
-        browser_.Canvas.Options = ViewerOptions{};
-        if (options_.ButtonState) browser_.Canvas.Options.ShowButtonsAs = *options_.ButtonState;
+        canvas_.Options = ViewerOptions{};
+        if (options_.ButtonState) canvas_.Options.ShowButtonsAs = *options_.ButtonState;
         const char* format = options_.ImageFormat == "png" ? "PNG" : "BMP";
         bool ok = true;
         const auto exportPanel = [&](kelpie::Panel& panel) {
-            browser_.OutputMode = omDrawPanel;
-            browser_.Canvas.ClearPanelPicture();
-            local.DoPanel(panel, "");
+            DrawPanelPicture(canvas_, ui_, local, panel);
             FlushNotices();
             ok = WritePicture(PicturePath(options_.ExportPanels, "panel-", panel.Position()),
-                              browser_.Canvas.Image(), format) &&
+                              canvas_.Image(), format) &&
                  ok;
         };
         const kelpie::CCF& ccf = local.CCF();
@@ -375,11 +380,11 @@ private:
     std::optional<std::vector<std::uint8_t>> standardInput_;
     std::string writeFailure_;
     NoticeSpool loadNotices_;
-    UnshownTree tree_;
-    RecordingList list_;
-    RecordingDisplay display_;
     PendingMessages ui_;
-    basCCF browser_;
+    kelpie::CCFs files_;
+    std::unique_ptr<CCFlocal> local_;
+    RtfWriter writer_{ui_};
+    PanelCanvas canvas_{ui_};
 };
 
 } // namespace

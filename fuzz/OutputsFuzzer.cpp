@@ -5,7 +5,9 @@
 // loaded, and its outputs must hold up just the same.
 #include "model/CCFlocal.h"
 #include "model/RecordingSinks.h"
-#include "model/basCCF.h"
+#include "exports/PanelPicture.h"
+#include "session/FileViews.h"
+#include "session/basCCF.h"
 
 #include <kelpie/Error.h>
 
@@ -47,13 +49,14 @@ void EnsureGuiApplication() {
     }
 }
 
-void WriteReports(vantor::CCFlocal& file) {
+void WriteReports(vantor::basCCF& browser, vantor::CCFlocal& file) {
     const std::string report = ScratchPath("report.rtf");
-    file.DumpCCF(report, true);
-    file.DumpIcons(report);
-    file.DumpPanels(report);
-    file.DumpIRCodes(report);
-    file.DumpErrors(report);
+    const vantor::ReportTools tools = browser.Tools();
+    vantor::DumpCCF(tools, file, report, true);
+    vantor::DumpIcons(tools, file, report);
+    vantor::DumpPanels(tools, file, report);
+    vantor::DumpIRCodes(tools, file, report);
+    vantor::DumpErrors(tools, file, report);
 }
 
 // The list and the display of every node, as clicking through the tree does,
@@ -70,9 +73,8 @@ void VisitNodes(vantor::basCCF& browser, const vantor::RecordingTree& tree) {
         vantor::CCFlocal* file = browser.BrowserFiles.Item(key);
         const auto* object = file ? file->FindObject(node.Tag) : nullptr;
         if (object == nullptr || !std::holds_alternative<kelpie::Panel*>(*object)) continue;
-        browser.OutputMode = vantor::omDrawPanel;
-        browser.Canvas.ClearPanelPicture();
-        file->DoPanel(*std::get<kelpie::Panel*>(*object), "");
+        vantor::DrawPanelPicture(browser.Canvas, browser.Ui, *file,
+                                 *std::get<kelpie::Panel*>(*object));
     }
 }
 
@@ -98,8 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (browser.LibraryFiles.Count() == 0) return 0;
     try {
-        vantor::CCFlocal& file = browser.BrowserFiles.Add(browser, browser.LibraryFiles.ItemPtr(1));
-        WriteReports(file);
+        vantor::CCFlocal& file = browser.BrowserFiles.Add(browser.LibraryFiles.ItemPtr(1));
+        vantor::Load(browser, file);
+        WriteReports(browser, file);
         VisitNodes(browser, tree);
     } catch (const kelpie::Error&) {
     }

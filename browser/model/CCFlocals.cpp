@@ -12,16 +12,13 @@ std::int32_t KeyNumber(const std::string& key) {
 }
 } // namespace
 
-CCFlocal& CCFlocals::Add(basCCF& browser, std::shared_ptr<kelpie::CCF> ccf) {
+CCFlocal& CCFlocals::Add(std::shared_ptr<kelpie::CCF> ccf) {
     std::int32_t largest = 0;
     for (const auto& file : files_)
         largest = std::max(largest, KeyNumber(file->Key()));
     files_.push_back(
-        std::make_unique<CCFlocal>(browser, std::move(ccf), "CCF" + std::to_string(largest + 1)));
-    // In the collection before it loads: loading shows the file through it.
-    CCFlocal& added = *files_.back();
-    added.Load();
-    return added;
+        std::make_unique<CCFlocal>(std::move(ccf), "CCF" + std::to_string(largest + 1)));
+    return *files_.back();
 }
 
 CCFlocal* CCFlocals::Item(const std::string& key) const {

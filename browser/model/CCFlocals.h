@@ -12,8 +12,8 @@ namespace vantor {
 class CCFlocals {
 public:
     // Wraps the loaded file under the next key (one more than the largest
-    // open key), then loads its tree and shows it.
-    CCFlocal& Add(basCCF& browser, std::shared_ptr<kelpie::CCF> ccf);
+    // open key).
+    CCFlocal& Add(std::shared_ptr<kelpie::CCF> ccf);
     // nullptr when no open file has the key.
     CCFlocal* Item(const std::string& key) const;
     CCFlocal& Item(std::int32_t index) const;

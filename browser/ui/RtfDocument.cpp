@@ -7,7 +7,7 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
-#include "reports/Windows1252.h"
+#include "outputs/Windows1252.h"
 
 #include <cstdint>
 #include <map>

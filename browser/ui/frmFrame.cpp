@@ -1,6 +1,6 @@
 #include "frmFrame.h"
 
-#include "model/basCCF.h"
+#include "session/basCCF.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -13,7 +13,7 @@
 #include "WidgetSinks.h"
 #include "WidgetUserInterface.h"
 
-#include "model/basCCF.h"
+#include "session/basCCF.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #include "frmReports.h"
 
-#include "model/basCCF.h"
+#include "session/basCCF.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -60,19 +60,19 @@ std::string frmReports::BaseNameOf(const std::string& fileName) {
 
 bool frmReports::RunFullReport(basCCF& browser, const std::string& outputFile, bool showPositions) {
     return RunReport(browser,
-                     [&](CCFlocal& file) { return file.DumpCCF(outputFile, showPositions); });
+                     [&](CCFlocal& file) { return DumpCCF(browser.Tools(), file, outputFile, showPositions); });
 }
 bool frmReports::RunErrorsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return file.DumpErrors(outputFile); });
+    return RunReport(browser, [&](CCFlocal& file) { return DumpErrors(browser.Tools(), file, outputFile); });
 }
 bool frmReports::RunIconsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return file.DumpIcons(outputFile); });
+    return RunReport(browser, [&](CCFlocal& file) { return DumpIcons(browser.Tools(), file, outputFile); });
 }
 bool frmReports::RunPanelsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return file.DumpPanels(outputFile); });
+    return RunReport(browser, [&](CCFlocal& file) { return DumpPanels(browser.Tools(), file, outputFile); });
 }
 bool frmReports::RunIRCodesReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return file.DumpIRCodes(outputFile); });
+    return RunReport(browser, [&](CCFlocal& file) { return DumpIRCodes(browser.Tools(), file, outputFile); });
 }
 
 frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent)

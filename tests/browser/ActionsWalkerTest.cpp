@@ -5,7 +5,7 @@
 #include <kelpie/model/Button.h>
 #include <kelpie/model/Device.h>
 #include <kelpie/model/Panel.h>
-#include "reports/ActionTexts.h"
+#include "outputs/ActionTexts.h"
 
 using namespace vantor;
 using namespace vantor::testing;
@@ -63,7 +63,7 @@ struct ActionWalk : WalkerTest {
 
 TEST_F(ActionWalk, DisplayWritesOneLinePerActionUnderTheListsTitle) {
     const std::vector<std::string> lines =
-        Display([&] { file->DoActionList("Entry", Entry(), "", true, false); });
+        Display([&] { Walk().DoActionList("Entry", Entry(), "", true, false); });
     const std::string amp = "{\\f2 Amp}";
     const std::vector<std::string> expected = {
         "Entry Action List",
@@ -86,19 +86,19 @@ TEST_F(ActionWalk, DisplayWritesOneLinePerActionUnderTheListsTitle) {
 }
 
 TEST_F(ActionWalk, TitlesOfKeysFromTheFileAreInTheRemotesFont) {
-    EXPECT_EQ(Display([&] { file->DoActionList("Left", Entry(), "", false, false); }),
+    EXPECT_EQ(Display([&] { Walk().DoActionList("Left", Entry(), "", false, false); }),
               std::vector<std::string>{"Left Action List"});
-    EXPECT_EQ(Display([&] { file->DoActionList("FarLeft", Entry(), "", false, false); }),
+    EXPECT_EQ(Display([&] { Walk().DoActionList("FarLeft", Entry(), "", false, false); }),
               std::vector<std::string>{"{\\f2 FarLeft} Action List"});
-    EXPECT_EQ(Display([&] { file->DoActionList("Tune", Entry(), "", false, false); }),
+    EXPECT_EQ(Display([&] { Walk().DoActionList("Tune", Entry(), "", false, false); }),
               std::vector<std::string>{"{\\f2 Tune} Action List"});
-    EXPECT_EQ(Display([&] { file->DoActionList("", Entry(), "", false, false); }),
+    EXPECT_EQ(Display([&] { Walk().DoActionList("", Entry(), "", false, false); }),
               std::vector<std::string>{"{\\f2 } Action List"});
 }
 
 TEST_F(ActionWalk, TreeShowsActionsCodesAndTimersUnderTheListNode) {
     browser.OutputMode = omTree;
-    file->DoActionList("Entry", Entry(), "ROOT", true, true);
+    Walk().DoActionList("Entry", Entry(), "ROOT", true, true);
     ASSERT_EQ(NodesUnder("ROOT"),
               std::vector<std::string>{"Entry Action List|" + Tag("L", Entry().Position())});
     const std::string listKey = tree.ChildrenOf("ROOT")[0]->Key;
@@ -130,7 +130,7 @@ TEST_F(ActionWalk, TreeShowsActionsCodesAndTimersUnderTheListNode) {
 
 TEST_F(ActionWalk, ListHasOneRowPerActionAndNoneForTheListItself) {
     browser.OutputMode = omListView;
-    file->DoActionList("", Entry(), "", true, false);
+    Walk().DoActionList("", Entry(), "", true, false);
     std::vector<std::string> rows;
     for (const ListRow& row : list.Rows)
         rows.push_back(row.Text + "|" + row.ImageKey + "|" + row.Tag);
@@ -145,7 +145,7 @@ TEST_F(ActionWalk, ListHasOneRowPerActionAndNoneForTheListItself) {
     EXPECT_EQ(rows, expected);
 
     list.Rows.clear();
-    file->DoActionList("Button", Entry(), "", false, false); // a button's list adds nothing
+    Walk().DoActionList("Button", Entry(), "", false, false); // a button's list adds nothing
     EXPECT_TRUE(list.Rows.empty());
 }
 
@@ -165,10 +165,10 @@ TEST_F(ActionWalk, TimerShowsItsEventsDaysAndTimes) {
         "      No Action",
         "      at 0:05",
     };
-    EXPECT_EQ(Display([&] { file->DoTimer(wake, "", true); }), expected);
+    EXPECT_EQ(Display([&] { Walk().DoTimer(wake, "", true); }), expected);
 
     kelpie::Timer& sleep = *TV().ActionsVolPlus().Item(1).Timer();
-    const std::vector<std::string> lines = Display([&] { file->DoTimer(sleep, "", true); });
+    const std::vector<std::string> lines = Display([&] { Walk().DoTimer(sleep, "", true); });
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[3], "    Next Timer at: None");
     EXPECT_EQ(lines[6], "      No Action");
@@ -177,7 +177,7 @@ TEST_F(ActionWalk, TimerShowsItsEventsDaysAndTimes) {
 
 TEST_F(ActionWalk, ReportsCarryActionLinesInTheFullReportOnly) {
     kelpie::Actions& entry = Entry();
-    const auto walk = [&] { file->DoActionList("Entry", entry, "", true, true); };
+    const auto walk = [&] { Walk().DoActionList("Entry", entry, "", true, true); };
 
     const std::vector<std::string> full = Report(rkFull, walk);
     ASSERT_GE(full.size(), 4u);
@@ -207,7 +207,7 @@ TEST_F(ActionWalk, LinksTheGraphNoLongerHoldsShowTheRawTarget) {
     const std::int32_t ampPosition = ampAt;
     ccf->DevicesGroup().Remove(2);
     const std::vector<std::string> lines =
-        Display([&] { file->DoActionList("Entry", Entry(), "", true, false); });
+        Display([&] { Walk().DoActionList("Entry", Entry(), "", true, false); });
     const std::string missing = "(missing device at " + Hex8(ampPosition) + ")";
     ASSERT_GE(lines.size(), 10u);
     EXPECT_EQ(lines[3].rfind("    [B] " + missing + " - (missing button at ", 0), 0u) << lines[3];

@@ -40,11 +40,14 @@ struct OpenedFiles : vantor::testing::TestBrowser {
             if (!records.button) records.button = child.AsButton();
         }
         EXPECT_TRUE(records.frame && records.button);
-        file.SaveObject(*records.device, "D");
-        file.SaveObject(*records.panel, "P");
-        file.SaveObject(*records.frame, "F");
-        file.SaveObject(*records.button, "B");
-        file.SaveObject(records.button->Actions(), "L");
+        const auto save = [&](auto* object, const char* type) {
+            file.SaveObject(object, type, object->Position());
+        };
+        save(records.device, "D");
+        save(records.panel, "P");
+        save(static_cast<kelpie::Child*>(records.frame), "F");
+        save(static_cast<kelpie::Child*>(records.button), "B");
+        save(&records.button->Actions(), "L");
         return records;
     }
 
@@ -106,12 +109,8 @@ TEST_F(OpenedFiles, ATagRegisteredTwiceKeepsItsFirstObject) {
     kelpie::Icons loose; // two icons that were never in a file: both at position 0
     kelpie::Icon& first = loose.Add();
     kelpie::Icon& second = loose.Add();
-    browser.OutputMode = omDisplay;
-    file.SaveObject(first, "I"); // outside the tree build: ignored
-    EXPECT_EQ(file.FindObject("CCF1/I/0"), nullptr);
-    browser.OutputMode = omTree;
-    file.SaveObject(first, "I");
-    EXPECT_NO_THROW(file.SaveObject(second, "I"));
+    file.SaveObject(&first, "I", 0);
+    EXPECT_NO_THROW(file.SaveObject(&second, "I", 0));
     EXPECT_EQ(std::get<kelpie::Icon*>(*file.FindObject("CCF1/I/0")), &first);
 }
 
@@ -163,7 +162,7 @@ TEST_F(OpenedFiles, AnEmptyHomeGroupHasNoHomeIconAndDoesNotFail) {
     CCFlocal& file = Open("nohome.ccf", ccf.Build());
     EXPECT_EQ(tree.ChildrenOf(file.TreeKey()).size(), 3u);
     EXPECT_TRUE(Contains(Lines(display.Document), "\\par     Home Icon: Default"));
-    EXPECT_TRUE(file.DumpCCF(PathOf("nohome.rtf"), false));
+    EXPECT_TRUE(DumpCCF(browser.Tools(), file, PathOf("nohome.rtf"), false));
     EXPECT_TRUE(Contains(Lines(ReadFile(PathOf("nohome.rtf"))), "\\par     Home Icon: Default"));
 }
 

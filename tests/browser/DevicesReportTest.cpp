@@ -1,6 +1,7 @@
 // Devices, panels, frames and buttons as display text and report lines, the
 // rules of each report kind, and the layout checks against the panel area.
 #include "WalkerFixture.h"
+#include "outputs/ReportLines.h"
 
 #include <gtest/gtest.h>
 
@@ -27,13 +28,13 @@ struct DeviceReports : ::testing::Test, vantor::testing::WalkerFixture {
     std::vector<std::string> ChildReport(std::int32_t kind, std::int32_t index) {
         return ReportLines(kind, [&] {
             bool hasActions = false;
-            file->DoChild(LoadedChild(index), "", 0, 0, hasActions);
+            Walk().DoChild(LoadedChild(index), "", 0, 0, hasActions);
         });
     }
     std::vector<std::string> Layout(std::int32_t x, std::int32_t y, std::int32_t parentX,
                                     std::int32_t parentY, std::int32_t width, std::int32_t height) {
         return DisplayLines(
-            [&] { file->ReportCoordinateErrors(x, y, parentX, parentY, width, height); });
+            [&] { WriteCoordinateErrors(browser.Writer, x, y, parentX, parentY, width, height); });
     }
 };
 
@@ -43,7 +44,7 @@ TEST_F(DeviceReports, DeviceDisplayShowsItsPropertiesAndNoPanels) {
     tv.Attributes = devIsTemplate | devReadOnly;
     main.AddButton(10, 10, 20, 20, "Off");
     Open(ccf);
-    const auto lines = DisplayLines([&] { file->DoDevice(LoadedTV(), ""); });
+    const auto lines = DisplayLines([&] { Walk().DoDevice(LoadedTV(), ""); });
     EXPECT_EQ(lines, (Strings{
                          " Properties:",
                          "    Position: " + Pos(tv.Position()),
@@ -67,7 +68,7 @@ TEST_F(DeviceReports, ColourDeviceShowsItsExtenderAndFillersWhenSet) {
     amp.Filler2 = -2;
     amp.Attributes = devHasSeparator | devNeedsProgramming;
     Open(colour);
-    const auto lines = DisplayLines([&] { file->DoDevice(Loaded().DevicesGroup().Item(1), ""); });
+    const auto lines = DisplayLines([&] { Walk().DoDevice(Loaded().DevicesGroup().Item(1), ""); });
     ASSERT_EQ(lines.size(), 14u);
     EXPECT_EQ(lines[6], "    Has Separator: Yes");
     EXPECT_EQ(lines[7], "    Needs Programming: Yes");
@@ -80,7 +81,7 @@ TEST_F(DeviceReports, ColourDeviceShowsItsExtenderAndFillersWhenSet) {
 TEST_F(DeviceReports, FullReportOfADeviceWithAnEmptyPanel) {
     main.Hidden = true;
     Open(ccf);
-    const auto lines = ReportLines(rkFull, [&] { file->DoDevice(LoadedTV(), ""); });
+    const auto lines = ReportLines(rkFull, [&] { Walk().DoDevice(LoadedTV(), ""); });
     ASSERT_EQ(lines.size(), 25u);
     EXPECT_EQ(lines[0], "{\\fs40 Device: {\\f2 TV}}");
     EXPECT_EQ(lines[1], " Properties:");
@@ -105,7 +106,7 @@ TEST_F(DeviceReports, FullReportOfADeviceWithAnEmptyPanel) {
                         "    **** Panel has no actions",
                     }));
     // The errors report keeps the heading and the check only.
-    const auto errors = ReportLines(rkErrors, [&] { file->DoPanel(LoadedMain(), ""); });
+    const auto errors = ReportLines(rkErrors, [&] { Walk().DoPanel(LoadedMain(), ""); });
     EXPECT_EQ(errors, (Strings{"{\\fs32 Panel: {\\f2 Main}}", "    **** Panel has no actions"}));
 }
 
@@ -113,7 +114,7 @@ TEST_F(DeviceReports, EachReportKindKeepsItsOwnLines) {
     Frame& frame = main.AddFrame(0, 0, 100, 100, "Box");
     frame.AddButton(230, 10, 20, 20, "Far");
     Open(ccf);
-    auto walk = [&] { file->DoDevice(LoadedTV(), ""); };
+    auto walk = [&] { Walk().DoDevice(LoadedTV(), ""); };
 
     // Panels: headings of devices and panels, and the pictures; nothing else.
     const auto panels = ReportLines(rkPanels, walk);
@@ -207,7 +208,7 @@ TEST_F(DeviceReports, ButtonBlockInTheFullReportWithItsLayoutCheck) {
     // The display shows the same block without the checks.
     const auto display = DisplayLines([&] {
         bool hasActions = false;
-        file->DoChild(LoadedChild(1), "", 0, 0, hasActions);
+        Walk().DoChild(LoadedChild(1), "", 0, 0, hasActions);
     });
     ASSERT_EQ(display.size(), 12u);
     EXPECT_EQ(display[0], " Properties:");
@@ -218,7 +219,7 @@ TEST_F(DeviceReports, ButtonsWithActionsSilenceThePanelCheck) {
     main.AddButton(0, 0, 10, 10, "A");
     main.AddButton(20, 0, 10, 10, "B").Actions().Delay(100);
     Open(ccf);
-    const auto lines = ReportLines(rkErrors, [&] { file->DoPanel(LoadedMain(), ""); });
+    const auto lines = ReportLines(rkErrors, [&] { Walk().DoPanel(LoadedMain(), ""); });
     EXPECT_EQ(lines, (Strings{
                          "{\\fs32 Panel: {\\f2 Main}}",
                          "    {\\fs24 Button: {\\f2 A}}",
@@ -230,7 +231,7 @@ TEST_F(DeviceReports, ButtonsWithActionsSilenceThePanelCheck) {
 TEST_F(DeviceReports, PanelDisplayShowsOnlyItsProperties) {
     main.AddButton(0, 0, 10, 10, "A");
     Open(ccf);
-    const auto lines = DisplayLines([&] { file->DoPanel(LoadedMain(), ""); });
+    const auto lines = DisplayLines([&] { Walk().DoPanel(LoadedMain(), ""); });
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0], " Properties:");
     EXPECT_EQ(lines[5], "    Number of child Frames/Buttons: 1");

@@ -35,7 +35,7 @@ TEST_F(LivingRoom, TreeNestsPanelsFramesAndButtonsUnderTheirDevice) {
     Open(ccf);
     const std::string root = TreeRoot();
     std::int32_t count = 0;
-    file->DoDevices(Loaded().HomeGroup(), count, root);
+    Walk().DoDevices(Loaded().HomeGroup(), count, root);
     EXPECT_EQ(count, 1);
 
     ASSERT_EQ(TextsUnder(root), Strings{"TV"});
@@ -81,7 +81,7 @@ TEST_F(LivingRoom, TreeShowsKeyListsDeviceIconsAndButtonParts) {
 
     const std::string root = TreeRoot();
     std::int32_t count = 0;
-    file->DoDevices(Loaded().HomeGroup(), count, root);
+    Walk().DoDevices(Loaded().HomeGroup(), count, root);
     // The device's icons stand right after it, under the group.
     ASSERT_EQ(TextsUnder(root), (Strings{"TV", "Device Unselected Icon", "Device Selected Icon"}));
     const auto& device = NodeUnder(root, 0);
@@ -101,11 +101,11 @@ TEST_F(LivingRoom, ButtonWithActionsTellsItsPanelAndOneWithoutDoesNot) {
     const std::string root = TreeRoot();
     kelpie::Panel& panel = LoadedTV().Panels().Item(1);
     bool hasActions = false;
-    file->DoChild(panel.Children().Item(2), root, 0, 0, hasActions); // Power: no actions
+    Walk().DoChild(panel.Children().Item(2), root, 0, 0, hasActions); // Power: no actions
     EXPECT_FALSE(hasActions);
-    file->DoChild(panel.Children().Item(1), root, 0, 0, hasActions); // outer > inner > OK
+    Walk().DoChild(panel.Children().Item(1), root, 0, 0, hasActions); // outer > inner > OK
     EXPECT_TRUE(hasActions);
-    file->DoChild(panel.Children().Item(2), root, 0, 0, hasActions); // nothing sets it back
+    Walk().DoChild(panel.Children().Item(2), root, 0, 0, hasActions); // nothing sets it back
     EXPECT_TRUE(hasActions);
 }
 
@@ -117,7 +117,7 @@ TEST_F(LivingRoom, ListRowsOfDevicesPanelsAndChildren) {
     browser.OutputMode = omListView;
 
     std::int32_t count = 0;
-    file->DoDevices(Loaded().HomeGroup(), count, "");
+    Walk().DoDevices(Loaded().HomeGroup(), count, "");
     EXPECT_EQ(count, 3);
     ASSERT_EQ(list.Rows.size(), 3u);
     EXPECT_EQ(list.Rows[0].Text, "TV");
@@ -130,7 +130,7 @@ TEST_F(LivingRoom, ListRowsOfDevicesPanelsAndChildren) {
     // A panel row gives "Hidden" and its number of children; the walk does
     // not go down into the panels.
     list.Rows.clear();
-    file->DoPanels(LoadedTV().Panels(), "");
+    Walk().DoPanels(LoadedTV().Panels(), "");
     ASSERT_EQ(list.Rows.size(), 2u);
     EXPECT_EQ(list.Rows[0].Text, "Main");
     EXPECT_EQ(list.Rows[0].ImageKey, "Panel");
@@ -142,7 +142,7 @@ TEST_F(LivingRoom, ListRowsOfDevicesPanelsAndChildren) {
     list.Rows.clear();
     bool hasActions = false;
     for (kelpie::Child& child : LoadedTV().Panels().Item(1).Children())
-        file->DoChild(child, "", 100, 100, hasActions);
+        Walk().DoChild(child, "", 100, 100, hasActions);
     ASSERT_EQ(list.Rows.size(), 2u);
     EXPECT_EQ(list.Rows[0].Text, "outer");
     EXPECT_EQ(list.Rows[0].ImageKey, "Frame");

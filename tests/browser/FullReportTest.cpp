@@ -3,7 +3,7 @@
 #include "TestBrowser.h"
 
 #include <kelpie/Error.h>
-#include "reports/ReportRun.h"
+#include "session/ReportRun.h"
 #include "support/CCFBuilder.h"
 #include "support/Samples.h"
 
@@ -19,7 +19,7 @@ struct Reports : vantor::testing::TestBrowser {
     // Opens the built file and writes its full report; the report's lines.
     std::vector<std::string> FullReport(CCFBuilder& ccf, bool showPositions = false) {
         CCFlocal& file = Open("test.ccf", ccf.Build());
-        EXPECT_TRUE(file.DumpCCF(PathOf("test.rtf"), showPositions));
+        EXPECT_TRUE(DumpCCF(browser.Tools(), file, PathOf("test.rtf"), showPositions));
         return Lines(ReadFile(PathOf("test.rtf")));
     }
     static std::string Position(std::int32_t value) { return RtfWriter::FormatPosition(value); }
@@ -162,9 +162,9 @@ TEST_F(Reports, RFChannelFillersAndProtections) {
 
     // The errors report has the checks, the panels report does not.
     CCFlocal& file = browser.BrowserFiles.Item(1);
-    ASSERT_TRUE(file.DumpErrors(PathOf("errors.rtf")));
+    ASSERT_TRUE(DumpErrors(browser.Tools(), file, PathOf("errors.rtf")));
     EXPECT_TRUE(Contains(Lines(ReadFile(PathOf("errors.rtf"))), checks[2]));
-    ASSERT_TRUE(file.DumpPanels(PathOf("panels.rtf")));
+    ASSERT_TRUE(DumpPanels(browser.Tools(), file, PathOf("panels.rtf")));
     EXPECT_FALSE(Contains(Lines(ReadFile(PathOf("panels.rtf"))), checks[0]));
 }
 
@@ -252,7 +252,7 @@ TEST_F(Reports, StructurePositionsFiveToALine) {
     EXPECT_EQ(*(end - 1), "\\par ");
 
     Open("again.ccf", ccf.Build());
-    ASSERT_TRUE(browser.BrowserFiles.Item(2).DumpCCF(PathOf("plain.rtf"), false));
+    ASSERT_TRUE(DumpCCF(browser.Tools(), browser.BrowserFiles.Item(2), PathOf("plain.rtf"), false));
     EXPECT_TRUE(After(Lines(ReadFile(PathOf("plain.rtf"))), "\\par {\\fs40 Structure Positions: }")
                     .empty());
 }
@@ -278,12 +278,12 @@ TEST_F(Reports, UnaccountedMemoryIsListedAndLeftUnread) {
 
     // A second report of the same open file is the same, byte for byte.
     CCFlocal& file = browser.BrowserFiles.Item(1);
-    ASSERT_TRUE(file.DumpCCF(PathOf("again.rtf"), true));
-    ASSERT_TRUE(file.DumpCCF(PathOf("third.rtf"), true));
+    ASSERT_TRUE(DumpCCF(browser.Tools(), file, PathOf("again.rtf"), true));
+    ASSERT_TRUE(DumpCCF(browser.Tools(), file, PathOf("third.rtf"), true));
     EXPECT_EQ(ReadFile(PathOf("test.rtf")),
               ReadFile(PathOf("plain.rtf").empty() ? "" : PathOf("test.rtf")));
     EXPECT_EQ(ReadFile(PathOf("again.rtf")), ReadFile(PathOf("third.rtf")));
-    ASSERT_TRUE(file.DumpCCF(PathOf("fourth.rtf"), false));
+    ASSERT_TRUE(DumpCCF(browser.Tools(), file, PathOf("fourth.rtf"), false));
     EXPECT_EQ(ReadFile(PathOf("fourth.rtf")), ReadFile(PathOf("test.rtf")));
     std::int32_t length = 0;
     EXPECT_EQ(file.CCF().CCFfile().NextUnaccessedMemory(-1, length), block.Position());
@@ -312,7 +312,7 @@ TEST_F(Reports, FocusedReportsOfAnEmptyFile) {
                                         std::string("\\par {\\fs40 ") + title + "}", "\\par ",
                                         "\\par CCF File Name: empty.ccf", "\\par "};
     };
-    ASSERT_TRUE(file.DumpIcons(PathOf("icons.rtf")));
+    ASSERT_TRUE(DumpIcons(browser.Tools(), file, PathOf("icons.rtf")));
     auto expected = frame("Icons Report ");
     expected.push_back("\\par }");
     EXPECT_EQ(Lines(ReadFile(PathOf("icons.rtf"))), expected);
@@ -320,12 +320,12 @@ TEST_F(Reports, FocusedReportsOfAnEmptyFile) {
     const std::vector<std::string> groups{"\\par {\\fs40 Home Group: }",
                                           "\\par {\\fs40 Devices Group: }",
                                           "\\par {\\fs40 Macros Group: }", "\\par }"};
-    const std::pair<bool (CCFlocal::*)(const std::string&), const char*> reports[] = {
-        {&CCFlocal::DumpPanels, "Panels Report "},
-        {&CCFlocal::DumpIRCodes, "IR Codes Report "},
-        {&CCFlocal::DumpErrors, "Errors Report "}};
+    using Dump = bool (*)(const ReportTools&, CCFlocal&, const std::string&);
+    const std::pair<Dump, const char*> reports[] = {{&DumpPanels, "Panels Report "},
+                                                    {&DumpIRCodes, "IR Codes Report "},
+                                                    {&DumpErrors, "Errors Report "}};
     for (const auto& [dump, title] : reports) {
-        ASSERT_TRUE((file.*dump)(PathOf("focused.rtf")));
+        ASSERT_TRUE(dump(browser.Tools(), file, PathOf("focused.rtf")));
         expected = frame(title);
         expected.insert(expected.end(), groups.begin(), groups.end());
         EXPECT_EQ(Lines(ReadFile(PathOf("focused.rtf"))), expected) << title;
@@ -337,7 +337,7 @@ TEST_F(Reports, AnErrorInsideAReportIsWrittenAndTheFileClosed) {
     CCFBuilder builder(kelpie::fmtv2);
     const CCFlocal& input = Open("test.ccf", builder.Build());
     const std::string path = PathOf("cut.rtf");
-    EXPECT_TRUE(RunReport(browser, input, path, rkFull, [&] {
+    EXPECT_TRUE(RunReport(browser.Tools(), input, path, [&] {
         browser.Writer.IndentIn();
         browser.Writer.WriteText("half a line");
         throw kelpie::Error(kelpie::ErrorKind::OutOfRange,
@@ -353,12 +353,12 @@ TEST_F(Reports, AnErrorInsideAReportIsWrittenAndTheFileClosed) {
 
     // Anything else is not a report at all: nothing of it is written (the
     // older report stays), and the error goes on.
-    EXPECT_THROW(RunReport(browser, input, path, rkFull, [] { throw std::logic_error("bug"); }),
+    EXPECT_THROW(RunReport(browser.Tools(), input, path, [] { throw std::logic_error("bug"); }),
                  std::logic_error);
     EXPECT_EQ(Lines(ReadFile(path)), cut);
 
     // A file that cannot be made: false, and the writer's message.
-    EXPECT_FALSE(RunReport(browser, input, PathOf("missing/dir/x.rtf"), rkFull, [] {}));
+    EXPECT_FALSE(RunReport(browser.Tools(), input, PathOf("missing/dir/x.rtf"), [] {}));
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_TRUE(ui.Messages[0].starts_with("Error opening output file\n"));
 }

@@ -16,7 +16,7 @@ namespace {
 const QColor White(255, 255, 255), Black(0, 0, 0), LightGrey(170, 170, 170), DarkGrey(85, 85, 85);
 const QColor Green(0, 255, 0), Red(255, 0, 0), Blue(0, 0, 255);
 
-struct Drawing : ::testing::Test, vantor::testing::WalkerFixture {
+struct PanelDrawing : ::testing::Test, vantor::testing::WalkerFixture {
     CCFBuilder ccf{kelpie::fmtv2};
     Device& tv = ccf.AddDevice(Group::Home, "TV");
     Panel& main = tv.AddPanel("Main");
@@ -27,7 +27,7 @@ struct Drawing : ::testing::Test, vantor::testing::WalkerFixture {
         if (!file) Open(ccf);
         browser.OutputMode = omDrawPanel;
         browser.Canvas.ClearPanelPicture();
-        file->DoPanel(file->CCF().HomeGroup().Item(1).Panels().Item(1), "");
+        Walk().DoPanel(file->CCF().HomeGroup().Item(1).Panels().Item(1), "");
     }
     // The smallest box holding every pixel that differs from `background`.
     QRect Painted(const QRect& area, const QColor& background) const {
@@ -41,7 +41,7 @@ struct Drawing : ::testing::Test, vantor::testing::WalkerFixture {
 
 } // namespace
 
-TEST_F(Drawing, FrameFillsExactlyItsBox) {
+TEST_F(PanelDrawing, FrameFillsExactlyItsBox) {
     main.AddFrame(10, 20, 100, 50).Colors = Colors(kelpie::clrBlack, kelpie::clrLightGrey);
     Draw();
     EXPECT_EQ(Painted(QRect(0, 0, 240, 219), White), QRect(10, 20, 100, 50));
@@ -52,7 +52,7 @@ TEST_F(Drawing, FrameFillsExactlyItsBox) {
     EXPECT_TRUE(ui.Messages.empty());
 }
 
-TEST_F(Drawing, HighlightsOutlineTheChosenKinds) {
+TEST_F(PanelDrawing, HighlightsOutlineTheChosenKinds) {
     main.AddFrame(10, 20, 100, 50).Colors = Colors(kelpie::clrBlack, kelpie::clrLightGrey);
     main.AddButton(150, 100, 30, 20).SetColors(kelpie::clrBlack, kelpie::clrDarkGrey);
 
@@ -79,7 +79,7 @@ TEST_F(Drawing, HighlightsOutlineTheChosenKinds) {
     EXPECT_EQ(At(150, 100), Red);
 }
 
-TEST_F(Drawing, ButtonIsDrawnInTheChosenState) {
+TEST_F(PanelDrawing, ButtonIsDrawnInTheChosenState) {
     Button& button = main.AddButton(20, 30, 40, 20);
     button.SetColors(InactiveUnselected, kelpie::clrWhite, kelpie::clrBlack);
     button.SetColors(InactiveSelected, kelpie::clrWhite, kelpie::clrDarkGrey);
@@ -103,7 +103,7 @@ TEST_F(Drawing, ButtonIsDrawnInTheChosenState) {
     EXPECT_EQ(browser.Canvas.Options.ShowButtonsAs, kelpie::ActiveUnselected);
 }
 
-TEST_F(Drawing, NestedChildrenAddUpOffsetsAndPaintOverTheirParents) {
+TEST_F(PanelDrawing, NestedChildrenAddUpOffsetsAndPaintOverTheirParents) {
     Frame& outer = main.AddFrame(10, 20, 100, 100);
     outer.Colors = Colors(kelpie::clrBlack, kelpie::clrLightGrey);
     Frame& inner = outer.AddFrame(5, 5, 50, 50);
@@ -121,7 +121,7 @@ TEST_F(Drawing, NestedChildrenAddUpOffsetsAndPaintOverTheirParents) {
     EXPECT_EQ(At(99, 100), LightGrey);
 }
 
-TEST_F(Drawing, NamesAreCentredOverTheirBoxes) {
+TEST_F(PanelDrawing, NamesAreCentredOverTheirBoxes) {
     Button& ok = main.AddButton(60, 50, 120, 60, "OK");
     ok.Font = kelpie::fnt12;
     ok.SetColors(kelpie::clrWhite, kelpie::clrBlack);
@@ -145,7 +145,7 @@ TEST_F(Drawing, NamesAreCentredOverTheirBoxes) {
     EXPECT_TRUE(Painted(QRect(10, 150, 100, 40), DarkGrey).isEmpty());
 }
 
-TEST_F(Drawing, ColourFilesUseThePalette) {
+TEST_F(PanelDrawing, ColourFilesUseThePalette) {
     CCFBuilder colour(kelpie::fmtV3);
     Panel& panel = colour.AddDevice(Group::Home, "TV").AddPanel("Main");
     panel.AddFrame(0, 0, 10, 10).Colors = Colors(0, 121);
@@ -160,7 +160,7 @@ TEST_F(Drawing, ColourFilesUseThePalette) {
     EXPECT_EQ(At(25, 5), QColor(red, green, blue));
 }
 
-TEST_F(Drawing, ScreenColours) {
+TEST_F(PanelDrawing, ScreenColours) {
     EXPECT_EQ(PanelCanvas::ScreenColor(kelpie::clrDarkGrey, kelpie::fmtv2), DarkGrey);
     EXPECT_EQ(PanelCanvas::ScreenColor(kelpie::clrLightGrey, kelpie::fmtv1), LightGrey);
     EXPECT_EQ(PanelCanvas::ScreenColor(kelpie::clrWhite, kelpie::fmtv2), White);
@@ -168,7 +168,7 @@ TEST_F(Drawing, ScreenColours) {
     EXPECT_EQ(PanelCanvas::ScreenColor(-1, kelpie::fmtV3), Black); // no palette entry: no failure
 }
 
-TEST_F(Drawing, CanvasClearsToBlueWhenHighlighted) {
+TEST_F(PanelDrawing, CanvasClearsToBlueWhenHighlighted) {
     browser.Canvas.Options.HighlightCanvas = true;
     browser.Canvas.ClearPanelPicture();
     EXPECT_TRUE(Painted(QRect(0, 0, 240, 219), Blue).isEmpty());
@@ -178,7 +178,7 @@ TEST_F(Drawing, CanvasClearsToBlueWhenHighlighted) {
     EXPECT_TRUE(Painted(QRect(0, 0, 240, 219), White).isEmpty());
 }
 
-TEST_F(Drawing, BoxesOffTheCanvasAreClippedAndEmptyBoxesDrawNothing) {
+TEST_F(PanelDrawing, BoxesOffTheCanvasAreClippedAndEmptyBoxesDrawNothing) {
     browser.Canvas.Options.Highlight = Highlight::All;
     browser.Canvas.ClearPanelPicture();
     browser.Canvas.FillRectangle(kelpie::clrBlack, -10, -10, 30, 20, DrawKind::Frame,
@@ -197,7 +197,7 @@ TEST_F(Drawing, BoxesOffTheCanvasAreClippedAndEmptyBoxesDrawNothing) {
     EXPECT_TRUE(Painted(QRect(0, 0, 240, 219), White).isEmpty());
 }
 
-TEST_F(Drawing, IconsArePaintedAtTheirPlaceAndSize) {
+TEST_F(PanelDrawing, IconsArePaintedAtTheirPlaceAndSize) {
     main.AddButton(0, 0, 3, 2).Icons[ActiveUnselected] = ccf.AddIcon2Color(Pixels({"#.#", ".#."}));
     Open(ccf);
     kelpie::Icon& icon = Loaded().Icons().Item(1);
@@ -219,7 +219,7 @@ TEST_F(Drawing, IconsArePaintedAtTheirPlaceAndSize) {
     EXPECT_TRUE(ui.Messages.empty());
 }
 
-TEST_F(Drawing, IconsThatCannotBeDrawn) {
+TEST_F(PanelDrawing, IconsThatCannotBeDrawn) {
     Open(ccf);
     int shown = 0;
     browser.Canvas.BeforeIconDrawn = [&] { ++shown; };
@@ -239,7 +239,7 @@ TEST_F(Drawing, IconsThatCannotBeDrawn) {
     EXPECT_TRUE(Painted(QRect(0, 0, 240, 219), White).isEmpty());
 }
 
-TEST_F(Drawing, WalkDrawsIconsInsteadOfBoxes) {
+TEST_F(PanelDrawing, WalkDrawsIconsInsteadOfBoxes) {
     Frame& frame = main.AddFrame(10, 10, 100, 100);
     frame.Colors = Colors(kelpie::clrBlack, kelpie::clrDarkGrey);
     frame.Icon = ccf.AddIcon2Color(Pixels({"##", "##"}));
@@ -250,7 +250,7 @@ TEST_F(Drawing, WalkDrawsIconsInsteadOfBoxes) {
     browser.Canvas.Options.HighlightCanvas = true;
     browser.Canvas.ClearPanelPicture();
     browser.OutputMode = omDrawPanel;
-    file->DoIcon(Loaded().Icons().Item(1), "", false, "", false, 0, 0);
+    Walk().DoIcon(Loaded().Icons().Item(1), "", false, "", false, 0, 0);
     if (Painted(QRect(0, 0, 240, 219), Blue).isEmpty())
         GTEST_SKIP() << "the icon walker is not in this build";
 
@@ -262,7 +262,7 @@ TEST_F(Drawing, WalkDrawsIconsInsteadOfBoxes) {
     EXPECT_EQ(At(151, 150), Black);
 }
 
-TEST_F(Drawing, SavedPictureHoldsWhatWasDrawn) {
+TEST_F(PanelDrawing, SavedPictureHoldsWhatWasDrawn) {
     main.AddFrame(10, 20, 100, 50).Colors = Colors(kelpie::clrBlack, kelpie::clrLightGrey);
     Draw();
     QTemporaryDir directory;

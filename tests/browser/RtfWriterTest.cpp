@@ -1,5 +1,5 @@
 // The writer's line, indentation, escaping and number conventions.
-#include "reports/RtfWriter.h"
+#include "outputs/RtfWriter.h"
 #include "model/RecordingSinks.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,8 @@ using namespace vantor;
 
 namespace {
 struct DisplayWriter : ::testing::Test {
-    std::int32_t mode = omDisplay;
     RecordingUserInterface ui;
-    RtfWriter writer{mode, ui};
+    RtfWriter writer{ui};
 };
 } // namespace
 
@@ -34,14 +33,6 @@ TEST_F(DisplayWriter, NamesGoInTheRemotesFont) {
     writer.WriteProntoText("TV{1}");
     writer.WriteLn();
     EXPECT_EQ(writer.DisplayText(), "Device: {\\f2 TV\\{1\\}}\r\n\\par ");
-}
-
-TEST_F(DisplayWriter, AnotherModeDropsTheLineWithAMessage) {
-    mode = omTree;
-    writer.WriteLn("lost");
-    EXPECT_EQ(writer.DisplayText(), "");
-    ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0], "Unexpect mode in WriteLn 0");
 }
 
 TEST(RtfFormats, NumbersColoursAndFonts) {

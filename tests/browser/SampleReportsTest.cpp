@@ -47,19 +47,19 @@ struct SampleReports : TestBrowser, ::testing::WithParamInterface<Sample> {
         bool written = false;
         switch (kind) {
         case rkFull:
-            written = file->DumpCCF(out, positions);
+            written = DumpCCF(browser.Tools(), *file, out, positions);
             break;
         case rkIcons:
-            written = file->DumpIcons(out);
+            written = DumpIcons(browser.Tools(), *file, out);
             break;
         case rkPanels:
-            written = file->DumpPanels(out);
+            written = DumpPanels(browser.Tools(), *file, out);
             break;
         case rkIRCodes:
-            written = file->DumpIRCodes(out);
+            written = DumpIRCodes(browser.Tools(), *file, out);
             break;
         case rkErrors:
-            written = file->DumpErrors(out);
+            written = DumpErrors(browser.Tools(), *file, out);
             break;
         }
         EXPECT_TRUE(written);

@@ -51,44 +51,44 @@ TEST_F(SharedWalk, IRCodeBlockNamesTheSchemeAndListsTenWordsALine) {
         "    Type: RC6A",       "    Structure Size: 26",
         "    IR Code Size: 20", "    6001 0001 0002 0003 0004 0005 0006 0007 0008 0009 ",
     };
-    EXPECT_EQ(Display([&] { file->DoIRCode(Code(1), "", true); }), expected);
+    EXPECT_EQ(Display([&] { Walk().DoIRCode(Code(1), "", true); }), expected);
 
-    const std::vector<std::string> eleven = Display([&] { file->DoIRCode(Code(2), "", true); });
+    const std::vector<std::string> eleven = Display([&] { Walk().DoIRCode(Code(2), "", true); });
     ASSERT_EQ(eleven.size(), 7u);
     EXPECT_EQ(eleven[2], "    Type: 1234");
     EXPECT_EQ(eleven[5], "    1234 0001 0002 0003 0004 0005 0006 0007 0008 0009 ");
     EXPECT_EQ(eleven[6], "    000A ");
 
-    const std::vector<std::string> empty = Display([&] { file->DoIRCode(Code(3), "", true); });
+    const std::vector<std::string> empty = Display([&] { Walk().DoIRCode(Code(3), "", true); });
     EXPECT_EQ(empty.size(), 5u); // no data line at all
     // Its type is the word after its head (here the next record's size
     // word), not a scheme it does not have.
     EXPECT_EQ(empty[2], "    Type: 000B");
 
     kelpie::IRCode& odd = *Device(1).ActionsMute().Item(1).IRCode();
-    const std::vector<std::string> oddLines = Display([&] { file->DoIRCode(odd, "", true); });
+    const std::vector<std::string> oddLines = Display([&] { Walk().DoIRCode(odd, "", true); });
     ASSERT_EQ(oddLines.size(), 6u);
     EXPECT_EQ(oddLines[4], "    IR Code Size: 5");
     EXPECT_EQ(oddLines[5], "    0000 ABCD ");
 
-    EXPECT_EQ(Display([&] { file->DoIRCode(Code(1), "", false); }),
+    EXPECT_EQ(Display([&] { Walk().DoIRCode(Code(1), "", false); }),
               std::vector<std::string>{"[C] {\\f2 Ten}"});
 }
 
 TEST_F(SharedWalk, IRCodesAreWrittenInTheFullAndIRCodesReportsOnly) {
     for (ReportKinds kind : {rkFull, rkIRCodes})
-        EXPECT_EQ(Report(kind, [&] { file->DoIRCode(Code(1), "", true); }).size(), 6u) << kind;
+        EXPECT_EQ(Report(kind, [&] { Walk().DoIRCode(Code(1), "", true); }).size(), 6u) << kind;
     for (ReportKinds kind : {rkErrors, rkIcons, rkPanels})
-        EXPECT_TRUE(Report(kind, [&] { file->DoIRCode(Code(1), "", true); }).empty()) << kind;
+        EXPECT_TRUE(Report(kind, [&] { Walk().DoIRCode(Code(1), "", true); }).empty()) << kind;
 }
 
 TEST_F(SharedWalk, IRCodeNodesAndRows) {
     browser.OutputMode = omTree;
-    file->DoIRCode(Code(1), "LIST", true);
+    Walk().DoIRCode(Code(1), "LIST", true);
     EXPECT_EQ(NodesUnder("LIST"),
               std::vector<std::string>{"[C] IR Code: Ten|" + Tag("C", Code(1).Position())});
     browser.OutputMode = omListView;
-    file->DoIRCode(Code(1), "", true);
+    Walk().DoIRCode(Code(1), "", true);
     ASSERT_EQ(list.Rows.size(), 1u);
     EXPECT_EQ(list.Rows[0].Text, "[C]");
     EXPECT_EQ(list.Rows[0].ImageKey, "IRCode");
@@ -105,24 +105,24 @@ TEST_F(SharedWalk, IconBlockGivesSizePixelCountTypeAndReferences) {
         "    Type: 2 Color",
         "    Reference Count: 2",
     };
-    EXPECT_EQ(Display([&] { file->DoIcon(Wide(), "Device Unselected", false, "", true, 0, 0); }),
+    EXPECT_EQ(Display([&] { Walk().DoIcon(Wide(), "Device Unselected", false, "", true, 0, 0); }),
               expected);
 
     const auto typeLine = [&](kelpie::Icon& icon) {
         const std::vector<std::string> lines =
-            Display([&] { file->DoIcon(icon, "", false, "", true, 0, 0); });
+            Display([&] { Walk().DoIcon(icon, "", false, "", true, 0, 0); });
         return lines.size() == 7 ? lines[5] : "?";
     };
     EXPECT_EQ(typeLine(*Device(1).IconSelected()), "    Type: 8 color");
     EXPECT_EQ(typeLine(*Device(2).IconSelected()), "    Type: 0099");
-    EXPECT_EQ(Display([&] { file->DoIcon(Wide(), "", false, "", false, 0, 0); }),
+    EXPECT_EQ(Display([&] { Walk().DoIcon(Wide(), "", false, "", false, 0, 0); }),
               std::vector<std::string>{"Icon"});
 }
 
 TEST_F(SharedWalk, IconsInReports) {
     // The icons report: separator, title, properties and the picture.
     const std::vector<std::string> icons =
-        Report(rkIcons, [&] { file->DoIcon(*Device(1).IconSelected(), "", true, "", true, 0, 0); });
+        Report(rkIcons, [&] { Walk().DoIcon(*Device(1).IconSelected(), "", true, "", true, 0, 0); });
     ASSERT_EQ(icons.size(), 9u);
     EXPECT_EQ(icons[0], "--------------------");
     EXPECT_EQ(icons[1], "Icon");
@@ -130,29 +130,29 @@ TEST_F(SharedWalk, IconsInReports) {
 
     // Full report blocks carry no picture unless asked; an icon of unknown
     // encoding is dumped in hexadecimal instead.
-    EXPECT_EQ(Report(rkFull, [&] { file->DoIcon(Wide(), "Frame", false, "", true, 0, 0); }).size(),
+    EXPECT_EQ(Report(rkFull, [&] { Walk().DoIcon(Wide(), "Frame", false, "", true, 0, 0); }).size(),
               8u);
     const std::vector<std::string> unknown =
-        Report(rkFull, [&] { file->DoIcon(*Device(2).IconSelected(), "", true, "", true, 0, 0); });
+        Report(rkFull, [&] { Walk().DoIcon(*Device(2).IconSelected(), "", true, "", true, 0, 0); });
     ASSERT_EQ(unknown.size(), 10u);
     EXPECT_EQ(unknown[8], "Unknown bitmap format");
     EXPECT_EQ(unknown[9], " 12 34");
 
     for (ReportKinds kind : {rkErrors, rkIRCodes, rkPanels})
-        EXPECT_TRUE(Report(kind, [&] { file->DoIcon(Wide(), "", true, "", true, 0, 0); }).empty())
+        EXPECT_TRUE(Report(kind, [&] { Walk().DoIcon(Wide(), "", true, "", true, 0, 0); }).empty())
             << kind;
 }
 
 TEST_F(SharedWalk, IconNodesAndRows) {
     browser.OutputMode = omTree;
-    file->DoIcon(Wide(), "Frame", false, "F", true, 0, 0);
+    Walk().DoIcon(Wide(), "Frame", false, "F", true, 0, 0);
     EXPECT_EQ(NodesUnder("F"),
               std::vector<std::string>{"Frame Icon|" + Tag("I", Wide().Position())});
     EXPECT_EQ(file->FindObject(Tag("I", Wide().Position())),
               nullptr); // the file registers icons itself
     browser.OutputMode = omListView;
-    file->DoIcon(Wide(), "Inactive Unselected", false, "", false, 0, 0);
-    file->DoIcon(Wide(), "", false, "", false, 0, 0);
+    Walk().DoIcon(Wide(), "Inactive Unselected", false, "", false, 0, 0);
+    Walk().DoIcon(Wide(), "", false, "", false, 0, 0);
     ASSERT_EQ(list.Rows.size(), 2u);
     EXPECT_EQ(list.Rows[0].Text, "Inactive Unselected Icon");
     EXPECT_EQ(list.Rows[1].Text, " Icon");
@@ -165,7 +165,7 @@ TEST_F(SharedWalk, DrawnIconsAreOutlinedByTheKindTheirTitleNames) {
     browser.Canvas.Options.Highlight = Highlight::All;
     const auto outlineAt = [&](const std::string& type) {
         browser.Canvas.ClearPanelPicture();
-        file->DoIcon(icon, type, false, "", false, 20, 30);
+        Walk().DoIcon(icon, type, false, "", false, 20, 30);
         return browser.Canvas.Image().pixel(20, 30) & 0xFFFFFFu;
     };
     EXPECT_EQ(outlineAt("Frame"), 0x00FF00u);

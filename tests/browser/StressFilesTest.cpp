@@ -23,9 +23,10 @@ struct StressFiles : TestBrowser {
             loadError = error.what();
             loadErrorKind = error.Kind();
         }
-        CCFlocal& file = browser.BrowserFiles.Add(
-            browser, browser.LibraryFiles.ItemPtr(browser.LibraryFiles.Count()));
-        EXPECT_TRUE(file.DumpCCF(PathOf(name + ".rtf"), true));
+        CCFlocal& file =
+            browser.BrowserFiles.Add(browser.LibraryFiles.ItemPtr(browser.LibraryFiles.Count()));
+        Load(browser, file);
+        EXPECT_TRUE(DumpCCF(browser.Tools(), file, PathOf(name + ".rtf"), true));
         return file;
     }
     std::string loadError;

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "model/RecordingSinks.h"
-#include "model/basCCF.h"
+#include "session/FileViews.h"
+#include "session/basCCF.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +45,10 @@ struct TestBrowser : ::testing::Test {
     // Loads the bytes under `name` and opens them as the next browser file.
     CCFlocal& Open(const std::string& name, std::vector<std::uint8_t> bytes) {
         browser.LibraryFiles.AddBytes(name, std::move(bytes));
-        return browser.BrowserFiles.Add(browser,
-                                        browser.LibraryFiles.ItemPtr(browser.LibraryFiles.Count()));
+        CCFlocal& file =
+            browser.BrowserFiles.Add(browser.LibraryFiles.ItemPtr(browser.LibraryFiles.Count()));
+        Load(browser, file);
+        return file;
     }
 
     std::string PathOf(const std::string& name) const { return (dir / name).string(); }

@@ -4,7 +4,12 @@
 
 #include "model/CCFlocal.h"
 #include "model/RecordingSinks.h"
-#include "model/basCCF.h"
+#include "outputs/DrawOutput.h"
+#include "outputs/ListOutput.h"
+#include "outputs/TextOutput.h"
+#include "outputs/TreeOutput.h"
+#include "session/basCCF.h"
+#include "walk/Walker.h"
 #include "support/CCFBuilder.h"
 
 #include <QDir>
@@ -27,19 +32,47 @@ public:
     RecordingUserInterface ui;
     basCCF browser{tree, list, display, ui};
     std::unique_ptr<CCFlocal> file;
+    ReportKinds reportKind = rkFull;
 
     // Loads the built file as the first open file, CCF1.
     CCFlocal& Open(kelpie::builder::CCFBuilder& builder) {
         browser.LibraryFiles.AddBytes("test.ccf", builder.Build());
-        file = std::make_unique<CCFlocal>(browser, browser.LibraryFiles.ItemPtr(1), "CCF1");
+        file = std::make_unique<CCFlocal>(browser.LibraryFiles.ItemPtr(1), "CCF1");
         return *file;
     }
     kelpie::CCF& Loaded() { return file->CCF(); }
 
+    // A walker into the output that browser.OutputMode names (and for report
+    // files, reportKind), as the views and the reports choose theirs.
+    Walker Walk() {
+        const kelpie::CCFFileFormats format = file->CCF().FileFormat();
+        std::unique_ptr<WalkOutput> output;
+        switch (browser.OutputMode) {
+        case omTree:
+            output = std::make_unique<TreeOutput>(*file, tree, browser.NodeCounter);
+            break;
+        case omListView:
+            output = std::make_unique<ListOutput>(list, file->Key());
+            break;
+        case omDisplay:
+            output = std::make_unique<DisplayOutput>(browser.Writer, format, browser.Canvas);
+            break;
+        case omDrawPanel:
+            output = std::make_unique<DrawOutput>(browser.Canvas, format);
+            break;
+        default:
+            output = std::make_unique<RtfReport>(browser.Writer, reportKind, format,
+                                                 browser.Canvas);
+            break;
+        }
+        outputs_.push_back(std::move(output));
+        return Walker(*file, *outputs_.back(), ui);
+    }
+
     // The tree below a root node that the test adds itself.
     std::string TreeRoot() {
         browser.OutputMode = omTree;
-        return file->AddToTreeView("", "H", "test.ccf", 0);
+        return TreeOutput(*file, tree, browser.NodeCounter).AddNode("", "H", "test.ccf", 0);
     }
     std::vector<std::string> TextsUnder(const std::string& key) const {
         std::vector<std::string> texts;
@@ -66,7 +99,7 @@ public:
         QTemporaryDir directory;
         const std::string path = QDir(directory.path()).filePath("report.rtf").toStdString();
         browser.OutputMode = omReportFile;
-        browser.ReportKind = kind;
+        reportKind = static_cast<ReportKinds>(kind);
         if (browser.Writer.OpenReportFile(path)) return {"cannot open " + path};
         browser.Writer.ResetIndent();
         walk();
@@ -87,7 +120,7 @@ public:
     bool IconWalkerBuilt(kelpie::Icon& icon) {
         const std::string root = TreeRoot();
         const std::size_t before = tree.Nodes.size();
-        file->DoIcon(icon, "Probe", false, root, true, 0, 0);
+        Walk().DoIcon(icon, "Probe", false, root, true, 0, 0);
         const bool built = tree.Nodes.size() > before;
         tree.RemoveNode(root);
         return built;
@@ -95,13 +128,15 @@ public:
     bool ActionListWalkerBuilt(kelpie::Actions& actions) {
         const std::string root = TreeRoot();
         const std::size_t before = tree.Nodes.size();
-        file->DoActionList("Probe", actions, root, true, true);
+        Walk().DoActionList("Probe", actions, root, true, true);
         const bool built = tree.Nodes.size() > before;
         tree.RemoveNode(root);
         return built;
     }
 
 private:
+    std::vector<std::unique_ptr<WalkOutput>> outputs_;
+
     static std::vector<std::string> Split(const std::string& text, const std::string& separator) {
         std::vector<std::string> parts;
         std::size_t start = 0;

@@ -77,7 +77,7 @@ TEST_F(RtfDocument, DisplayOfAPanelKeepsLinesIndentsAndTheNamesFont) {
 
 TEST_F(RtfDocument, ReportHeadingsAndPicturesAsTheWriterMadeThem) {
     CCFlocal& file = OpenSample();
-    ASSERT_TRUE(file.DumpPanels(PathOf("panels.rtf")));
+    ASSERT_TRUE(DumpPanels(browser.Tools(), file, PathOf("panels.rtf")));
     QTextDocument document;
     LoadRtfDocument(document, ReadFile(PathOf("panels.rtf")));
 
@@ -128,7 +128,7 @@ TEST(RtfDocumentText, EscapesCodePageAndUnknownControlsAreReadAsText) {
 
 TEST_F(RtfDocument, NoInputMakesItFail) {
     CCFlocal& file = OpenSample();
-    ASSERT_TRUE(file.DumpPanels(PathOf("panels.rtf")));
+    ASSERT_TRUE(DumpPanels(browser.Tools(), file, PathOf("panels.rtf")));
     const std::string report = ReadFile(PathOf("panels.rtf"));
     // Cut short anywhere, a document still loads.
     for (std::size_t length = 0; length < report.size(); length += 211)

@@ -3,7 +3,7 @@
 #include "basMain.h"
 
 #include "model/RecordingSinks.h"
-#include "model/basCCF.h"
+#include "session/basCCF.h"
 
 #include <QApplication>
 #include <QLabel>

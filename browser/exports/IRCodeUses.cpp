@@ -1,0 +1,116 @@
+#include "exports/IRCodeUses.h"
+
+#include "walk/HardKeys.h"
+
+#include <kelpie/model/Button.h>
+#include <kelpie/model/Children.h>
+#include <kelpie/model/Devices.h>
+#include <kelpie/model/Frame.h>
+#include <kelpie/model/Panel.h>
+#include <kelpie/model/Panels.h>
+#include <kelpie/model/Timer.h>
+
+namespace vantor {
+
+namespace {
+
+class UseWalker {
+public:
+    explicit UseWalker(const std::function<void(const IRCodeUse&)>& use) : use_(use) {}
+
+    void Group(const char* name, kelpie::Devices& devices) {
+        current_ = {};
+        current_.Group = name;
+        for (kelpie::Device& device : devices) {
+            current_.Device = device.Name();
+            current_.Panel.clear();
+            current_.FramePath.clear();
+            for (const HardKey& key : HardKeysOf(device)) {
+                current_.Button = key.Title;
+                current_.ByHardKey = true;
+                Actions(key.List);
+            }
+            current_.ByHardKey = false;
+            Panels(device.Panels());
+        }
+    }
+
+    void Panels(kelpie::Panels& panels) {
+        for (kelpie::Panel& panel : panels) {
+            current_.Panel = panel.Name();
+            current_.FramePath.clear();
+            Children(panel.Children());
+        }
+    }
+
+    void SpecialPanels(kelpie::Panels& panels) {
+        current_ = {};
+        current_.Group = "Macro Recording";
+        Panels(panels);
+    }
+
+private:
+    void Children(kelpie::Children& children) {
+        for (kelpie::Child& child : children) {
+            if (kelpie::Frame* frame = child.AsFrame()) {
+                if (!frame->Children()) continue;
+                current_.FramePath.push_back(frame->Name());
+                Children(*frame->Children());
+                current_.FramePath.pop_back();
+            } else if (kelpie::Button* button = child.AsButton()) {
+                current_.Button = button->Name();
+                Actions(button->Actions());
+            }
+        }
+    }
+
+    void Actions(kelpie::Actions& actions) {
+        for (kelpie::Action& action : actions) {
+            if (action.ActionType() == kelpie::actCode) {
+                Send(action, IRCodeSender::Button);
+            } else if (action.ActionType() == kelpie::actTimer && action.Timer()) {
+                // One level only: a timer's own actions are not walked for
+                // further timers, so a timer chain cannot loop.
+                const kelpie::Timer& timer = *action.Timer();
+                if (timer.StartAction()) Send(*timer.StartAction(), IRCodeSender::TimerStart);
+                if (timer.EndAction()) Send(*timer.EndAction(), IRCodeSender::TimerEnd);
+            }
+        }
+    }
+
+    void Send(const kelpie::Action& action, IRCodeSender sender) {
+        if (action.ActionType() != kelpie::actCode || !action.IRCode()) return;
+        current_.Sender =
+            sender == IRCodeSender::Button && current_.ByHardKey ? IRCodeSender::HardKey : sender;
+        current_.Code = action.IRCode();
+        use_(current_);
+    }
+
+    const std::function<void(const IRCodeUse&)>& use_;
+    IRCodeUse current_;
+};
+
+} // namespace
+
+void ForEachIRCodeUse(const kelpie::CCF& ccf, const std::function<void(const IRCodeUse&)>& use) {
+    UseWalker walker(use);
+    walker.Group("Home", ccf.HomeGroup());
+    walker.Group("Devices", ccf.DevicesGroup());
+    walker.Group("Macros", ccf.MacrosGroup());
+    walker.SpecialPanels(ccf.SpecialPanels());
+}
+
+const char* SenderWord(IRCodeSender sender) {
+    switch (sender) {
+    case IRCodeSender::HardKey:
+        return "hard key";
+    case IRCodeSender::TimerStart:
+        return "timer start";
+    case IRCodeSender::TimerEnd:
+        return "timer end";
+    default:
+        return "button";
+    }
+}
+
+} // namespace vantor

@@ -1,0 +1,23 @@
+// Headings of the reports and the display: one line of a larger size, made of
+// a raw "{", the size control word, the escaped words and a raw "}".
+#pragma once
+
+#include "outputs/RtfWriter.h"
+
+#include <string>
+
+namespace vantor {
+
+// Size control words of the headings: 20, 16 and 12 point.
+inline constexpr const char* Heading20 = "\\fs40 ";
+inline constexpr const char* Heading16 = "\\fs32 ";
+inline constexpr const char* Heading12 = "\\fs24 ";
+
+inline void WriteHeading(RtfWriter& writer, const char* sizeControl, const std::string& text) {
+    writer.WriteRTF(std::string("{") + sizeControl);
+    writer.WriteText(text);
+    writer.WriteRTF("}");
+    writer.WriteLn();
+}
+
+} // namespace vantor
