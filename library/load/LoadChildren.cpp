@@ -8,8 +8,6 @@
 #include <kelpie/model/IRCode.h>
 #include <kelpie/model/Timer.h>
 
-#include <algorithm>
-
 namespace kelpie {
 
 using namespace basStructures;
@@ -52,24 +50,23 @@ void Loader::LoadChild(std::int32_t entry, Children& children) {
 
 // Frames are not registered: no action names a frame, and a frame reached
 // twice is loaded again as a second object. Only a frame inside itself is an
-// error, since loading it would never end.
+// error, since loading it would never end; it ends the load once the
+// structure map has reported the frame's second reference.
 void Loader::LoadFrame(std::int32_t pos, Frame& frame) {
-    if (std::find(framesOnPath_.begin(), framesOnPath_.end(), pos) != framesOnPath_.end())
-        throw Error(ErrorKind::InvalidArgument, RecordAt(mtypFrame, pos) + " contains itself");
     Nesting nesting(*this, mtypFrame, pos);
     std::int32_t after = 0;
     const FrameRecord record = ReadFrame(file_, pos, format_, after);
     frame.SetRecord(record);
     frame.SetFileFormat(format_);
     frame.SetPosition(pos);
+    if (nesting.ContainsItself())
+        throw Error(ErrorKind::InvalidArgument, RecordAt(mtypFrame, pos) + " contains itself");
     frame.SetName(ReadCountedName(mtypFrame, pos, record.NamePosition));
     frame.SetIcon(LoadIconIfAny(record.IconPosition));
 
     auto children = std::make_shared<Children>();
     frame.SetChildren(children);
-    framesOnPath_.push_back(pos);
     LoadChildList(after, record.ChildCount, *children);
-    framesOnPath_.pop_back();
 }
 
 void Loader::LoadButton(std::int32_t pos, Button& button) {
@@ -77,7 +74,6 @@ void Loader::LoadButton(std::int32_t pos, Button& button) {
     button.SetRecord(record);
     button.SetFileFormat(format_);
     button.SetPosition(pos);
-    Register(buttonsByPosition_, pos, button, mtypButton);
 
     button.SetName(ReadCountedName(mtypButton, pos, record.NamePosition));
     for (int state = 0; state < 4; ++state)
@@ -85,6 +81,9 @@ void Loader::LoadButton(std::int32_t pos, Button& button) {
                          LoadIconIfAny(record.IconPositions[state]));
     if (record.ActionListPosition != 0)
         button.SetActions(LoadActionList(record.ActionListPosition));
+    // Registered once its action list is loaded: a button reached again
+    // ends the load at its first action, or here when it has none.
+    Register(buttonsByPosition_, pos, button, mtypButton);
 }
 
 std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {
@@ -106,12 +105,12 @@ void Loader::LoadAction(std::int32_t pos, Action& action) {
     const ActionRecord record = ReadAction(file_, pos, true);
     action.SetRecord(record);
     action.SetPosition(pos);
-    // Claimed now, listed for the second pass once its IR code or timer is
-    // loaded: the second pass visits actions in the order they completed.
-    Register(actionsClaimed_, pos, mtypAction);
 
     if (record.ActionType == actCode) action.SetIRCode(&LoadIRCode(record.Parameter2));
     if (record.ActionType == actTimer) action.SetTimer(LoadTimer(record.Parameter2));
+    // Registered once its IR code or timer is loaded; the second pass visits
+    // actions in this order, the order in which they completed.
+    Register(actionsClaimed_, pos, mtypAction);
     actionsInLoadOrder_.push_back(&action);
 }
 

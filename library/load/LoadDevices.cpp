@@ -28,9 +28,6 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     device.SetRecord(record);
     device.SetPosition(pos);
     device.SetFileFormat(format_);
-    // A chain that comes back to a device would run for ever: a second
-    // visit ends the load (the structure map has just reported it).
-    Register(devicesByPosition_, pos, device, mtypDevice);
 
     device.SetName(ReadCountedName(mtypDevice, pos, record.NamePosition));
     device.SetIconUnselected(LoadIconIfAny(record.PosIconUnselected));
@@ -61,6 +58,10 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     if (record.ActionsMute != 0) device.SetActionsMute(LoadActionList(record.ActionsMute));
 
     LoadPanelChain(record.PosFirstPanel, device.Panels());
+    // Registered once its panels are loaded. A chain that comes back to a
+    // device loads it again, and the load ends at the first record of that
+    // second visit to be registered again: the device itself at the latest.
+    Register(devicesByPosition_, pos, device, mtypDevice);
     return record.PosNextDevice;
 }
 
@@ -77,7 +78,6 @@ std::int32_t Loader::LoadPanel(std::int32_t pos, Panel& panel) {
     const PanelRecord record = ReadPanel(file_, pos, after);
     panel.SetRecord(record);
     panel.SetPosition(pos);
-    Register(panelsByPosition_, pos, panel, mtypPanel);
 
     panel.SetName(ReadCountedName(
         mtypPanel, pos,
@@ -85,6 +85,8 @@ std::int32_t Loader::LoadPanel(std::int32_t pos, Panel& panel) {
     auto children = std::make_shared<Children>();
     panel.SetChildren(children);
     LoadChildList(after, record.ChildCount, *children);
+    // Registered once its children are loaded (as a device is, above).
+    Register(panelsByPosition_, pos, panel, mtypPanel);
     return record.PosNextPanel;
 }
 

@@ -76,16 +76,18 @@ Icon* Loader::LoadIconIfAny(std::int32_t pos) {
 }
 
 // A timer holds its start and end actions; either may start a timer again,
-// so timers nest. A timer that comes back to itself is reached a second time
-// and ends the load.
+// so timers nest. A timer is registered once its actions are loaded, so one
+// that comes back to itself through its actions would never complete: it is
+// reached a second time and ends the load as soon as the structure map has
+// reported it.
 std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
     Nesting nesting(*this, mtypTimer, pos);
     const TimerRecord record = ReadTimer(file_, pos);
+    if (nesting.ContainsItself()) throw ReachedTwice(mtypTimer, pos);
     CountObject(mtypTimer, pos, footprint::Timer);
     auto timer = std::make_shared<Timer>();
     timer->SetRecord(record);
     timer->SetPosition(pos);
-    Register(timersByPosition_, pos, *timer, mtypTimer);
 
     if (record.StartAction.ActionType != 0) {
         CountObject(mtypAction, pos + TimerStartActionOffset, footprint::Action);
@@ -99,6 +101,7 @@ std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
         timer->SetEndAction(action);
         LoadAction(pos + TimerEndActionOffset, *action);
     }
+    Register(timersByPosition_, pos, *timer, mtypTimer);
     return timer;
 }
 

@@ -88,10 +88,15 @@ void Loader::CountData(CCFtypes type, std::int32_t pos, std::int64_t bytes) {
 }
 
 Loader::Nesting::Nesting(Loader& loader, CCFtypes type, std::int32_t pos) : loader_(loader) {
-    if (loader_.depth_ >= MaxNestingDepth)
+    if (loader_.path_.size() >= static_cast<std::size_t>(MaxNestingDepth))
         throw Error(ErrorKind::Overflow, RecordAt(type, pos) + " is nested more than " +
                                              std::to_string(MaxNestingDepth) + " levels deep");
-    ++loader_.depth_;
+    loader_.path_.emplace_back(type, pos);
+}
+
+bool Loader::Nesting::ContainsItself() const {
+    const auto& path = loader_.path_;
+    return std::find(path.begin(), path.end() - 1, path.back()) != path.end() - 1;
 }
 
 } // namespace kelpie

@@ -5,14 +5,26 @@
 // they never outlive the load nor leak into another load or thread.
 //
 // The walk follows positions recursively only through frames and timers;
-// device and panel chains are loops. Untrusted input is bounded four ways:
-// a frame that contains itself ends the load; nesting deeper than
-// MaxNestingDepth ends the load; the memory that the objects of one load
-// take (and the child entries it may read) is bounded by the file size,
-// since frames reached again are loaded again and crafted files could
-// otherwise make that exponential; and so are the bytes that IR codes and
-// icons copy, since each size word may claim 32 KB wherever the record
-// starts.
+// device and panel chains are loops.
+//
+// Devices, panels, buttons, actions and timers are registered by position
+// once they are loaded, with everything below them: a device after its
+// panels, a panel after its children, a button after its action list, an
+// action after its IR code or timer, a timer after its two actions. A record
+// reached a second time is therefore loaded again until the first record
+// below it that completes is registered a second time; that registration
+// ends the load (DuplicateKey), after the structure map has reported every
+// record of the second visit on the way. A chain that comes back to an
+// earlier device or panel ends this way instead of running for ever.
+//
+// Untrusted input is bounded four ways: a frame or timer that contains
+// itself (which would never complete) ends the load as soon as the structure
+// map has reported it; nesting deeper than MaxNestingDepth ends the load; the
+// memory that the objects of one load take (and the child entries it may
+// read) is bounded by the file size, since frames reached again are loaded
+// again and crafted files could otherwise make that exponential; and so are
+// the bytes that IR codes and icons copy, since each size word may claim
+// 32 KB wherever the record starts.
 #pragma once
 
 #include <kelpie/Error.h>
@@ -26,6 +38,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace kelpie {
@@ -121,13 +134,18 @@ private:
     };
     void RepeatNotices(const SharedNotices& kept, std::int32_t pos);
 
-    // Entering a frame or timer one level deeper.
+    // Entering a frame or timer one level deeper; Overflow beyond
+    // MaxNestingDepth.
     class Nesting {
     public:
         Nesting(Loader& loader, CCFtypes type, std::int32_t pos);
-        ~Nesting() { --loader_.depth_; }
+        ~Nesting() { loader_.path_.pop_back(); }
         Nesting(const Nesting&) = delete;
         Nesting& operator=(const Nesting&) = delete;
+
+        // Whether an outer level of the walk is this same record: the record
+        // contains itself, directly or through others of its kind.
+        bool ContainsItself() const;
 
     private:
         Loader& loader_;
@@ -146,8 +164,8 @@ private:
 
     SharedNotices irCodeNotices_;
     SharedNotices iconNotices_;
-    std::vector<std::int32_t> framesOnPath_; // the frames being loaded, outermost first
-    int depth_ = 0;
+    // The frames and timers being loaded, outermost first.
+    std::vector<std::pair<CCFtypes, std::int32_t>> path_;
     std::int64_t memory_ = 0;
     std::int64_t maxMemory_ = 0;
     std::int64_t dataBytes_ = 0;

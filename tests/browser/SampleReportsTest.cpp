@@ -330,6 +330,10 @@ TEST_P(SampleReports, DeviceBlocks) {
     }
 }
 
+// The sample's names with commas and quotes.
+const std::string GuidePanel = "Guide, Now & Next";
+const std::string MovieDevice = "Movie, \"Night\"";
+
 TEST_P(SampleReports, HardKeyActionListsWithKeyNamesInTheRemotesFont) {
     const Texts report = Write(rkFull).Body;
     const Device& tv = DeviceNamed("TV");
@@ -343,7 +347,7 @@ TEST_P(SampleReports, HardKeyActionListsWithKeyNamesInTheRemotesFont) {
     // format has the far keys too. Vol+/Vol- and Mute alias the amplifier's keys.
     Texts expected = list(Key::Left, Pronto("Guide"));
     Append(expected, IRCodeBlock(CodeNamed("TV Guide"), 2));
-    expected.push_back(In(2) + "[J] Jump: " + Pronto("TV") + " - " + Pronto("Guide"));
+    expected.push_back(In(2) + "[J] Jump: " + Pronto("TV") + " - " + Pronto(GuidePanel));
     Append(expected, list(Key::Right, Pronto("Info")));
     Append(expected, IRCodeBlock(CodeNamed("TV Info"), 2));
     if (format == kelpie::fmtV3) {
@@ -368,7 +372,7 @@ TEST_P(SampleReports, HardKeyActionListsWithKeyNamesInTheRemotesFont) {
               expected);
 
     // The macro's entry key aliases the TV.
-    const ActionList& entry = *DeviceNamed("Movie").ActionsField(Key::Entry).Typed();
+    const ActionList& entry = *DeviceNamed(MovieDevice).ActionsField(Key::Entry).Typed();
     EXPECT_EQ(
         Block(report, In(1) + "Entry Action List", 3),
         (Texts{In(2) + "Position: " + Pos(entry.Position()),
@@ -387,7 +391,7 @@ TEST_P(SampleReports, PanelsWithPictureAndPropertiesInTheFullReport) {
             In(1) + "Position: " + Pos(panel.Position()),
             In(1) + "Name: " + Pronto(name),
             In(1) + "Size: " + std::to_string(panel.Size()),
-            In(1) + "Hidden: " + YesNo(name == "Guide"),
+            In(1) + "Hidden: " + YesNo(panel.Hidden),
             In(1) + "Number of child Frames/Buttons: " + std::to_string(panel.Children.size()),
             " Subordinates:",
             In(1) + Pos(panel.ChainNext() ? panel.ChainNext()->Position() : 0) + ": Next Panel"};
@@ -463,30 +467,31 @@ TEST_P(SampleReports, ActionLinesOfEveryKind) {
     const std::pair<const char*, const char*> guide[] = {
         {"Page Up", "Scroll up"}, {"Page Dn", "Scroll down"}, {"Back", "Back"}, {"Fwd", "Forward"}};
     for (const auto& [button, word] : guide)
-        EXPECT_EQ(actionsOf("Guide", 1, button, 1), Texts{In(3) + "[J] Jump: " + word}) << button;
+        EXPECT_EQ(actionsOf(GuidePanel, 1, button, 1), Texts{In(3) + "[J] Jump: " + word})
+            << button;
     EXPECT_EQ(actionsOf("Macro", 1, "Pointer", 1), Texts{In(3) + "[J] Jump: Mouse mode"});
     // A code and a jump to a panel of a device.
     Texts expected = IRCodeBlock(CodeNamed("TV Guide"), 3);
-    expected.push_back(In(3) + "[J] Jump: " + tv + " - " + Pronto("Guide"));
+    expected.push_back(In(3) + "[J] Jump: " + tv + " - " + Pronto(GuidePanel));
     EXPECT_EQ(actionsOf("TV", 1, "Guide", expected.size()), expected);
     // Button aliases name the device and the button.
     EXPECT_EQ(actionsOf("Home", 2, "Vol-", 1),
               Texts{In(4) + "[B] " + amp + " - " + Pronto("Vol-")});
     EXPECT_EQ(actionsOf("Home", 1, "Movie", 1),
-              Texts{In(3) + "[B] " + Pronto("Movie") + " - " + Pronto("Start")});
+              Texts{In(3) + "[B] " + Pronto(MovieDevice) + " - " + Pronto("Start")});
     // The macro: codes, delays in seconds, a jump and a beep.
     expected = IRCodeBlock(CodeNamed("TV Power"), 3);
     expected.push_back(In(3) + "[D] 0.5 sec");
     Append(expected, IRCodeBlock(CodeNamed("Amp Power"), 3));
     expected.push_back(In(3) + "[D] 0.3 sec");
-    Append(expected, IRCodeBlock(CodeNamed("Amp DVD"), 3));
+    Append(expected, IRCodeBlock(CodeNamed("Amp DVD, BD"), 3));
     expected.push_back(In(3) + "[J] Jump: " + tv + " - " + Pronto("TV"));
     expected.push_back(In(3) + "[S] 1500Hz 40% 100ms");
     EXPECT_EQ(actionsOf("Movie", 1, "Start", expected.size()), expected);
     expected = IRCodeBlock(CodeNamed("TV Power"), 3);
     Append(expected, IRCodeBlock(CodeNamed("Amp Power"), 3));
     expected.push_back(In(3) + "[S] 500Hz 60% 300ms");
-    EXPECT_EQ(actionsOf("Movie", 1, "All Off", expected.size()), expected);
+    EXPECT_EQ(actionsOf("Movie", 1, "\"All Off\"", expected.size()), expected);
 }
 
 TEST_P(SampleReports, TimerBlocksUnderTheTimerButtons) {

@@ -82,6 +82,22 @@ PixelRows TvPicture(bool lit) {
     return rows;
 }
 
+// A small television for the TV panel's title bar: 9 pixels wide, so that its
+// 2-bit rows (18 bits) end on a 16-bit boundary with 14 bits to spare and its
+// bitmap rows need padding too.
+PixelRows TvBadgePicture() {
+    return Pixels({
+        "#########",
+        "#.......#",
+        "#.22222.#",
+        "#.22221.#",
+        "#.22211.#",
+        "#.......#",
+        "#########",
+        "...###...",
+    });
+}
+
 // Palette index of a colour-cube colour, each component 0 to 5
 // (index red + 6 green + 36 blue; components step by 51).
 constexpr std::uint8_t Cube(int red, int green, int blue) {
@@ -104,6 +120,16 @@ PixelRows AmplifierPicture(bool selected) {
                 if (dx * dx + dy * dy <= 4) pixel = cone;
             }
         }
+    return rows;
+}
+
+// A grey picture in the colour palette: black, dark and light grey as navy,
+// slate and light blue, white as white.
+PixelRows InPalette(PixelRows rows) {
+    constexpr std::uint8_t palette[] = {Cube(0, 0, 2), 226, 217, Cube(5, 5, 5)};
+    for (auto& row : rows)
+        for (auto& pixel : row)
+            pixel = palette[pixel];
     return rows;
 }
 
@@ -224,7 +250,7 @@ void LivingRoom::Compose() {
 
     // IR codes: the TV speaks RC5, the amplifier NEC.
     auto& tvPower = ccf_.AddIRCode("TV Power", Rc5Code(0, 12));
-    auto& tvAv = ccf_.AddIRCode("TV AV", Rc5Code(0, 56));
+    auto& tvAv = ccf_.AddIRCode("TV \"AV\"", Rc5Code(0, 56));
     auto& tvChannelUp = ccf_.AddIRCode("TV Ch+", Rc5Code(0, 32));
     auto& tvChannelDown = ccf_.AddIRCode("TV Ch-", Rc5Code(0, 33));
     auto& tvGuide = ccf_.AddIRCode("TV Guide", Rc5Code(0, 47));
@@ -237,7 +263,7 @@ void LivingRoom::Compose() {
     auto& ampVolumeDown = ccf_.AddIRCode("Amp Vol-", NecCode(0x7A, 0x1B));
     auto& ampMute = ccf_.AddIRCode("Amp Mute", NecCode(0x7A, 0x1C));
     auto& ampInputTv = ccf_.AddIRCode("Amp TV", NecCode(0x7A, 0x56));
-    auto& ampInputDvd = ccf_.AddIRCode("Amp DVD", NecCode(0x7A, 0x4A));
+    auto& ampInputDvd = ccf_.AddIRCode("Amp DVD, BD", NecCode(0x7A, 0x4A));
 
     // Device icons in the other three encodings (the keys are compressed).
     auto& homeIcon = ccf_.AddIcon2Color(Inverted(HomePicture())); // black lines on white
@@ -247,12 +273,15 @@ void LivingRoom::Compose() {
     auto& ampIcon = ccf_.AddIcon8Color(AmplifierPicture(false));
     auto& ampIconSelected = ccf_.AddIcon8Color(AmplifierPicture(true));
     auto& logo = ccf_.AddIcon8Color(LogoPicture());
+    // The TV title's badge: four greys, in the colour format its palette form.
+    auto& tvBadge = colour_ ? ccf_.AddIcon8Color(InPalette(TvBadgePicture()))
+                            : ccf_.AddIcon4Color(TvBadgePicture());
 
     // The devices, one group each.
     auto& home = ccf_.AddDevice(Group::Home, "HOME");
     auto& tv = ccf_.AddDevice(Group::Devices, "TV");
     auto& amp = ccf_.AddDevice(Group::Devices, "Amplifier");
-    auto& movie = ccf_.AddDevice(Group::Macros, "Movie");
+    auto& movie = ccf_.AddDevice(Group::Macros, "Movie, \"Night\"");
     home.IconUnselected = homeIcon;
     home.IconSelected = homeIconSelected;
     home.Attributes = devReadOnly;
@@ -265,7 +294,7 @@ void LivingRoom::Compose() {
 
     auto& homePanel = home.AddPanel("Home");
     auto& tvPanel = tv.AddPanel("TV");
-    auto& guidePanel = tv.AddPanel("Guide");
+    auto& guidePanel = tv.AddPanel("Guide, Now & Next");
     guidePanel.Hidden = true; // reached only through the Guide keys
     auto& ampPanel = amp.AddPanel("Amplifier");
     auto& moviePanel = movie.AddPanel("Movie");
@@ -289,7 +318,8 @@ void LivingRoom::Compose() {
     amp.Actions(Key::Mute).Code(ampMute);
 
     // TV: a keypad frame holding a frame of digits, and the hidden guide.
-    Title(tvPanel, "TV");
+    auto& badge = Title(tvPanel, "TV").AddFrame(8, 10, 9, 8, {});
+    badge.Icon = tvBadge;
     auto& keypad = GroupFrame(tvPanel, 10, 36, 150, 140, "Keypad");
     auto& digits = GroupFrame(keypad, 0, 0, 150, 68, {}); // no name: the digits fill it
     const std::uint16_t digitCommands[] = {1, 2, 3, 4, 5, 6};
@@ -345,7 +375,7 @@ void LivingRoom::Compose() {
         .Code(ampInputDvd)
         .Jump(tv, tvPanel)
         .Sound(10, 1500, 40);
-    KeyButton(moviePanel, 170, 60, "All Off")
+    KeyButton(moviePanel, 170, 60, "\"All Off\"")
         .Actions()
         .Code(tvPower)
         .Code(ampPower)

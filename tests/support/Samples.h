@@ -32,15 +32,18 @@ const std::vector<Sample>& Samples();
 //
 // Home group: "HOME" with the panel "Home" (jumps to the TV and amplifier
 // panels, volume buttons that alias the amplifier's, the movie macro, two
-// timer buttons). Devices group: "TV" (panel "TV" with a keypad frame nested
-// in a frame, the hidden panel "Guide" with the special jumps; hard keys that
-// send channel codes and alias the amplifier's volume keys) and "Amplifier"
-// (panel "Amplifier": volume, mute with a beep, inputs, power). Macros group:
-// "Movie" (panel "Movie": power on both, delays, input, jump, beep; entry
-// action aliases the TV). Special panels: "Macro". Two timers (weekday
+// timer buttons). Devices group: "TV" (panel "TV" with a 9 pixel wide badge in
+// its title, a keypad frame nested in a frame; the hidden panel "Guide, Now &
+// Next" with the special jumps; hard keys that send channel codes and alias
+// the amplifier's volume keys) and "Amplifier" (panel "Amplifier": volume,
+// mute with a beep, inputs, power). Macros group: "Movie, "Night"" (panel
+// "Movie": power on both, delays, input, jump, beep; "All Off" in quotes;
+// entry action aliases the TV). Special panels: "Macro". Two timers (weekday
 // wake-up with a start and an end action, nightly sleep) chained from the
 // header. Icons in all four encodings, the button icons shared by most
 // buttons, the TV power code shared by a button, the macros and a timer.
+// Names with commas and quotes (a device, a panel, a button, two IR codes)
+// make the CSV export quote its cells.
 void ComposeLivingRoom(CCFBuilder& ccf);
 
 // The bytes of a sample.

@@ -59,10 +59,10 @@ TEST_F(RtfDocument, DisplayOfAPanelKeepsLinesIndentsAndTheNamesFont) {
     const QStringList lines = PlainLines(document);
     ASSERT_GE(lines.size(), 8);
     EXPECT_EQ(lines[0], " Properties:");
-    EXPECT_EQ(lines[1], "    Position: 005593");
+    EXPECT_EQ(lines[1], "    Position: 005691");
     EXPECT_EQ(lines[2], "    Name: TV");
     EXPECT_EQ(lines[6], " Subordinates:");
-    EXPECT_EQ(lines[7], "    005666: Next Panel");
+    EXPECT_EQ(lines[7], "    005764: Next Panel");
     EXPECT_FALSE(document.toPlainText().contains(u'\\')) << "no control word may show as text";
 
     const QTextCharFormat name = FormatOf(document, "TV");
@@ -70,7 +70,7 @@ TEST_F(RtfDocument, DisplayOfAPanelKeepsLinesIndentsAndTheNamesFont) {
     EXPECT_TRUE(name.fontFamilies().toStringList().contains("DejaVu Sans"))
         << "a fallback for the absent font";
     EXPECT_DOUBLE_EQ(name.fontPointSize(), 8.0);
-    const QTextCharFormat body = FormatOf(document, "\u00A0\u00A0\u00A0\u00A0Position: 005593");
+    const QTextCharFormat body = FormatOf(document, "\u00A0\u00A0\u00A0\u00A0Position: 005691");
     EXPECT_EQ(body.fontFamilies().toStringList().value(0), "Arial");
     EXPECT_DOUBLE_EQ(body.fontPointSize(), 8.0);
 }

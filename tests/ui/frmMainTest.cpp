@@ -108,25 +108,25 @@ TEST_F(MainWindow, OpeningASampleShowsItsTreeAndSelectionsFillTheListAndThePane)
     ASSERT_NE(tv, nullptr);
     EXPECT_EQ(tv->childCount(), 11);
     EXPECT_EQ(tv->child(0)->text(0), "Guide Action List");
-    EXPECT_EQ(Texts(tv).mid(9), QStringList({"TV", "Guide"}));
-    EXPECT_EQ(tv->data(0, TagRole).toString(), "CCF1/D/6544");
+    EXPECT_EQ(Texts(tv).mid(9), QStringList({"TV", "Guide, Now & Next"}));
+    EXPECT_EQ(tv->data(0, TagRole).toString(), "CCF1/D/6685");
 
     // A device: its panels in the list, the device in the pane.
     Click(tv);
     QStandardItemModel& model = window->ListView().Model();
     ASSERT_EQ(model.rowCount(), 2);
     EXPECT_EQ(Cell(0, 0), "TV");
-    EXPECT_EQ(Cell(1, 0), "Guide");
+    EXPECT_EQ(Cell(1, 0), "Guide, Now & Next");
     EXPECT_GE(model.columnCount(), 1);
     EXPECT_TRUE(window->ListView().HeadingsVisible());
-    EXPECT_EQ(window->Browser().CurrentTag, "CCF1/D/6544");
+    EXPECT_EQ(window->Browser().CurrentTag, "CCF1/D/6685");
     EXPECT_TRUE(window->DisplayPane().toPlainText().contains("TV"));
 
     // A row shows in the pane only; the list keeps its rows.
     ClickRow(1);
     EXPECT_EQ(window->Browser().CurrentTag,
               model.item(1, 0)->data(TagRole).toString().toStdString());
-    EXPECT_TRUE(window->DisplayPane().toPlainText().contains("Guide"));
+    EXPECT_TRUE(window->DisplayPane().toPlainText().contains("Guide, Now & Next"));
     EXPECT_EQ(model.rowCount(), 2);
 
     // A panel with a frame and two buttons: one row per child with its columns.
