@@ -8,7 +8,8 @@
 
 namespace vantor {
 
-// Size control words of the headings: 20, 16 and 12 point.
+// Size control words of the headings: 20 point for the file, its groups and
+// devices, 16 for panels, 12 for frames and buttons.
 inline constexpr const char* Heading20 = "\\fs40 ";
 inline constexpr const char* Heading16 = "\\fs32 ";
 inline constexpr const char* Heading12 = "\\fs24 ";
@@ -16,6 +17,16 @@ inline constexpr const char* Heading12 = "\\fs24 ";
 inline void WriteHeading(RtfWriter& writer, const char* sizeControl, const std::string& text) {
     writer.WriteRTF(std::string("{") + sizeControl);
     writer.WriteText(text);
+    writer.WriteRTF("}");
+    writer.WriteLn();
+}
+
+// A heading line of words and a name from the file in the remote's font.
+inline void WriteNamedHeading(RtfWriter& writer, const char* sizeControl, const std::string& words,
+                              const std::string& name) {
+    writer.WriteRTF(std::string("{") + sizeControl);
+    writer.WriteText(words);
+    writer.WriteProntoText(name);
     writer.WriteRTF("}");
     writer.WriteLn();
 }

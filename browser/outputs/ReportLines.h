@@ -1,29 +1,13 @@
 // Small pieces of report text that the walker's sections share.
 #pragma once
 
+#include "outputs/ReportHeadings.h"
 #include "outputs/RtfWriter.h"
 
 #include <cstdint>
 #include <string>
 
 namespace vantor {
-
-// Heading sizes: "\fs40 " for devices, "\fs32 " for panels, "\fs24 " for
-// frames and buttons.
-constexpr const char* HeadingDevice = "\\fs40 ";
-constexpr const char* HeadingPanel = "\\fs32 ";
-constexpr const char* HeadingChild = "\\fs24 ";
-
-// A heading line: a group in a larger size holding the words and the name
-// from the file in the remote's font.
-inline void WriteNamedHeading(RtfWriter& writer, const char* sizeControl, const std::string& words,
-                              const std::string& name) {
-    writer.WriteRTF(std::string("{") + sizeControl);
-    writer.WriteText(words);
-    writer.WriteProntoText(name);
-    writer.WriteRTF("}");
-    writer.WriteLn();
-}
 
 // A line of a label and a name from the file in the remote's font.
 inline void WriteNameLine(RtfWriter& writer, const std::string& label, const std::string& name) {

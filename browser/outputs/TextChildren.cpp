@@ -26,7 +26,7 @@ std::string Pair(std::int64_t a, std::int64_t b) {
 void WriteChildHeading(RtfWriter& out, const TextLines& lines, const char* words,
                        const std::string& name) {
     if (lines.InReport() && lines.Carries(Lines::Block)) out.WriteLn("--------------------");
-    if (lines.Carries(Lines::ChildHeading)) WriteNamedHeading(out, HeadingChild, words, name);
+    if (lines.Carries(Lines::ChildHeading)) WriteNamedHeading(out, Heading12, words, name);
 }
 
 // The lines every frame and button block begins with; the two kinds label

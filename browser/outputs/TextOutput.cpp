@@ -176,7 +176,7 @@ Node TextOutput::Group(DeviceGroup group, const kelpie::CCF&, const Node& parent
 }
 
 Visit TextOutput::Device(kelpie::Device& device, const Node& parent) {
-    if (Carries(Lines::Heading)) WriteNamedHeading(out_, HeadingDevice, "Device: ", device.Name());
+    if (Carries(Lines::Heading)) WriteNamedHeading(out_, Heading20, "Device: ", device.Name());
     Scope subordinates;
     if (Carries(Lines::Block)) {
         out_.WriteLn(" Properties:");
@@ -209,7 +209,7 @@ void TextOutput::DeviceEnd(const kelpie::Device& device) {
 
 Visit TextOutput::Panel(kelpie::Panel& panel, const Node& parent, const Drawing& drawing) {
     DrawShown(drawing);
-    if (Carries(Lines::Heading)) WriteNamedHeading(out_, HeadingPanel, "Panel: ", panel.Name());
+    if (Carries(Lines::Heading)) WriteNamedHeading(out_, Heading16, "Panel: ", panel.Name());
     if (Carries(Lines::PanelPicture)) {
         // The panel as the remote shows it, drawn on the shared canvas.
         out_.WriteLn();
