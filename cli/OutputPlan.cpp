@@ -1,6 +1,6 @@
 #include "OutputPlan.h"
 
-#include "OutputNames.h"
+#include "exports/OutputNames.h"
 
 #include "outputs/OutputFile.h"
 

@@ -1,11 +1,11 @@
 #include "ReportCommand.h"
 
-#include "ByteMap.h"
-#include "GraphJson.h"
-#include "IRCodeExport.h"
 #include "OutputPlan.h"
 #include "ReportOptions.h"
 
+#include "exports/ByteMap.h"
+#include "exports/GraphJson.h"
+#include "exports/IRCodeExport.h"
 #include "model/CCFlocal.h"
 #include "model/RecordingSinks.h"
 #include "model/basCCF.h"

@@ -1,6 +1,6 @@
 #include "ReportOptions.h"
 
-#include "OutputNames.h"
+#include "exports/OutputNames.h"
 
 namespace vantor {
 

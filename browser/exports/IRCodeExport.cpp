@@ -1,7 +1,7 @@
-#include "IRCodeExport.h"
+#include "exports/IRCodeExport.h"
 
-#include "CsvWriter.h"
-#include "JsonWriter.h"
+#include "exports/CsvWriter.h"
+#include "exports/JsonWriter.h"
 
 #include "model/IRCodeUses.h"
 #include "reports/IRCodeWords.h"

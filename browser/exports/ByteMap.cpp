@@ -1,4 +1,4 @@
-#include "ByteMap.h"
+#include "exports/ByteMap.h"
 
 #include <kelpie/file/CCFfile.h>
 #include <kelpie/file/basStructures.h>

@@ -5,7 +5,7 @@
 // and the byte accounting of the structure and accessed maps.
 #pragma once
 
-#include "NoticeSpool.h"
+#include "exports/NoticeSpool.h"
 
 #include <kelpie/file/CCF.h>
 

@@ -1,7 +1,7 @@
-#include "GraphJson.h"
+#include "exports/GraphJson.h"
 
-#include "ActionJson.h"
-#include "IRCodeExport.h"
+#include "exports/ActionJson.h"
+#include "exports/IRCodeExport.h"
 
 #include "reports/HardKeys.h"
 #include "reports/IRCodeWords.h"
