@@ -1,6 +1,6 @@
 #include "OutputPlan.h"
 
-#include "OutputNames.h"
+#include "exports/OutputNames.h"
 
 #include "outputs/OutputFile.h"
 
@@ -30,19 +30,13 @@ bool IsWithin(const std::string& path, const char* folder) {
     return path == folder || path.rfind(prefix, 0) == 0;
 }
 
-std::string ByteMapPath(const ReportOptions& options, const std::string& input) {
-    if (options.ByteMap.empty()) return {};
-    if (options.Files.size() > 1 || fs::is_directory(options.ByteMap))
-        return OutputPath(input, options.ByteMap, ByteMapSuffix);
-    return options.ByteMap;
-}
-
 } // namespace
 
 std::vector<std::string> FileOutputs::Named() const {
     std::vector<std::string> named;
-    for (const std::string* path : {&Report, &IRCodes, &Json, &ByteMap})
-        if (!path->empty()) named.push_back(*path);
+    if (!Report.empty()) named.push_back(Report);
+    for (const auto& [format, path] : Exports)
+        if (EntryOf(format).OneFile) named.push_back(path);
     return named;
 }
 
@@ -60,10 +54,6 @@ bool IsOutsideFolders(const std::string& input) {
 
 std::optional<std::vector<FileOutputs>> PlanOutputs(const ReportOptions& options,
                                                     std::string& usageError) {
-    const auto besideOrNamed = [&](const std::string& input, const std::string& suffix) {
-        return options.Output.empty() ? OutputPath(input, options.OutputDir, suffix)
-                                      : options.Output;
-    };
     std::vector<FileOutputs> plan;
     for (const std::string& input : options.Files) {
         FileOutputs outputs;
@@ -72,14 +62,23 @@ std::optional<std::vector<FileOutputs>> PlanOutputs(const ReportOptions& options
             outputs.Report = options.Output.empty()
                                  ? DefaultReportPath(input, options.Kind, options.OutputDir)
                                  : options.Output;
-        if (options.IRCodes == "csv") outputs.IRCodes = besideOrNamed(input, IRCodesCsvSuffix);
-        if (options.IRCodes == "json") outputs.IRCodes = besideOrNamed(input, IRCodesJsonSuffix);
-        if (options.Json) outputs.Json = besideOrNamed(input, GraphJsonSuffix);
-        outputs.ByteMap = ByteMapPath(options, input);
-        const bool beside =
-            options.Output.empty() && options.OutputDir.empty() &&
-            (!outputs.Report.empty() || !outputs.IRCodes.empty() || !outputs.Json.empty());
-        if (beside && IsOutsideFolders(input)) {
+        bool beside = !outputs.Report.empty() && options.Output.empty();
+        for (const auto& [format, given] : options.Exports) {
+            const ExportFormatEntry& entry = EntryOf(format);
+            std::string& path = outputs.Exports[format];
+            if (entry.NamedAfterInput() && entry.OneFile && !options.Output.empty()) {
+                path = options.Output;
+            } else if (entry.NamedAfterInput()) {
+                path = OutputPath(input, options.OutputDir, entry.Suffix);
+                beside = true;
+            } else if (entry.Takes == ExportOption::Path &&
+                       (options.Files.size() > 1 || fs::is_directory(given))) {
+                path = OutputPath(input, given, entry.Suffix);
+            } else {
+                path = given;
+            }
+        }
+        if (beside && options.OutputDir.empty() && IsOutsideFolders(input)) {
             usageError = input + " is not a file in a folder, so its outputs cannot go beside it; "
                                  "name them with -o or --output-dir";
             return std::nullopt;

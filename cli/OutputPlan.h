@@ -6,22 +6,23 @@
 
 #include "ReportOptions.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vantor {
 
-// The outputs of one input whose names are known in advance ("" = not
-// written). The pictures of --export-icons and --export-panels go into
-// folders the user named and are checked as they are written.
+// The outputs of one input.
 struct FileOutputs {
     std::string Input;
-    std::string Report;
-    std::string IRCodes;
-    std::string Json;
-    std::string ByteMap;
+    std::string Report; // "" = not written
+    // Where each export asked for goes: its file, or the folder of its files.
+    std::map<ExportFormat, std::string> Exports;
 
+    // The outputs whose names are known in advance: the report and the
+    // exports of one file. The files of the others (the pictures of
+    // --export-icons and --export-panels) are checked as they are written.
     std::vector<std::string> Named() const;
 };
 

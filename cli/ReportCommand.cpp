@@ -1,30 +1,25 @@
 #include "ReportCommand.h"
 
-#include "ByteMap.h"
-#include "GraphJson.h"
-#include "IRCodeExport.h"
 #include "OutputPlan.h"
 #include "ReportOptions.h"
 
+#include "exports/ExportFormats.h"
+#include "exports/ExportOutput.h"
+#include "exports/NoticeSpool.h"
 #include "model/CCFlocal.h"
 #include "model/Sinks.h"
-#include "exports/PanelPicture.h"
 #include "outputs/OutputFile.h"
+#include "outputs/OutputFolder.h"
 #include "outputs/PanelCanvas.h"
-#include "outputs/PictureFile.h"
 #include "outputs/RtfWriter.h"
 #include "session/Reports.h"
 
 #include <kelpie/Error.h>
 #include <kelpie/model/CCFs.h>
 
-#include <QByteArray>
-#include <QImage>
-
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <functional>
 #include <memory>
 #include <new>
 #include <optional>
@@ -76,19 +71,27 @@ std::vector<std::uint8_t> ReadStandardInput() {
     }
 }
 
+// Whether any export asked for has a property of the table.
+bool AnyExport(const FileOutputs& outputs, bool ExportFormatEntry::*property) {
+    return std::ranges::any_of(outputs.Exports,
+                               [&](const auto& asked) { return EntryOf(asked.first).*property; });
+}
+
 // One input file: its own browser state, so that files never share keys,
 // registries or writer state.
-class FileRun {
+class FileRun final : ExportLog {
 public:
     FileRun(const FileOutputs& outputs, const ReportOptions& options, std::ostream& err)
-        : file_(outputs.Input), outputs_(outputs), options_(options), err_(err) {
+        : file_(outputs.Input), outputs_(outputs), options_(options), err_(err),
+          listsNotices_(AnyExport(outputs, &ExportFormatEntry::ListsNotices)),
+          writer_(ui_), canvas_(ui_) {
         writer_.SetPlainNameFont(options.PlainNameFont);
         writer_.SetFailureHandler(
             [this](const std::string&, const std::string& failure) { writeFailure_ = failure; });
         files_.SetNoticeHandler([this](const std::string& text) {
-            // Kept for the JSON, which lists them; a damaged file may have
-            // a hundred thousand.
-            if (options_.Json) loadNotices_.Add(text);
+            // Kept for an export that lists them (the JSON); a damaged file
+            // may have a hundred thousand.
+            if (listsNotices_) loadNotices_.Add(text);
             Notice(text);
         });
     }
@@ -114,13 +117,13 @@ public:
         }
         FlushNotices();
         standardInput_.reset(); // kept only to rescue a damaged file
-        const kelpie::CCFfile& image = local->CCF().CCFfile();
-        bounds_ = BoundsFor(image.FileName(), image.FileSize());
         bool ok = true;
         if (!outputs_.Report.empty()) ok = WriteReport(*local);
-        if (!options_.ExportIcons.empty()) ok = ExportIcons(*local) && ok;
-        if (!options_.ExportPanels.empty()) ok = ExportPanels(*local) && ok;
-        return WriteExports(local->CCF(), "") && ok;
+        const ExportSource source{.File = local->CCF(),
+                                  .Ui = &ui_,
+                                  .Local = local,
+                                  .LoadNotices = &loadNotices_};
+        return WriteExports(source, false) && ok;
     }
 
 private:
@@ -145,10 +148,13 @@ private:
     void Line(const char* kind, const std::string& text) {
         err_ << (file_ + ": " + kind + ": " + text + "\n");
     }
-    void Notice(const std::string& text) {
+    void Notice(const std::string& text) override {
         if (!options_.Quiet) Line("notice", text);
     }
     void ReportError(const std::string& text) { Line("error", text); }
+    void Error(const std::string& text) override { ReportError(text); }
+    // The messages of drawing a panel are its notices.
+    void StepEnded() override { FlushNotices(); }
     void FlushNotices() {
         for (const std::string& message : ui_.Take())
             Notice(message);
@@ -159,9 +165,9 @@ private:
     // JSON and the byte map exist to rescue what a damaged file holds: they
     // are written from the partly loaded graph, and the JSON names the error.
     bool RescuePartlyLoaded(const std::string& loadError) {
-        const bool rescue =
-            !outputs_.IRCodes.empty() || !outputs_.Json.empty() || !outputs_.ByteMap.empty();
-        // The partly loaded file was dropped; load it once more (its notices were printed already). A file whose
+        const bool rescue = AnyExport(outputs_, &ExportFormatEntry::Rescues);
+        // The partly loaded file was dropped; load it once more (its
+        // notices were printed already). A file whose
         // bytes could not be read at all has nothing to rescue.
         kelpie::CCFs partly;
         partly.SetNoticeHandler([](const std::string&) {});
@@ -179,76 +185,24 @@ private:
             return false;
         }
         ReportError(loadError + " (exporting what was loaded)");
-        const kelpie::CCFfile& image = partly.Item(1).CCFfile();
-        bounds_ = BoundsFor(image.FileName(), image.FileSize());
-        WriteExports(partly.Item(1), loadError);
+        const ExportSource source{
+            .File = partly.Item(1), .LoadNotices = &loadNotices_, .LoadError = loadError};
+        WriteExports(source, true);
         return false;
     }
 
-    bool WriteExports(const kelpie::CCF& ccf, const std::string& loadError) {
+    // The exports asked for, in the table's order; of a partly loaded file
+    // only those that rescue what it holds.
+    bool WriteExports(const ExportSource& source, bool partlyLoaded) {
+        const kelpie::CCFfile& image = source.File.CCFfile();
+        ExportOutput output(BoundsFor(image.FileName(), image.FileSize()), *this);
         bool ok = true;
-        if (options_.IRCodes == "csv")
-            ok = WriteOutput("the IR codes export", outputs_.IRCodes, [&](std::ostream& out) {
-                WriteIRCodesCsv(ccf, out, options_.CsvRaw);
-            });
-        else if (options_.IRCodes == "json")
-            ok = WriteOutput("the IR codes export", outputs_.IRCodes,
-                             [&](std::ostream& out) { WriteIRCodesJson(ccf, loadError, out); });
-        if (options_.Json)
-            ok = WriteOutput("the JSON export", outputs_.Json,
-                             [&](std::ostream& out) {
-                                 WriteGraphJson(ccf, loadNotices_, loadError, out);
-                             }) &&
-                 ok;
-        if (!outputs_.ByteMap.empty()) ok = WriteByteMap(ccf) && ok;
+        for (const ExportFormatEntry& entry : ExportFormats()) {
+            const auto asked = outputs_.Exports.find(entry.Format);
+            if (asked == outputs_.Exports.end() || (partlyLoaded && !entry.Rescues)) continue;
+            ok = entry.Write(source, options_.ExportSettings, asked->second, output) && ok;
+        }
         return ok;
-    }
-
-    // One export: produced straight into its file, which takes the place of
-    // an older one only when it is complete. A failure of one export (a full
-    // disk, no memory, a property that refuses its value) is that export's
-    // error; the others still run.
-    bool WriteOutput(const char* what, const std::string& path,
-                     const std::function<void(std::ostream&)>& produce) {
-        if (!MakeFolderOf(path)) return false;
-        OutputFile out;
-        if (!out.Open(path, bounds_)) {
-            ReportError(out.Error());
-            return false;
-        }
-        out.Stream().exceptions(std::ios::badbit); // stop producing once a write failed
-        try {
-            produce(out.Stream());
-        } catch (const std::bad_alloc&) {
-            ReportError(std::string("out of memory while writing ") + what);
-            return false;
-        } catch (const std::ios_base::failure&) {
-            ReportError(out.Error());
-            return false;
-        } catch (const std::exception& error) {
-            ReportError(std::string("cannot write ") + what + ": " + error.what());
-            return false;
-        }
-        if (out.Commit()) return true;
-        ReportError(out.Error());
-        return false;
-    }
-
-    bool WriteByteMap(const kelpie::CCF& ccf) {
-        if (!MakeFolderOf(outputs_.ByteMap)) return false;
-        try {
-            return WritePicture(outputs_.ByteMap, ByteMapImage(ccf), "PNG");
-        } catch (const std::bad_alloc&) {
-            ReportError("out of memory while writing the byte map");
-            return false;
-        }
-    }
-
-    bool WritePicture(const std::string& path, const QImage& image, const char* format) {
-        std::string error;
-        if (WritePictureFile(path, image, format, bounds_, error)) return true;
-        ReportError(error);
-        return false;
     }
 
     bool WriteReport(CCFlocal& local) {
@@ -285,106 +239,27 @@ private:
         return false;
     }
 
-    // The folder of an output named by --output-dir or --byte-map may not
-    // exist yet.
+    // The folder of a report named by --output-dir may not exist yet.
     bool MakeFolderOf(const std::string& path) {
-        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-        if (folder.empty() || IsStreamTarget(path)) return true;
-        return MakeDirectory(folder.string());
-    }
-
-    bool MakeDirectory(const std::string& dir) {
-        std::error_code failure;
-        std::filesystem::create_directories(dir, failure);
-        if (failure) {
-            ReportError("cannot create " + dir + ": " + failure.message());
-            return false;
-        }
-        return true;
-    }
-
-    std::string PicturePath(const std::string& dir, const char* prefix,
-                            std::int32_t position) const {
-        return (std::filesystem::path(dir) /
-                (prefix + std::to_string(position) + "." + options_.ImageFormat))
-            .string();
-    }
-
-    // Every icon of the file once, as the library builds its bitmap (or that
-    // picture as PNG). Icons of an unknown encoding have no picture and are
-    // skipped; an icon whose data cannot be decoded is a notice, a file that
-    // cannot be written an error.
-    bool ExportIcons(CCFlocal& local) {
-        if (!MakeDirectory(options_.ExportIcons)) return false;
-        bool ok = true;
-        for (const kelpie::Icon& icon : local.CCF().Icons()) {
-            if (icon.IconType() == kelpie::ictUnknown) continue;
-            const std::string path = PicturePath(options_.ExportIcons, "icon-", icon.Position());
-            const std::vector<std::uint8_t>* bitmap = nullptr;
-            try {
-                bitmap = &icon.Picture().Bitmap;
-            } catch (const kelpie::Error& error) {
-                Notice("icon at " + std::to_string(icon.Position()) +
-                       " not exported: " + error.what());
-                continue;
-            }
-            if (options_.ImageFormat == "png") {
-                const QImage image = QImage::fromData(
-                    QByteArray::fromRawData(reinterpret_cast<const char*>(bitmap->data()),
-                                            static_cast<qsizetype>(bitmap->size())),
-                    "BMP");
-                ok = WritePicture(path, image, "PNG") && ok;
-                continue;
-            }
-            std::string error;
-            if (!WriteWholeFile(path,
-                                {reinterpret_cast<const char*>(bitmap->data()), bitmap->size()},
-                                bounds_, error)) {
-                ReportError(error);
-                ok = false;
-            }
-        }
-        return ok;
-    }
-
-    // Every panel (of the three groups' devices and the macro recording
-    // panels) drawn as the viewer draws it, with the viewer's default options.
-    bool ExportPanels(CCFlocal& local) {
-        if (!MakeDirectory(options_.ExportPanels)) return false;
-        canvas_.Options = ViewerOptions{};
-        if (options_.ButtonState) canvas_.Options.ShowButtonsAs = *options_.ButtonState;
-        const char* format = options_.ImageFormat == "png" ? "PNG" : "BMP";
-        bool ok = true;
-        const auto exportPanel = [&](kelpie::Panel& panel) {
-            DrawPanelPicture(canvas_, ui_, local, panel);
-            FlushNotices();
-            ok = WritePicture(PicturePath(options_.ExportPanels, "panel-", panel.Position()),
-                              canvas_.Image(), format) &&
-                 ok;
-        };
-        const kelpie::CCF& ccf = local.CCF();
-        for (kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
-            for (kelpie::Device& device : *group)
-                for (kelpie::Panel& panel : device.Panels())
-                    exportPanel(panel);
-        for (kelpie::Panel& panel : ccf.SpecialPanels())
-            exportPanel(panel);
-        return ok;
+        std::string error;
+        if (vantor::MakeFolderOf(path, error)) return true;
+        ReportError(error);
+        return false;
     }
 
     const std::string& file_;
     const FileOutputs& outputs_;
     const ReportOptions& options_;
     std::ostream& err_;
-    OutputBounds bounds_;
+    const bool listsNotices_; // the notices of the load are kept for an export
     std::optional<std::vector<std::uint8_t>> standardInput_;
     std::string writeFailure_;
     NoticeSpool loadNotices_;
     PendingMessages ui_;
     kelpie::CCFs files_;
     std::unique_ptr<CCFlocal> local_;
-    RtfWriter writer_{ui_};
-    PanelCanvas canvas_{ui_};
+    RtfWriter writer_;
+    PanelCanvas canvas_;
 };
 
 } // namespace

@@ -1,5 +1,5 @@
-// vantor-report: loads each CCF file as the desktop program does, writes the
-// chosen report, and optionally exports the icons and the drawn panels.
+// vantor-report: loads each CCF file as the desktop program does, and writes
+// the chosen report and the exports asked for.
 #pragma once
 
 #include <iosfwd>

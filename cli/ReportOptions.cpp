@@ -1,6 +1,9 @@
 #include "ReportOptions.h"
 
-#include "OutputNames.h"
+#include "exports/OutputNames.h"
+
+#include <algorithm>
+#include <functional>
 
 namespace vantor {
 
@@ -25,6 +28,60 @@ std::optional<kelpie::ButtonState> ButtonStateNamed(const std::string& name) {
     if (name == "inactive-unselected") return kelpie::InactiveUnselected;
     if (name == "inactive-selected") return kelpie::InactiveSelected;
     return std::nullopt;
+}
+
+// The first of the formats `option` asks for (a Choice option asks for
+// several), or nullptr.
+const ExportFormatEntry* ExportAskedBy(const std::string& option) {
+    for (const ExportFormatEntry& entry : ExportFormats())
+        if (option == entry.Option) return &entry;
+    return nullptr;
+}
+
+// The format of the name given to a Choice option, or nullptr with the names
+// it takes in `names` ("csv, json").
+const ExportFormatEntry* ExportChosen(const std::string& option, const std::string& name,
+                                      std::string& names) {
+    for (const ExportFormatEntry& entry : ExportFormats()) {
+        if (option != entry.Option) continue;
+        if (name == entry.Choice) return &entry;
+        names += (names.empty() ? "" : ", ") + std::string(entry.Choice);
+    }
+    return nullptr;
+}
+
+// Reads the value of the export option that asks for `entry`'s format (or,
+// for a Choice option, one of its formats) and asks for that export instead
+// of any earlier choice of the option. False with `error` set.
+bool AskExport(const ExportFormatEntry& entry, const std::string& option,
+               const std::function<bool(std::string&)>& takeValue,
+               const std::function<bool()>& noValue, ReportOptions& options, std::string& error) {
+    const ExportFormatEntry* asked = &entry;
+    std::string path;
+    switch (entry.Takes) {
+    case ExportOption::Flag:
+        if (!noValue()) return false;
+        break;
+    case ExportOption::Choice: {
+        std::string name, names;
+        if (!takeValue(name)) return false;
+        asked = ExportChosen(option, name, names);
+        if (!asked) {
+            error =
+                "unknown " + std::string(entry.ChoiceKind) + " \"" + name + "\" (" + names + ")";
+            return false;
+        }
+        break;
+    }
+    case ExportOption::Path:
+    case ExportOption::Folder:
+        if (!takeValue(path)) return false;
+        break;
+    }
+    std::erase_if(options.Exports,
+                  [&](const auto& earlier) { return option == EntryOf(earlier.first).Option; });
+    options.Exports[asked->Format] = path;
+    return true;
 }
 
 } // namespace
@@ -91,8 +148,9 @@ std::string ReportHelp() {
 }
 
 bool WritesReport(const ReportOptions& options) {
-    const bool newExports = !options.IRCodes.empty() || options.Json || !options.ByteMap.empty();
-    return options.ReportAsked || !newExports;
+    const bool standAlone = std::ranges::any_of(
+        options.Exports, [](const auto& asked) { return EntryOf(asked.first).StandsAlone; });
+    return options.ReportAsked || !standAlone;
 }
 
 std::string DefaultReportPath(const std::string& input, ReportKinds kind,
@@ -161,40 +219,30 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
             if (!takeValue(options.Output)) return std::nullopt;
         } else if (arg == "--output-dir") {
             if (!takeValue(options.OutputDir)) return std::nullopt;
-        } else if (arg == "--ir-codes") {
-            if (!takeValue(options.IRCodes)) return std::nullopt;
-            if (options.IRCodes != "csv" && options.IRCodes != "json") {
-                error = "unknown IR codes format \"" + options.IRCodes + "\" (csv, json)";
-                return std::nullopt;
-            }
+        } else if (const ExportFormatEntry* entry = ExportAskedBy(arg)) {
+            if (!AskExport(*entry, arg, takeValue, noValue, options, error)) return std::nullopt;
         } else if (arg == "--csv-raw") {
             if (!noValue()) return std::nullopt;
-            options.CsvRaw = true;
-        } else if (arg == "--json") {
-            if (!noValue()) return std::nullopt;
-            options.Json = true;
-        } else if (arg == "--byte-map") {
-            if (!takeValue(options.ByteMap)) return std::nullopt;
+            options.ExportSettings.CsvRaw = true;
         } else if (arg == "--image-format") {
-            if (!takeValue(options.ImageFormat)) return std::nullopt;
-            if (options.ImageFormat != "bmp" && options.ImageFormat != "png") {
-                error = "unknown image format \"" + options.ImageFormat + "\" (bmp, png)";
+            std::string format;
+            if (!takeValue(format)) return std::nullopt;
+            if (format != "bmp" && format != "png") {
+                error = "unknown image format \"" + format + "\" (bmp, png)";
                 return std::nullopt;
             }
+            options.ExportSettings.Pictures =
+                format == "png" ? PictureFormat::Png : PictureFormat::Bmp;
         } else if (arg == "--button-state") {
             std::string state;
             if (!takeValue(state)) return std::nullopt;
-            options.ButtonState = ButtonStateNamed(state);
-            if (!options.ButtonState) {
+            options.ExportSettings.ButtonState = ButtonStateNamed(state);
+            if (!options.ExportSettings.ButtonState) {
                 error = "unknown button state \"" + state +
                         "\" (active-unselected, active-selected, inactive-unselected, "
                         "inactive-selected)";
                 return std::nullopt;
             }
-        } else if (arg == "--export-icons") {
-            if (!takeValue(options.ExportIcons)) return std::nullopt;
-        } else if (arg == "--export-panels") {
-            if (!takeValue(options.ExportPanels)) return std::nullopt;
         } else if (arg == "-p" || arg == "--positions") {
             if (!noValue()) return std::nullopt;
             options.Positions = positionsGiven = options.ReportAsked = true;
@@ -226,11 +274,11 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
         error = "-p/--positions belongs to the full report only";
         return std::nullopt;
     }
-    if (options.CsvRaw && options.IRCodes != "csv") {
+    if (options.ExportSettings.CsvRaw && !options.Asks(ExportFormat::IRCodesCsv)) {
         error = "--csv-raw belongs to --ir-codes csv";
         return std::nullopt;
     }
-    if (options.ButtonState && options.ExportPanels.empty()) {
+    if (options.ExportSettings.ButtonState && !options.Asks(ExportFormat::PanelPictures)) {
         error = "--button-state belongs to --export-panels";
         return std::nullopt;
     }
@@ -239,8 +287,13 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
             error = "-o/--output and --output-dir exclude each other";
             return std::nullopt;
         }
-        const int outputs = (WritesReport(options) ? 1 : 0) + (options.IRCodes.empty() ? 0 : 1) +
-                            (options.Json ? 1 : 0);
+        // The outputs -o can name: the report and the single files named
+        // after their input.
+        const auto named = std::ranges::count_if(options.Exports, [](const auto& asked) {
+            const ExportFormatEntry& entry = EntryOf(asked.first);
+            return entry.NamedAfterInput() && entry.OneFile;
+        });
+        const auto outputs = (WritesReport(options) ? 1 : 0) + named;
         if (outputs > 1) {
             error = "-o/--output names a single output; use --output-dir for several";
             return std::nullopt;
@@ -252,10 +305,10 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     }
     // Several inputs would all write to the one path given.
     if (options.Files.size() > 1) {
-        const char* single = !options.Output.empty()         ? "-o/--output"
-                             : !options.ExportIcons.empty()  ? "--export-icons"
-                             : !options.ExportPanels.empty() ? "--export-panels"
-                                                             : nullptr;
+        const char* single = !options.Output.empty() ? "-o/--output" : nullptr;
+        for (const ExportFormatEntry& entry : ExportFormats())
+            if (!single && entry.Takes == ExportOption::Folder && options.Asks(entry.Format))
+                single = entry.Option;
         if (single) {
             error = std::string(single) + " takes a single FILE";
             return std::nullopt;

@@ -1,10 +1,10 @@
 // The command line of vantor-report: options and input files.
 #pragma once
 
+#include "exports/ExportFormats.h"
 #include "model/BrowserTypes.h"
 
-#include <kelpie/model/Button.h>
-
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,23 +13,21 @@ namespace vantor {
 
 struct ReportOptions {
     ReportKinds Kind = rkFull;
-    bool Positions = false;                         // structure positions in the full report
-    std::string Output;                             // "" = beside the input
-    bool Quiet = false;                             // no notices
-    bool PlainNameFont = false;                     // names' font declared as a text font
-    std::string ExportIcons;                        // "" = none
-    std::string ExportPanels;                       // "" = none
-    std::string ImageFormat = "bmp";                // of the icon and panel exports: bmp or png
-    std::optional<kelpie::ButtonState> ButtonState; // of the panel exports
-    std::string IRCodes;                            // "", "csv" or "json"
-    bool CsvRaw = false;                            // CSV cells unchanged, formulas and all
-    bool Json = false;                              // the object graph as JSON
-    std::string ByteMap;      // "" = none; a file, or a folder with several inputs
+    bool Positions = false;     // structure positions in the full report
+    std::string Output;         // "" = beside the input
+    bool Quiet = false;         // no notices
+    bool PlainNameFont = false; // names' font declared as a text font
+    // The exports asked for, each with the path its option named ("" for an
+    // output named after its input).
+    std::map<ExportFormat, std::string> Exports;
+    ExportOptions ExportSettings;
     std::string OutputDir;    // "" = outputs beside their inputs
     bool ReportAsked = false; // -r or -p given
     bool Help = false;
     bool Version = false;
     std::vector<std::string> Files;
+
+    bool Asks(ExportFormat format) const { return Exports.contains(format); }
 };
 
 // Parses the arguments after the program name. nullopt with `error` set for
@@ -41,9 +39,9 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
 std::string ReportUsage();
 std::string ReportHelp();
 
-// True when the call writes the RTF report: always, unless only the exports
-// that came after the pictures (IR codes, JSON, byte map) were asked for and
-// neither -r nor -p was given. Calls of the older options keep their report.
+// True when the call writes the RTF report: always, unless only exports that
+// stand alone (IR codes, JSON, byte map) were asked for and neither -r nor -p
+// was given. Calls of the older options keep their report.
 bool WritesReport(const ReportOptions& options);
 
 // Where a report goes without -o: beside the input (or in `folder`), named

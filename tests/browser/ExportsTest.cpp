@@ -2,11 +2,11 @@
 // with an RFC 4180 reader, the JSON with the JSON library, the pictures with
 // QImage; a damaged file, a batch, and the real file's Pronto hex against its
 // IR codes report.
-#include "ByteMap.h"
-#include "CsvWriter.h"
 #include "ReportCommand.h"
 #include "TestBrowser.h"
 
+#include "exports/ByteMap.h"
+#include "exports/CsvWriter.h"
 #include "support/CCFBuilder.h"
 #include "support/ProntoCodes.h"
 

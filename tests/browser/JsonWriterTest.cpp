@@ -2,7 +2,7 @@
 // UTF-8 replaced, the layout the exports have always had: escaping (named
 // cases, then every short byte sequence around the UTF-8 boundaries),
 // numbers at their limits, nesting and empty containers.
-#include "JsonWriter.h"
+#include "exports/JsonWriter.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,4 +1,4 @@
-#include "NoticeSpool.h"
+#include "exports/NoticeSpool.h"
 
 namespace vantor {
 

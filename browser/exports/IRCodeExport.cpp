@@ -1,7 +1,8 @@
-#include "IRCodeExport.h"
+#include "exports/IRCodeExport.h"
 
-#include "CsvWriter.h"
-#include "JsonWriter.h"
+#include "exports/CsvWriter.h"
+#include "exports/ExportOutput.h"
+#include "exports/JsonWriter.h"
 
 #include "exports/IRCodeUses.h"
 #include "outputs/IRCodeWords.h"
@@ -98,6 +99,20 @@ void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std:
                 json.Value(fields[i]);
             }
         }
+    });
+}
+
+bool ExportIRCodesCsv(const ExportSource& source, const ExportOptions& options,
+                      const std::string& path, ExportOutput& output) {
+    return output.WriteStream("the IR codes export", path, [&](std::ostream& out) {
+        WriteIRCodesCsv(source.File, out, options.CsvRaw);
+    });
+}
+
+bool ExportIRCodesJson(const ExportSource& source, const ExportOptions&, const std::string& path,
+                       ExportOutput& output) {
+    return output.WriteStream("the IR codes export", path, [&](std::ostream& out) {
+        WriteIRCodesJson(source.File, source.LoadError, out);
     });
 }
 

@@ -1,4 +1,4 @@
-#include "JsonWriter.h"
+#include "exports/JsonWriter.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,7 +1,8 @@
-#include "GraphJson.h"
+#include "exports/GraphJson.h"
 
-#include "ActionJson.h"
-#include "IRCodeExport.h"
+#include "exports/ActionJson.h"
+#include "exports/ExportOutput.h"
+#include "exports/IRCodeExport.h"
 
 #include "walk/HardKeys.h"
 #include "outputs/IRCodeWords.h"
@@ -369,6 +370,15 @@ void WriteGraphJson(const kelpie::CCF& ccf, const NoticeSpool& notices,
         notices.ForEach([&](const std::string& notice) { json.Value(notice); });
     }
     ByteAccounting(ccf.CCFfile(), json);
+}
+
+bool ExportGraphJson(const ExportSource& source, const ExportOptions&, const std::string& path,
+                     ExportOutput& output) {
+    static const NoticeSpool noNotices;
+    return output.WriteStream("the JSON export", path, [&](std::ostream& out) {
+        WriteGraphJson(source.File, source.LoadNotices ? *source.LoadNotices : noNotices,
+                       source.LoadError, out);
+    });
 }
 
 } // namespace vantor

@@ -1,4 +1,6 @@
-#include "ByteMap.h"
+#include "exports/ByteMap.h"
+
+#include "exports/ExportOutput.h"
 
 #include <kelpie/file/CCFfile.h>
 #include <kelpie/file/basStructures.h>
@@ -7,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <new>
 
 namespace vantor {
 
@@ -127,6 +130,17 @@ QImage ByteMapImage(const kelpie::CCF& ccf) {
     }
     DrawLegend(image, mapRows + LegendGap);
     return image;
+}
+
+bool ExportByteMap(const ExportSource& source, const ExportOptions&, const std::string& path,
+                   ExportOutput& output) {
+    if (!output.MakeFolderOf(path)) return false;
+    try {
+        return output.WritePicture(path, ByteMapImage(source.File), "PNG");
+    } catch (const std::bad_alloc&) {
+        output.Log().Error("out of memory while writing the byte map");
+        return false;
+    }
 }
 
 } // namespace vantor

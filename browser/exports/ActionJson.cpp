@@ -1,4 +1,4 @@
-#include "ActionJson.h"
+#include "exports/ActionJson.h"
 
 #include <kelpie/model/Button.h>
 #include <kelpie/model/Device.h>

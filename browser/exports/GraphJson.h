@@ -5,7 +5,8 @@
 // and the byte accounting of the structure and accessed maps.
 #pragma once
 
-#include "NoticeSpool.h"
+#include "exports/Export.h"
+#include "exports/NoticeSpool.h"
 
 #include <kelpie/file/CCF.h>
 
@@ -21,5 +22,10 @@ namespace vantor {
 // was loaded.
 void WriteGraphJson(const kelpie::CCF& ccf, const NoticeSpool& notices,
                     const std::string& loadError, std::ostream& out);
+
+// The exports' writer: the document as the file `path`, with the notices and
+// the error of the source's load.
+bool ExportGraphJson(const ExportSource& source, const ExportOptions& options,
+                     const std::string& path, ExportOutput& output);
 
 } // namespace vantor

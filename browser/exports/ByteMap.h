@@ -3,6 +3,8 @@
 // bytes in red, with a legend below.
 #pragma once
 
+#include "exports/Export.h"
+
 #include <kelpie/file/CCF.h>
 
 #include <QImage>
@@ -23,5 +25,9 @@ inline constexpr int OutsideRecordsColor = 14;
 // The picture: the map's rows first, the legend below them. A null image
 // when it cannot be allocated.
 QImage ByteMapImage(const kelpie::CCF& ccf);
+
+// The exports' writer: the picture as the PNG file `path`.
+bool ExportByteMap(const ExportSource& source, const ExportOptions& options,
+                   const std::string& path, ExportOutput& output);
 
 } // namespace vantor

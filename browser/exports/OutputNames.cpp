@@ -1,4 +1,4 @@
-#include "OutputNames.h"
+#include "exports/OutputNames.h"
 
 #include <filesystem>
 

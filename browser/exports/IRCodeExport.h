@@ -3,6 +3,8 @@
 // form other IR tools import.
 #pragma once
 
+#include "exports/Export.h"
+
 #include <kelpie/file/CCF.h>
 
 #include <optional>
@@ -32,5 +34,11 @@ void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out, bool raw = false
 //  "uses": [one object per use, keyed by the CSV's column names]}, written to
 // `out` use by use, with the line break that ends the document.
 void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std::ostream& out);
+
+// The exports' writers: the CSV or the JSON as the file `path`.
+bool ExportIRCodesCsv(const ExportSource& source, const ExportOptions& options,
+                      const std::string& path, ExportOutput& output);
+bool ExportIRCodesJson(const ExportSource& source, const ExportOptions& options,
+                       const std::string& path, ExportOutput& output);
 
 } // namespace vantor

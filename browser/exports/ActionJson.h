@@ -2,7 +2,7 @@
 // (null when the loader found nothing there).
 #pragma once
 
-#include "JsonWriter.h"
+#include "exports/JsonWriter.h"
 
 #include <kelpie/model/Action.h>
 

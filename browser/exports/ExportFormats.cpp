@@ -1,0 +1,80 @@
+#include "exports/ExportFormats.h"
+
+#include "exports/ByteMap.h"
+#include "exports/GraphJson.h"
+#include "exports/IRCodeExport.h"
+#include "exports/PictureExports.h"
+
+namespace vantor {
+
+namespace {
+
+// The pictures exist for people; the IR codes, the graph and the byte map
+// for other tools, and to rescue what a damaged file holds.
+constexpr ExportFormatEntry Formats[] = {
+    {.Format = ExportFormat::IconPictures,
+     .Option = "--export-icons",
+     .Takes = ExportOption::Folder,
+     .Write = ExportIconPictures},
+    {.Format = ExportFormat::PanelPictures,
+     .Option = "--export-panels",
+     .Takes = ExportOption::Folder,
+     .Write = ExportPanelPictures},
+    {.Format = ExportFormat::IRCodesCsv,
+     .Option = "--ir-codes",
+     .Takes = ExportOption::Choice,
+     .Choice = "csv",
+     .ChoiceKind = "IR codes format",
+     .Suffix = " IR Codes.csv",
+     .OneFile = true,
+     .StandsAlone = true,
+     .Rescues = true,
+     .Write = ExportIRCodesCsv},
+    {.Format = ExportFormat::IRCodesJson,
+     .Option = "--ir-codes",
+     .Takes = ExportOption::Choice,
+     .Choice = "json",
+     .ChoiceKind = "IR codes format",
+     .Suffix = " IR Codes.json",
+     .OneFile = true,
+     .StandsAlone = true,
+     .Rescues = true,
+     .Write = ExportIRCodesJson},
+    {.Format = ExportFormat::GraphJson,
+     .Option = "--json",
+     .Takes = ExportOption::Flag,
+     .Suffix = ".json",
+     .OneFile = true,
+     .StandsAlone = true,
+     .Rescues = true,
+     .ListsNotices = true,
+     .Write = ExportGraphJson},
+    {.Format = ExportFormat::ByteMap,
+     .Option = "--byte-map",
+     .Takes = ExportOption::Path,
+     .Suffix = " Byte Map.png",
+     .OneFile = true,
+     .StandsAlone = true,
+     .Rescues = true,
+     .Write = ExportByteMap},
+};
+
+// The table is indexed by its formats.
+constexpr bool InFormatOrder() {
+    for (std::size_t i = 0; i < std::size(Formats); ++i)
+        if (static_cast<std::size_t>(Formats[i].Format) != i) return false;
+    return true;
+}
+static_assert(InFormatOrder());
+
+} // namespace
+
+std::span<const ExportFormatEntry> ExportFormats() {
+    return Formats;
+}
+
+const ExportFormatEntry& EntryOf(ExportFormat format) {
+    return Formats[static_cast<std::size_t>(format)];
+}
+
+} // namespace vantor
