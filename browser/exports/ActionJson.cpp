@@ -1,5 +1,7 @@
 #include "exports/ActionJson.h"
 
+#include "model/JumpTargets.h"
+
 #include <kelpie/model/Button.h>
 #include <kelpie/model/Device.h>
 #include <kelpie/model/IRCode.h>
@@ -33,23 +35,6 @@ const char* ActionTypeWord(kelpie::CCFActionTypes type) {
     }
 }
 
-const char* SpecialJump(std::int32_t target) {
-    switch (static_cast<std::uint32_t>(target)) {
-    case kelpie::jmpScrollDown:
-        return "scroll down";
-    case kelpie::jmpScrollUp:
-        return "scroll up";
-    case kelpie::jmpMouseMode:
-        return "mouse mode";
-    case kelpie::jmpBack:
-        return "back";
-    case kelpie::jmpForward:
-        return "forward";
-    default:
-        return nullptr;
-    }
-}
-
 const char* KeyWord(std::int32_t key) {
     static constexpr const char* Keys[] = {"left",         "right",      "volume down", "volume up",
                                            "channel down", "channel up", "mute"};
@@ -74,8 +59,8 @@ void WriteActionJson(JsonWriter& json, const kelpie::Action& action) {
         json.Member("button", PositionOf(action.Button()));
         break;
     case kelpie::actJump:
-        if (const char* special = SpecialJump(action.Parameter2())) {
-            json.Member("special", special);
+        if (const JumpTargetName* special = SpecialJumpTarget(action.Parameter2())) {
+            json.Member("special", special->JsonWord);
         } else {
             json.Member("device", PositionOf(action.Device()));
             json.Member("panel", PositionOf(action.Panel()));

@@ -1,5 +1,7 @@
 #include "outputs/ActionTexts.h"
 
+#include "model/JumpTargets.h"
+
 #include <kelpie/file/CCFEnums.h>
 #include <kelpie/model/Action.h>
 #include <kelpie/model/Button.h>
@@ -24,23 +26,6 @@ template <class T>
 ActionTextPiece NameOrMissing(const T* object, const char* what, std::int32_t raw) {
     if (object) return {object->Name(), true};
     return Text(std::string("(missing ") + what + " at " + Hex8(raw) + ")");
-}
-
-const char* SpecialJumpWord(std::int32_t target) {
-    switch (static_cast<std::uint32_t>(target)) {
-    case kelpie::jmpScrollDown:
-        return "Scroll down";
-    case kelpie::jmpScrollUp:
-        return "Scroll up";
-    case kelpie::jmpMouseMode:
-        return "Mouse mode";
-    case kelpie::jmpForward:
-        return "Forward";
-    case kelpie::jmpBack:
-        return "Back";
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace
@@ -97,7 +82,8 @@ std::vector<ActionTextPiece> ActionLine(const kelpie::Action& action) {
         return {Text("[B] "), NameOrMissing(action.Device(), "device", p1), Text(" - "),
                 NameOrMissing(action.Button(), "button", p2)};
     case kelpie::actJump:
-        if (const char* word = SpecialJumpWord(p2)) return {Text(std::string("[J] Jump: ") + word)};
+        if (const JumpTargetName* special = SpecialJumpTarget(p2))
+            return {Text(std::string("[J] Jump: ") + special->ReportWord)};
         return {Text("[J] Jump: "), NameOrMissing(action.Device(), "device", p1), Text(" - "),
                 NameOrMissing(action.Panel(), "panel", p2)};
     case kelpie::actDelay:
