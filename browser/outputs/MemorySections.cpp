@@ -1,13 +1,12 @@
 #include "outputs/MemorySections.h"
 
-#include "outputs/ReportHeadings.h"
 
 #include <string>
 
 namespace vantor {
 
-void WriteStructurePositions(RtfWriter& writer, const kelpie::CCFfile& file) {
-    WriteHeading(writer, Heading20, "Structure Positions: ");
+void WriteStructurePositions(TextDocument& writer, const kelpie::CCFfile& file) {
+    writer.WriteHeading(HeadingLevel::Section, "Structure Positions: ");
     writer.IndentIn();
     constexpr int PerLine = 5;
     kelpie::CCFtypes type = kelpie::mtypNotStructure, previous = kelpie::mtypNotStructure;
@@ -27,7 +26,7 @@ void WriteStructurePositions(RtfWriter& writer, const kelpie::CCFfile& file) {
     writer.IndentOut();
 }
 
-void WriteUnaccountedMemory(RtfWriter& writer, const kelpie::CCFfile& file) {
+void WriteUnaccountedMemory(TextDocument& writer, const kelpie::CCFfile& file) {
     constexpr int PerLine = 20;
     bool first = true;
     std::int32_t length = 0;

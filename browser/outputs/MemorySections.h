@@ -13,11 +13,11 @@ namespace vantor {
 
 // "Structure Positions: " and one entry per record in position order, five
 // to a line, a new line whenever the record kind changes.
-void WriteStructurePositions(RtfWriter& writer, const kelpie::CCFfile& file);
+void WriteStructurePositions(TextDocument& writer, const kelpie::CCFfile& file);
 
 // "Unaccounted memory locations:" and each run of unread bytes: a line with
 // its first and last position and its length, then its bytes in hex, twenty
 // to a line. Nothing but the closing empty line when every byte was read.
-void WriteUnaccountedMemory(RtfWriter& writer, const kelpie::CCFfile& file);
+void WriteUnaccountedMemory(TextDocument& writer, const kelpie::CCFfile& file);
 
 } // namespace vantor

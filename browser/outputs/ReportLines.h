@@ -1,8 +1,7 @@
 // Small pieces of report text that the walker's sections share.
 #pragma once
 
-#include "outputs/ReportHeadings.h"
-#include "outputs/RtfWriter.h"
+#include "outputs/TextDocument.h"
 
 #include <cstdint>
 #include <string>
@@ -10,7 +9,7 @@
 namespace vantor {
 
 // A line of a label and a name from the file in the remote's font.
-inline void WriteNameLine(RtfWriter& writer, const std::string& label, const std::string& name) {
+inline void WriteNameLine(TextDocument& writer, const std::string& label, const std::string& name) {
     writer.WriteText(label);
     writer.WriteProntoText(name);
     writer.WriteLn();
@@ -18,7 +17,7 @@ inline void WriteNameLine(RtfWriter& writer, const std::string& label, const std
 
 // The "****" layout checks of a frame or button at (x, y) in its parent at
 // (parentX, parentY) against the 240 by 219 pixel panel.
-void WriteCoordinateErrors(RtfWriter& out, std::int32_t x, std::int32_t y, std::int32_t parentX,
+void WriteCoordinateErrors(TextDocument& out, std::int32_t x, std::int32_t y, std::int32_t parentX,
                            std::int32_t parentY, std::int32_t width, std::int32_t height);
 
 inline const char* YesNo(bool value) {

@@ -99,6 +99,15 @@ void RtfWriter::WriteLn(const std::string& text) {
     currentLine_.clear();
 }
 
+void RtfWriter::WriteHeading(HeadingLevel heading, const std::string& words, const std::string* name) {
+    static constexpr const char* Sizes[] = {"\\fs40 ", "\\fs40 ", "\\fs40 ", "\\fs32 ", "\\fs24 "};
+    WriteRTF(std::string("{") + Sizes[static_cast<int>(heading)]);
+    WriteText(words);
+    if (name) WriteProntoText(*name);
+    WriteRTF("}");
+    WriteLn();
+}
+
 std::string RtfWriter::IndentString() const {
     return indentLevel_ == 0
                ? std::string()

@@ -11,6 +11,7 @@
 
 #include "outputs/IconCache.h"
 #include "outputs/ReportOutput.h"
+#include "outputs/TextDocument.h"
 
 #include <kelpie/file/CCFEnums.h>
 
@@ -28,7 +29,7 @@ namespace vantor {
 
 class UserInterface;
 
-class RtfWriter {
+class RtfWriter final : public TextDocument {
 public:
     explicit RtfWriter(UserInterface& ui);
 
@@ -60,13 +61,17 @@ public:
     void SetFailureHandler(FailureHandler handler) { failureHandler_ = std::move(handler); }
     void ReportFailure(const std::string& heading, const std::string& failure);
 
-    void WriteText(const std::string& text);
+    void WriteText(const std::string& text) override;
     void WriteRTF(const std::string& rtf);
-    void WriteProntoText(const std::string& text);
-    void WriteLn(const std::string& text = {});
+    void WriteProntoText(const std::string& text) override;
+    void WriteLn(const std::string& text = {}) override;
+    // A group in a larger size: 20 point for the title, the sections and
+    // the devices, 16 for panels, 12 for frames and buttons.
+    void WriteHeading(HeadingLevel heading, const std::string& words,
+                      const std::string* name = nullptr) override;
 
-    void IndentIn() noexcept { ++indentLevel_; }
-    void IndentOut() noexcept { --indentLevel_; }
+    void IndentIn() noexcept override { ++indentLevel_; }
+    void IndentOut() noexcept override { --indentLevel_; }
     void ResetIndent() noexcept { indentLevel_ = 0; }
     std::int32_t IndentLevel() const noexcept { return indentLevel_; }
     // No spaces at level 0, otherwise 2 x level + 2.
@@ -79,12 +84,12 @@ public:
 
     // A picture on a line of its own: a PNG picture group with its size in
     // pixels and in twips (15 a pixel).
-    void EmbedPicture(const QImage& image);
+    void EmbedPicture(const QImage& image) override;
     // The icon's picture; an icon that cannot be decoded is left out.
     void EmbedIconPicture(const kelpie::Icon& icon);
     // The picture, or for an icon of unknown type the line "Unknown bitmap
     // format" and a hex dump of its data.
-    void WriteIconPicture(const kelpie::Icon& icon);
+    void WriteIconPicture(const kelpie::Icon& icon) override;
 
     static std::string EscapeRTF(const std::string& text);
     static void AppendEscaped(std::string& to, const std::string& text);

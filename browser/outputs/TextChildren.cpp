@@ -23,15 +23,15 @@ std::string Pair(std::int64_t a, std::int64_t b) {
 
 // Frames and buttons in a report: a separator in the full report, and a
 // heading wherever their layout checks or IR codes may follow.
-void WriteChildHeading(RtfWriter& out, const TextLines& lines, const char* words,
+void WriteChildHeading(TextDocument& out, const TextLines& lines, const char* words,
                        const std::string& name) {
     if (lines.InReport() && lines.Carries(Lines::Block)) out.WriteLn("--------------------");
-    if (lines.Carries(Lines::ChildHeading)) WriteNamedHeading(out, Heading12, words, name);
+    if (lines.Carries(Lines::ChildHeading)) out.WriteHeading(HeadingLevel::Child, words, &name);
 }
 
 // The lines every frame and button block begins with; the two kinds label
 // their name and size slightly differently.
-void WritePlacement(RtfWriter& out, const kelpie::Child& child, const char* nameLabel,
+void WritePlacement(TextDocument& out, const kelpie::Child& child, const char* nameLabel,
                     const char* sizeLabel) {
     out.WriteLn(" Properties:");
     out.IndentIn();
@@ -44,7 +44,7 @@ void WritePlacement(RtfWriter& out, const kelpie::Child& child, const char* name
 
 } // namespace
 
-void WriteCoordinateErrors(RtfWriter& out, std::int32_t x, std::int32_t y, std::int32_t parentX,
+void WriteCoordinateErrors(TextDocument& out, std::int32_t x, std::int32_t y, std::int32_t parentX,
                            std::int32_t parentY, std::int32_t width, std::int32_t height) {
     // In 64-bit: offsets accumulate down the nesting and the sums must not wrap.
     const std::int64_t left = std::int64_t{parentX} + x;
@@ -90,7 +90,7 @@ void WriteCoordinateErrors(RtfWriter& out, std::int32_t x, std::int32_t y, std::
 
 namespace {
 
-void WriteCoordinateErrors(RtfWriter& out, const kelpie::Child& child, std::int32_t parentX,
+void WriteCoordinateErrors(TextDocument& out, const kelpie::Child& child, std::int32_t parentX,
                            std::int32_t parentY) {
     WriteCoordinateErrors(out, child.X(), child.Y(), parentX, parentY, child.Width(),
                           child.Height());

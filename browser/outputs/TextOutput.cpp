@@ -3,7 +3,6 @@
 
 #include "outputs/DrawOutput.h"
 #include "outputs/PanelCanvas.h"
-#include "outputs/ReportHeadings.h"
 #include "outputs/ReportLines.h"
 #include "outputs/RtfWriter.h"
 
@@ -53,7 +52,7 @@ std::string CRCLine(const kelpie::CCF& ccf) {
     return line + ")";
 }
 
-void WriteProperties(RtfWriter& writer, const kelpie::CCF& ccf, bool hasHomeIcon) {
+void WriteProperties(TextDocument& writer, const kelpie::CCF& ccf, bool hasHomeIcon) {
     const kelpie::CCFfile& file = ccf.CCFfile();
     writer.WriteLn(" Properties:");
     writer.IndentIn();
@@ -84,7 +83,7 @@ void WriteProperties(RtfWriter& writer, const kelpie::CCF& ccf, bool hasHomeIcon
     writer.IndentOut();
 }
 
-void WriteSubordinatePositions(RtfWriter& writer, const kelpie::CCF& ccf) {
+void WriteSubordinatePositions(TextDocument& writer, const kelpie::CCF& ccf) {
     writer.WriteLn(CRCLine(ccf));
     if (ccf.PosCRC2() != ccf.PosCRC1()) {
         std::string line = RtfWriter::FormatPosition(ccf.PosCRC2()) + ": CRC copy";
@@ -100,7 +99,7 @@ void WriteSubordinatePositions(RtfWriter& writer, const kelpie::CCF& ccf) {
 }
 
 // The "****" checks of the header: protections, and home panels named "home".
-void WriteHeaderChecks(RtfWriter& writer, const kelpie::CCF& ccf) {
+void WriteHeaderChecks(TextDocument& writer, const kelpie::CCF& ccf) {
     if (ccf.ConfigWriteProtected()) writer.WriteLn("****Configuration is write protected");
     if (ccf.HomeWriteProtected()) writer.WriteLn("****Home panels are write protected");
     for (auto& device : ccf.HomeGroup())
@@ -151,7 +150,7 @@ void TextOutput::DrawShown(const Drawing& drawing) {
 
 Visit TextOutput::Header(const kelpie::CCF& ccf, const Node& parent, bool hasHomeIcon) {
     if (Carries(Lines::FileHeading))
-        WriteHeading(out_, Heading20, RtfWriter::ToWindows1252(ccf.CCFfile().FileName()));
+        out_.WriteHeading(HeadingLevel::Title, RtfWriter::ToWindows1252(ccf.CCFfile().FileName()));
     Scope subordinates;
     if (Carries(Lines::Block)) {
         out_.WriteLn("CCF File Header");
@@ -171,12 +170,12 @@ void TextOutput::HeaderEnd(const kelpie::CCF& ccf, std::int32_t homeDevices, std
 }
 
 Node TextOutput::Group(DeviceGroup group, const kelpie::CCF&, const Node& parent) {
-    if (Carries(Lines::Heading)) WriteHeading(out_, Heading20, GroupHeading(group));
+    if (Carries(Lines::Heading)) out_.WriteHeading(HeadingLevel::Section, GroupHeading(group));
     return parent;
 }
 
 Visit TextOutput::Device(kelpie::Device& device, const Node& parent) {
-    if (Carries(Lines::Heading)) WriteNamedHeading(out_, Heading20, "Device: ", device.Name());
+    if (Carries(Lines::Heading)) out_.WriteHeading(HeadingLevel::Device, "Device: ", &device.Name());
     Scope subordinates;
     if (Carries(Lines::Block)) {
         out_.WriteLn(" Properties:");
@@ -209,7 +208,7 @@ void TextOutput::DeviceEnd(const kelpie::Device& device) {
 
 Visit TextOutput::Panel(kelpie::Panel& panel, const Node& parent, const Drawing& drawing) {
     DrawShown(drawing);
-    if (Carries(Lines::Heading)) WriteNamedHeading(out_, Heading16, "Panel: ", panel.Name());
+    if (Carries(Lines::Heading)) out_.WriteHeading(HeadingLevel::Panel, "Panel: ", &panel.Name());
     if (Carries(Lines::PanelPicture)) {
         // The panel as the remote shows it, drawn on the shared canvas.
         out_.WriteLn();

@@ -12,13 +12,13 @@
 namespace vantor {
 
 class PanelCanvas;
-class RtfWriter;
+class TextDocument;
 
 class TextOutput : public WalkOutput {
 public:
     // `canvas` draws the panel pictures of a report, and in the display pane
     // the panel, frame, button or icon it shows.
-    TextOutput(RtfWriter& writer, TextLines lines, kelpie::CCFFileFormats format,
+    TextOutput(TextDocument& writer, TextLines lines, kelpie::CCFFileFormats format,
                PanelCanvas& canvas)
         : out_(writer), lines_(lines), format_(format), canvas_(canvas) {}
 
@@ -68,7 +68,7 @@ private:
     // walks them; `scope` holds the subordinates' indentation, if opened.
     Visit Below(const Node& parent, bool below, Scope scope = {}) const;
 
-    RtfWriter& out_;
+    TextDocument& out_;
     TextLines lines_;
     kelpie::CCFFileFormats format_;
     PanelCanvas& canvas_;
@@ -77,14 +77,14 @@ private:
 // The display pane's text of the selected record.
 class DisplayOutput : public TextOutput {
 public:
-    DisplayOutput(RtfWriter& writer, kelpie::CCFFileFormats format, PanelCanvas& canvas)
+    DisplayOutput(TextDocument& writer, kelpie::CCFFileFormats format, PanelCanvas& canvas)
         : TextOutput(writer, TextLines::Display(), format, canvas) {}
 };
 
 // The lines of a report file of one kind.
 class RtfReport : public TextOutput {
 public:
-    RtfReport(RtfWriter& writer, ReportKinds kind, kelpie::CCFFileFormats format,
+    RtfReport(TextDocument& writer, ReportKinds kind, kelpie::CCFFileFormats format,
               PanelCanvas& canvas)
         : TextOutput(writer, TextLines::Report(kind), format, canvas) {}
 };

@@ -1,7 +1,6 @@
 #include "session/Reports.h"
 
 #include "outputs/MemorySections.h"
-#include "outputs/ReportHeadings.h"
 #include "outputs/TextOutput.h"
 #include "session/ReportRun.h"
 #include "walk/Walker.h"
@@ -24,7 +23,7 @@ bool RunFocused(const ReportTools& tools, CCFlocal& file, const std::string& out
                 const std::function<void(Walker&)>& body) {
     return Run(tools, file, outputFile, kind, [&](Walker& walk, TextOutput&) {
         RtfWriter& writer = tools.Writer;
-        WriteHeading(writer, Heading20, title);
+        writer.WriteHeading(HeadingLevel::Title, title);
         writer.WriteLn();
         writer.WriteLn("CCF File Name: " +
                        RtfWriter::ToWindows1252(file.CCF().CCFfile().FileName()));
