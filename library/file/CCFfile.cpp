@@ -1,8 +1,8 @@
 #include <kelpie/file/CCFfile.h>
 
-#include <kelpie/Error.h>
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 #include "load/basCCFLoad.h"
+#include <kelpie/Error.h>
 
 #include <algorithm>
 #include <cerrno>

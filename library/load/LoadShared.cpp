@@ -1,9 +1,10 @@
 // The records that several referrers share (IR codes, icons) and timers.
 #include "load/Loader.h"
 
+#include "file/ImageAccess.h"
+#include "load/Footprints.h"
 #include <kelpie/file/CCF.h>
 #include <kelpie/icons/Icon.h>
-#include "load/Footprints.h"
 #include <kelpie/model/Action.h>
 #include <kelpie/model/IRCodes.h>
 #include <kelpie/model/Icons.h>
@@ -22,11 +23,11 @@ using namespace basStructures;
 // again at each later reference, as reading it again would.
 Loader::NoticesKept::NoticesKept(CCFfile& file, SharedNotices& kept, std::int32_t pos)
     : file_(file), kept_(kept), pos_(pos) {
-    file_.RecordNotices(&heard_);
+    ImageAccess::RecordNotices(file_, &heard_);
 }
 
 Loader::NoticesKept::~NoticesKept() {
-    file_.RecordNotices(nullptr);
+    ImageAccess::RecordNotices(file_, nullptr);
     if (!heard_.empty()) kept_.emplace(pos_, std::move(heard_));
 }
 

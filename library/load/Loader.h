@@ -15,11 +15,11 @@
 // starts.
 #pragma once
 
+#include "file/RecordReaders.h"
+#include "load/PositionTable.h"
 #include <kelpie/Error.h>
 #include <kelpie/file/CCFEnums.h>
 #include <kelpie/file/CCFfile.h>
-#include <kelpie/file/basStructures.h>
-#include "load/PositionTable.h"
 #include <kelpie/model/Action.h>
 
 #include <cstdint>

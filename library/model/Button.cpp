@@ -2,7 +2,7 @@
 
 #include <kelpie/icons/Icon.h>
 #include <kelpie/model/Actions.h>
-#include <kelpie/model/ColorAccess.h>
+#include "model/ColorAccess.h"
 
 namespace kelpie {
 

@@ -2,8 +2,8 @@
 
 #include <kelpie/icons/Icon.h>
 #include <kelpie/model/Children.h>
-#include <kelpie/model/ColorAccess.h>
-#include <kelpie/model/SizeCheck.h>
+#include "model/ColorAccess.h"
+#include "model/SizeCheck.h"
 
 namespace kelpie {
 

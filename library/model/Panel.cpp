@@ -1,7 +1,7 @@
 #include <kelpie/model/Panel.h>
 
 #include <kelpie/model/Children.h>
-#include <kelpie/model/SizeCheck.h>
+#include "model/SizeCheck.h"
 
 namespace kelpie {
 

@@ -5,7 +5,7 @@
 #include "ExpectError.h"
 #include "file/HeaderImage.h"
 #include "file/NoticeLog.h"
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 #include <kelpie/model/Devices.h>
 #include <kelpie/model/Icons.h>
 

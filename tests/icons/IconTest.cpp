@@ -3,7 +3,7 @@
 #include <kelpie/icons/Icon.h>
 
 #include <kelpie/Error.h>
-#include <kelpie/icons/IconLayout.h>
+#include "icons/IconLayout.h"
 #include "icons/IconTestSupport.h"
 
 #include <gtest/gtest.h>
