@@ -4,6 +4,7 @@
 #include "file/ImageAccess.h"
 #include "file/RecordReaders.h"
 #include "file/basCCFRoutines.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/Error.h>
 #include <kelpie/model/Devices.h>
 #include <kelpie/model/IRCodes.h>
@@ -56,7 +57,7 @@ Icon* CCF::HomeIcon() const {
 }
 
 void CCF::SetHomeIcon(Icon* icon) {
-    homeGroup_->Item(1).SetIconUnselected(icon);
+    ModelBuilder::SetIconUnselected(homeGroup_->Item(1), icon);
 }
 
 void CCF::OpenFile(const std::string& fileName) {

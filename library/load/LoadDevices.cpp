@@ -1,8 +1,9 @@
 // The device chains of the three groups, devices, and panel chains.
 #include "load/Loader.h"
 
-#include <kelpie/file/CCF.h>
 #include "load/Footprints.h"
+#include "load/ModelBuilder.h"
+#include <kelpie/file/CCF.h>
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Children.h>
 #include <kelpie/model/Device.h>
@@ -25,40 +26,49 @@ void Loader::LoadDeviceChain(std::int32_t first, Devices& devices) {
 // the position of the next device of its group.
 std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     const DeviceRecord record = ReadDevice(file_, pos, format_);
-    device.SetRecord(record);
-    device.SetPosition(pos);
-    device.SetFileFormat(format_);
+    ModelBuilder::SetRecord(device, record);
+    ModelBuilder::SetPosition(device, pos);
+    ModelBuilder::SetFileFormat(device, format_);
     // A chain that comes back to a device would run for ever: a second
     // visit ends the load (the structure map has just reported it).
     Register(devicesByPosition_, pos, device, mtypDevice);
 
-    device.SetName(ReadCountedName(mtypDevice, pos, record.NamePosition));
-    device.SetIconUnselected(LoadIconIfAny(record.PosIconUnselected));
-    device.SetIconSelected(LoadIconIfAny(record.PosIconSelected));
+    ModelBuilder::SetName(device, ReadCountedName(mtypDevice, pos, record.NamePosition));
+    ModelBuilder::SetIconUnselected(device, LoadIconIfAny(record.PosIconUnselected));
+    ModelBuilder::SetIconSelected(device, LoadIconIfAny(record.PosIconSelected));
     if (record.LeftKeyName != 0)
-        device.SetLeftKeyName(ReadCountedName(mtypDevice, pos, record.LeftKeyName));
+        ModelBuilder::SetLeftKeyName(device, ReadCountedName(mtypDevice, pos, record.LeftKeyName));
     if (record.RightKeyName != 0)
-        device.SetRightKeyName(ReadCountedName(mtypDevice, pos, record.RightKeyName));
+        ModelBuilder::SetRightKeyName(device,
+                                      ReadCountedName(mtypDevice, pos, record.RightKeyName));
     if (record.FarLeftKeyName != 0)
-        device.SetFarLeftKeyName(ReadCountedName(mtypDevice, pos, record.FarLeftKeyName));
+        ModelBuilder::SetFarLeftKeyName(device,
+                                        ReadCountedName(mtypDevice, pos, record.FarLeftKeyName));
     if (record.FarRightKeyName != 0)
-        device.SetFarRightKeyName(ReadCountedName(mtypDevice, pos, record.FarRightKeyName));
+        ModelBuilder::SetFarRightKeyName(device,
+                                         ReadCountedName(mtypDevice, pos, record.FarRightKeyName));
 
     // The hard keys' lists, in the order the remote's keys are listed.
-    if (record.ActionsEntry != 0) device.SetActionsEntry(LoadActionList(record.ActionsEntry));
-    if (record.ActionsLeft != 0) device.SetActionsLeft(LoadActionList(record.ActionsLeft));
-    if (record.ActionsRight != 0) device.SetActionsRight(LoadActionList(record.ActionsRight));
-    if (record.ActionsFarLeft != 0) device.SetActionsFarLeft(LoadActionList(record.ActionsFarLeft));
+    if (record.ActionsEntry != 0)
+        ModelBuilder::SetActionsEntry(device, LoadActionList(record.ActionsEntry));
+    if (record.ActionsLeft != 0)
+        ModelBuilder::SetActionsLeft(device, LoadActionList(record.ActionsLeft));
+    if (record.ActionsRight != 0)
+        ModelBuilder::SetActionsRight(device, LoadActionList(record.ActionsRight));
+    if (record.ActionsFarLeft != 0)
+        ModelBuilder::SetActionsFarLeft(device, LoadActionList(record.ActionsFarLeft));
     if (record.ActionsFarRight != 0)
-        device.SetActionsFarRight(LoadActionList(record.ActionsFarRight));
+        ModelBuilder::SetActionsFarRight(device, LoadActionList(record.ActionsFarRight));
     if (record.ActionsVolMinus != 0)
-        device.SetActionsVolMinus(LoadActionList(record.ActionsVolMinus));
-    if (record.ActionsVolPlus != 0) device.SetActionsVolPlus(LoadActionList(record.ActionsVolPlus));
+        ModelBuilder::SetActionsVolMinus(device, LoadActionList(record.ActionsVolMinus));
+    if (record.ActionsVolPlus != 0)
+        ModelBuilder::SetActionsVolPlus(device, LoadActionList(record.ActionsVolPlus));
     if (record.ActionsChanMinus != 0)
-        device.SetActionsChanMinus(LoadActionList(record.ActionsChanMinus));
+        ModelBuilder::SetActionsChanMinus(device, LoadActionList(record.ActionsChanMinus));
     if (record.ActionsChanPlus != 0)
-        device.SetActionsChanPlus(LoadActionList(record.ActionsChanPlus));
-    if (record.ActionsMute != 0) device.SetActionsMute(LoadActionList(record.ActionsMute));
+        ModelBuilder::SetActionsChanPlus(device, LoadActionList(record.ActionsChanPlus));
+    if (record.ActionsMute != 0)
+        ModelBuilder::SetActionsMute(device, LoadActionList(record.ActionsMute));
 
     LoadPanelChain(record.PosFirstPanel, device.Panels());
     return record.PosNextDevice;
@@ -75,15 +85,16 @@ void Loader::LoadPanelChain(std::int32_t first, Panels& panels) {
 std::int32_t Loader::LoadPanel(std::int32_t pos, Panel& panel) {
     std::int32_t after = 0;
     const PanelRecord record = ReadPanel(file_, pos, after);
-    panel.SetRecord(record);
-    panel.SetPosition(pos);
+    ModelBuilder::SetRecord(panel, record);
+    ModelBuilder::SetPosition(panel, pos);
     Register(panelsByPosition_, pos, panel, mtypPanel);
 
-    panel.SetName(ReadCountedName(
-        mtypPanel, pos,
-        static_cast<std::int32_t>(static_cast<std::uint32_t>(record.NameWord) & ~HiddenBit)));
+    ModelBuilder::SetName(
+        panel, ReadCountedName(mtypPanel, pos,
+                               static_cast<std::int32_t>(
+                                   static_cast<std::uint32_t>(record.NameWord) & ~HiddenBit)));
     auto children = std::make_shared<Children>();
-    panel.SetChildren(children);
+    ModelBuilder::SetChildren(panel, children);
     LoadChildList(after, record.ChildCount, *children);
     return record.PosNextPanel;
 }

@@ -3,6 +3,7 @@
 
 #include "file/ImageAccess.h"
 #include "load/Footprints.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/file/CCF.h>
 #include <kelpie/icons/Icon.h>
 #include <kelpie/model/Action.h>
@@ -39,7 +40,7 @@ void Loader::RepeatNotices(const SharedNotices& kept, std::int32_t pos) {
 
 IRCode& Loader::LoadIRCode(std::int32_t pos) {
     IRCodes& codes = ccf_.IRCodes();
-    if (IRCode* known = codes.CountReference(pos)) {
+    if (IRCode* known = ModelBuilder::CountReference(codes, pos)) {
         RepeatNotices(irCodeNotices_, pos);
         return *known;
     }
@@ -48,16 +49,16 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
     CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
     CountObject(mtypIRCode, pos, footprint::IRCode + footprint::Data(record.Size - IRCodeHeadSize));
-    IRCode& code = codes.FindOrAdd(pos, record);
-    code.SetName(ReadCountedName(mtypIRCode, pos, record.NamePosition));
+    IRCode& code = ModelBuilder::FindOrAdd(codes, pos, record);
+    ModelBuilder::SetName(code, ReadCountedName(mtypIRCode, pos, record.NamePosition));
     // A size word of 6 or less leaves no room for data: the code is empty.
-    code.SetData(file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
+    ModelBuilder::SetData(code, file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
     return code;
 }
 
 Icon& Loader::LoadIcon(std::int32_t pos) {
     Icons& icons = ccf_.Icons();
-    if (Icon* known = icons.CountReference(pos)) {
+    if (Icon* known = ModelBuilder::CountReference(icons, pos)) {
         RepeatNotices(iconNotices_, pos);
         return *known;
     }
@@ -66,9 +67,9 @@ Icon& Loader::LoadIcon(std::int32_t pos) {
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
     CountData(mtypIcon, pos, record.Size - IconHeadSize);
     CountObject(mtypIcon, pos, footprint::Icon + footprint::Data(record.Size - IconHeadSize));
-    Icon& icon = icons.FindOrAdd(pos, record);
+    Icon& icon = ModelBuilder::FindOrAdd(icons, pos, record);
     if (record.Size > IconHeadSize)
-        icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
+        ModelBuilder::SetIconData(icon, file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
     return icon;
 }
 
@@ -84,20 +85,20 @@ std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
     const TimerRecord record = ReadTimer(file_, pos);
     CountObject(mtypTimer, pos, footprint::Timer);
     auto timer = std::make_shared<Timer>();
-    timer->SetRecord(record);
-    timer->SetPosition(pos);
+    ModelBuilder::SetRecord(*timer, record);
+    ModelBuilder::SetPosition(*timer, pos);
     Register(timersByPosition_, pos, *timer, mtypTimer);
 
     if (record.StartAction.ActionType != 0) {
         CountObject(mtypAction, pos + TimerStartActionOffset, footprint::Action);
         auto action = std::make_shared<Action>();
-        timer->SetStartAction(action);
+        ModelBuilder::SetStartAction(*timer, action);
         LoadAction(pos + TimerStartActionOffset, *action);
     }
     if (record.EndAction.ActionType != 0) {
         CountObject(mtypAction, pos + TimerEndActionOffset, footprint::Action);
         auto action = std::make_shared<Action>();
-        timer->SetEndAction(action);
+        ModelBuilder::SetEndAction(*timer, action);
         LoadAction(pos + TimerEndActionOffset, *action);
     }
     return timer;

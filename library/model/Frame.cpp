@@ -1,9 +1,9 @@
 #include <kelpie/model/Frame.h>
 
-#include <kelpie/icons/Icon.h>
-#include <kelpie/model/Children.h>
 #include "model/ColorAccess.h"
 #include "model/SizeCheck.h"
+#include <kelpie/icons/Icon.h>
+#include <kelpie/model/Children.h>
 
 namespace kelpie {
 

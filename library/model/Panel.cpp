@@ -1,7 +1,7 @@
 #include <kelpie/model/Panel.h>
 
-#include <kelpie/model/Children.h>
 #include "model/SizeCheck.h"
+#include <kelpie/model/Children.h>
 
 namespace kelpie {
 

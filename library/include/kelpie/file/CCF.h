@@ -3,8 +3,9 @@
 // file's shared icons and IR codes, and the file image itself.
 //
 // The header is not validated: identification texts, version words and CRCs
-// are taken as they are. Setters change the object in memory only; nothing is
-// ever written back to the file.
+// are taken as they are. Callers read; only the library, while it loads the
+// file, sets anything (through its ModelBuilder), and nothing is ever written
+// back to the file.
 #pragma once
 
 #include <kelpie/KelpieExport.h>
@@ -55,10 +56,6 @@ public:
     // The header's date fields, normalised as a calendar would (month 13 is
     // January of the next year, day 0 the last day of the month before).
     CCFDate ModificationDate() const;
-    // Stores a date in the six fields (normalising it first); Filler2, which
-    // lies between day and hour, is unchanged. Overflow for years outside
-    // the 16-bit field.
-    void SetModificationDate(const CCFDate& date);
 
     std::int16_t Version1() const noexcept { return header_.Version1; }
     std::int16_t Version2() const noexcept { return header_.Version2; }
@@ -67,13 +64,10 @@ public:
     const std::string& ID1() const noexcept { return header_.ID1; }
     const std::string& ID2() const noexcept { return header_.ID2; }
 
-    // Attribute bits 0, 1 and 2; a setter leaves the other bits unchanged.
+    // Attribute bits 0, 1 and 2.
     bool ConfigFactoryDefault() const noexcept { return (header_.Attributes & 1) != 0; }
-    void SetConfigFactoryDefault(bool value) { SetAttribute(1, value); }
     bool ConfigWriteProtected() const noexcept { return (header_.Attributes & 2) != 0; }
-    void SetConfigWriteProtected(bool value) { SetAttribute(2, value); }
     bool HomeWriteProtected() const noexcept { return (header_.Attributes & 4) != 0; }
-    void SetHomeWriteProtected(bool value) { SetAttribute(4, value); }
 
     std::int32_t PosCRC1() const noexcept { return header_.PosCRC1; }
     std::int32_t PosCRC2() const noexcept { return header_.PosCRC2; }
@@ -101,9 +95,8 @@ public:
     kelpie::Panels& SpecialPanels() const noexcept { return *specialPanels_; }
 
     // The unselected icon of the home group's first device (may be nullptr).
-    // Both fail with InvalidArgument when the home group is empty.
+    // InvalidArgument when the home group is empty.
     kelpie::Icon* HomeIcon() const;
-    void SetHomeIcon(kelpie::Icon* icon);
 
     kelpie::Icons& Icons() const noexcept { return *icons_; }
     kelpie::IRCodes& IRCodes() const noexcept { return *irCodes_; }
@@ -111,17 +104,31 @@ public:
     // The image as an owning pointer, for callers that keep it longer.
     std::shared_ptr<kelpie::CCFfile> CCFfilePtr() const noexcept { return file_; }
 
-    // ---- Loader operations ----
-    // Reads the file and loads the whole graph from it.
-    KELPIE_INTERNAL void OpenFile(const std::string& fileName);
-    // The same for a file image already in memory.
-    KELPIE_INTERNAL void OpenBytes(const std::string& fileName, std::vector<std::uint8_t> bytes);
-    // Stores the header and reads the two CRC words it points to.
-    KELPIE_INTERNAL void SetHeader(const HeaderRecord& header);
-    KELPIE_INTERNAL void SetVersionString(std::string text) { versionString_ = std::move(text); }
-    KELPIE_INTERNAL const HeaderRecord& Header() const noexcept { return header_; }
+    // The header record as read.
+    const HeaderRecord& Header() const noexcept { return header_; }
 
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+
+    // Reads the file and loads the whole graph from it.
+    void OpenFile(const std::string& fileName);
+    // The same for a file image already in memory.
+    void OpenBytes(const std::string& fileName, std::vector<std::uint8_t> bytes);
+    // Stores the header and reads the two CRC words it points to.
+    void SetHeader(const HeaderRecord& header);
+    void SetVersionString(std::string text) { versionString_ = std::move(text); }
+    // Stores a date in the six fields (normalising it first); Filler2, which
+    // lies between day and hour, is unchanged. Overflow for years outside
+    // the 16-bit field.
+    void SetModificationDate(const CCFDate& date);
+    // Each leaves the other attribute bits unchanged.
+    void SetConfigFactoryDefault(bool value) { SetAttribute(1, value); }
+    void SetConfigWriteProtected(bool value) { SetAttribute(2, value); }
+    void SetHomeWriteProtected(bool value) { SetAttribute(4, value); }
+    // InvalidArgument when the home group is empty.
+    void SetHomeIcon(kelpie::Icon* icon);
+
     void SetAttribute(std::int32_t mask, bool value);
 
     HeaderRecord header_;

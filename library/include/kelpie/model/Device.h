@@ -28,25 +28,16 @@ public:
     std::int16_t Size() const noexcept;
 
     const std::string& Name() const noexcept { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
     const std::string& LeftKeyName() const noexcept { return leftKeyName_; }
-    void SetLeftKeyName(std::string name) { leftKeyName_ = std::move(name); }
     const std::string& RightKeyName() const noexcept { return rightKeyName_; }
-    void SetRightKeyName(std::string name) { rightKeyName_ = std::move(name); }
     const std::string& FarLeftKeyName() const noexcept { return farLeftKeyName_; }
-    void SetFarLeftKeyName(std::string name) { farLeftKeyName_ = std::move(name); }
     const std::string& FarRightKeyName() const noexcept { return farRightKeyName_; }
-    void SetFarRightKeyName(std::string name) { farRightKeyName_ = std::move(name); }
 
-    // Attribute bits; the setters leave the other bits of the byte unchanged.
+    // Attribute bits.
     bool IsTemplate() const noexcept;
-    void SetIsTemplate(bool value);
     bool ReadOnly() const noexcept;
-    void SetReadOnly(bool value);
     bool HasSeparator() const noexcept;
-    void SetHasSeparator(bool value);
     bool NeedsProgramming() const noexcept;
-    void SetNeedsProgramming(bool value);
 
     std::int32_t PosNextDevice() const noexcept { return record_.PosNextDevice; }
     std::int32_t PosFirstPanel() const noexcept { return record_.PosFirstPanel; }
@@ -56,12 +47,10 @@ public:
     std::int32_t Filler1() const noexcept { return record_.Filler1; }
     std::int32_t Filler2() const noexcept { return record_.Filler2; }
 
-    // Shared icons; nullptr when missing. Setting links the icon without
-    // owning it (it belongs to the file's Icons).
+    // Shared icons, linked, not owned (they belong to the file's Icons);
+    // nullptr when missing.
     kelpie::Icon* IconUnselected() const noexcept;
-    void SetIconUnselected(kelpie::Icon* icon);
     kelpie::Icon* IconSelected() const noexcept;
-    void SetIconSelected(kelpie::Icon* icon);
 
     // The device's panels, created empty on first use.
     kelpie::Panels& Panels();
@@ -69,33 +58,49 @@ public:
     // The ten action lists; a getter creates, stores and returns an empty
     // list when none is stored.
     kelpie::Actions& ActionsEntry();
-    void SetActionsEntry(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsLeft();
-    void SetActionsLeft(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsRight();
-    void SetActionsRight(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsFarLeft();
-    void SetActionsFarLeft(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsFarRight();
-    void SetActionsFarRight(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsVolMinus();
-    void SetActionsVolMinus(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsVolPlus();
-    void SetActionsVolPlus(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsChanMinus();
-    void SetActionsChanMinus(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsChanPlus();
-    void SetActionsChanPlus(std::shared_ptr<kelpie::Actions> actions);
     kelpie::Actions& ActionsMute();
-    void SetActionsMute(std::shared_ptr<kelpie::Actions> actions);
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const DeviceRecord& record) { record_ = record; }
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) { position_ = position; }
-    KELPIE_INTERNAL void SetFileFormat(CCFFileFormats format) { format_ = format; }
-    KELPIE_INTERNAL const DeviceRecord& Record() const noexcept { return record_; }
+    // The device record as read.
+    const DeviceRecord& Record() const noexcept { return record_; }
 
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+    void SetRecord(const DeviceRecord& record) { record_ = record; }
+    void SetPosition(std::int32_t position) { position_ = position; }
+    void SetFileFormat(CCFFileFormats format) { format_ = format; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    void SetLeftKeyName(std::string name) { leftKeyName_ = std::move(name); }
+    void SetRightKeyName(std::string name) { rightKeyName_ = std::move(name); }
+    void SetFarLeftKeyName(std::string name) { farLeftKeyName_ = std::move(name); }
+    void SetFarRightKeyName(std::string name) { farRightKeyName_ = std::move(name); }
+    // Each leaves the other attribute bits unchanged.
+    void SetIsTemplate(bool value);
+    void SetReadOnly(bool value);
+    void SetHasSeparator(bool value);
+    void SetNeedsProgramming(bool value);
+    // Links the icon without owning it.
+    void SetIconUnselected(kelpie::Icon* icon);
+    void SetIconSelected(kelpie::Icon* icon);
+    void SetActionsEntry(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsLeft(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsRight(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsFarLeft(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsFarRight(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsVolMinus(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsVolPlus(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsChanMinus(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsChanPlus(std::shared_ptr<kelpie::Actions> actions);
+    void SetActionsMute(std::shared_ptr<kelpie::Actions> actions);
+
     void SetAttribute(std::uint8_t mask, bool value);
     kelpie::Actions& ActionsOnDemand(std::shared_ptr<kelpie::Actions>& slot);
 
