@@ -358,7 +358,8 @@ private:
                  ok;
         };
         const kelpie::CCF& ccf = local.CCF();
-        for (kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
+        for (const kelpie::Devices* group :
+             {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
             for (kelpie::Device& device : *group)
                 for (kelpie::Panel& panel : device.Panels())
                     exportPanel(panel);

@@ -157,7 +157,7 @@ TagTarget Resolve(const CCFlocal& file, const std::string& tag) {
 }
 
 // The device group a "Z", "G" or "M" tag stands for; nullptr for others.
-kelpie::Devices* DeviceGroup(const kelpie::CCF* header, const std::string& type) {
+kelpie::Devices* DeviceGroup(kelpie::CCF* header, const std::string& type) {
     if (header == nullptr) return nullptr;
     if (type == "Z") return &header->HomeGroup();
     if (type == "G") return &header->DevicesGroup();

@@ -36,39 +36,16 @@ std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     ModelBuilder::SetName(device, ReadCountedName(mtypDevice, pos, record.NamePosition));
     ModelBuilder::SetIconUnselected(device, LoadIconIfAny(record.PosIconUnselected));
     ModelBuilder::SetIconSelected(device, LoadIconIfAny(record.PosIconSelected));
-    if (record.LeftKeyName != 0)
-        ModelBuilder::SetLeftKeyName(device, ReadCountedName(mtypDevice, pos, record.LeftKeyName));
-    if (record.RightKeyName != 0)
-        ModelBuilder::SetRightKeyName(device,
-                                      ReadCountedName(mtypDevice, pos, record.RightKeyName));
-    if (record.FarLeftKeyName != 0)
-        ModelBuilder::SetFarLeftKeyName(device,
-                                        ReadCountedName(mtypDevice, pos, record.FarLeftKeyName));
-    if (record.FarRightKeyName != 0)
-        ModelBuilder::SetFarRightKeyName(device,
-                                         ReadCountedName(mtypDevice, pos, record.FarRightKeyName));
+    for (const HardKeyInfo& key : HardKeys)
+        if (key.LabelPosition && record.*key.LabelPosition != 0)
+            ModelBuilder::SetKeyLabel(device, key.Key,
+                                      ReadCountedName(mtypDevice, pos, record.*key.LabelPosition));
 
     // The hard keys' lists, in the order the remote's keys are listed.
-    if (record.ActionsEntry != 0)
-        ModelBuilder::SetActionsEntry(device, LoadActionList(record.ActionsEntry));
-    if (record.ActionsLeft != 0)
-        ModelBuilder::SetActionsLeft(device, LoadActionList(record.ActionsLeft));
-    if (record.ActionsRight != 0)
-        ModelBuilder::SetActionsRight(device, LoadActionList(record.ActionsRight));
-    if (record.ActionsFarLeft != 0)
-        ModelBuilder::SetActionsFarLeft(device, LoadActionList(record.ActionsFarLeft));
-    if (record.ActionsFarRight != 0)
-        ModelBuilder::SetActionsFarRight(device, LoadActionList(record.ActionsFarRight));
-    if (record.ActionsVolMinus != 0)
-        ModelBuilder::SetActionsVolMinus(device, LoadActionList(record.ActionsVolMinus));
-    if (record.ActionsVolPlus != 0)
-        ModelBuilder::SetActionsVolPlus(device, LoadActionList(record.ActionsVolPlus));
-    if (record.ActionsChanMinus != 0)
-        ModelBuilder::SetActionsChanMinus(device, LoadActionList(record.ActionsChanMinus));
-    if (record.ActionsChanPlus != 0)
-        ModelBuilder::SetActionsChanPlus(device, LoadActionList(record.ActionsChanPlus));
-    if (record.ActionsMute != 0)
-        ModelBuilder::SetActionsMute(device, LoadActionList(record.ActionsMute));
+    for (const HardKeyInfo& key : HardKeys)
+        if (record.*key.ActionsPosition != 0)
+            ModelBuilder::SetHardKeyActions(device, key.Key,
+                                            LoadActionList(record.*key.ActionsPosition));
 
     LoadPanelChain(record.PosFirstPanel, device.Panels());
     return record.PosNextDevice;

@@ -89,17 +89,9 @@ public:
     }
 
     // ---- Devices ----
-    static void SetLeftKeyName(Device& device, std::string name) {
-        device.SetLeftKeyName(std::move(name));
-    }
-    static void SetRightKeyName(Device& device, std::string name) {
-        device.SetRightKeyName(std::move(name));
-    }
-    static void SetFarLeftKeyName(Device& device, std::string name) {
-        device.SetFarLeftKeyName(std::move(name));
-    }
-    static void SetFarRightKeyName(Device& device, std::string name) {
-        device.SetFarRightKeyName(std::move(name));
+    // InvalidArgument for a key that takes no label.
+    static void SetKeyLabel(Device& device, HardKey key, std::string label) {
+        device.SetKeyLabel(key, std::move(label));
     }
     static void SetIsTemplate(Device& device, bool value) { device.SetIsTemplate(value); }
     static void SetReadOnly(Device& device, bool value) { device.SetReadOnly(value); }
@@ -109,35 +101,8 @@ public:
     }
     static void SetIconUnselected(Device& device, Icon* icon) { device.SetIconUnselected(icon); }
     static void SetIconSelected(Device& device, Icon* icon) { device.SetIconSelected(icon); }
-    static void SetActionsEntry(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsEntry(std::move(actions));
-    }
-    static void SetActionsLeft(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsLeft(std::move(actions));
-    }
-    static void SetActionsRight(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsRight(std::move(actions));
-    }
-    static void SetActionsFarLeft(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsFarLeft(std::move(actions));
-    }
-    static void SetActionsFarRight(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsFarRight(std::move(actions));
-    }
-    static void SetActionsVolMinus(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsVolMinus(std::move(actions));
-    }
-    static void SetActionsVolPlus(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsVolPlus(std::move(actions));
-    }
-    static void SetActionsChanMinus(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsChanMinus(std::move(actions));
-    }
-    static void SetActionsChanPlus(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsChanPlus(std::move(actions));
-    }
-    static void SetActionsMute(Device& device, std::shared_ptr<Actions> actions) {
-        device.SetActionsMute(std::move(actions));
+    static void SetHardKeyActions(Device& device, HardKey key, std::shared_ptr<Actions> actions) {
+        device.SetHardKeyActions(key, std::move(actions));
     }
 
     // ---- Panels, frames and buttons ----

@@ -16,7 +16,9 @@ using Group = std::array<std::uint8_t, 4>;
 
 TEST(Button, SizeDependsOnlyOnTheFormat) {
     Button button;
+    EXPECT_EQ(button.FindActions(), nullptr) << "reading makes nothing";
     EXPECT_EQ(&button.Actions(), &button.Actions()) << "made on demand once";
+    EXPECT_EQ(button.FindActions(), &button.Actions());
     button.Actions().Add();
     EXPECT_EQ(button.Size(), 38);
     ModelBuilder::SetFileFormat(button, fmtV3);

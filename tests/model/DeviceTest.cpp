@@ -1,6 +1,8 @@
-// Devices: record size per format, the attribute bits, the ten action lists.
+// Devices: record size per format, the attribute bits, the ten action lists and
+// the labels of the hard keys, and reading them without creating anything.
 #include <kelpie/model/Device.h>
 
+#include "ExpectError.h"
 #include "load/ModelBuilder.h"
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Panels.h>
@@ -44,28 +46,50 @@ TEST(Device, TenActionListsAreTenSeparateSlotsMadeOnDemand) {
     EXPECT_EQ(device.ActionsMute().Position(), 0);
     EXPECT_EQ(&device.Panels(), &device.Panels());
 
-    using Getter = Actions& (Device::*)();
-    using Setter = void (*)(Device&, std::shared_ptr<Actions>);
-    const std::pair<Getter, Setter> slots[] = {
-        {&Device::ActionsEntry, &ModelBuilder::SetActionsEntry},
-        {&Device::ActionsLeft, &ModelBuilder::SetActionsLeft},
-        {&Device::ActionsRight, &ModelBuilder::SetActionsRight},
-        {&Device::ActionsFarLeft, &ModelBuilder::SetActionsFarLeft},
-        {&Device::ActionsFarRight, &ModelBuilder::SetActionsFarRight},
-        {&Device::ActionsVolMinus, &ModelBuilder::SetActionsVolMinus},
-        {&Device::ActionsVolPlus, &ModelBuilder::SetActionsVolPlus},
-        {&Device::ActionsChanMinus, &ModelBuilder::SetActionsChanMinus},
-        {&Device::ActionsChanPlus, &ModelBuilder::SetActionsChanPlus},
-        {&Device::ActionsMute, &ModelBuilder::SetActionsMute}};
     std::int32_t position = 100;
-    for (const auto& [get, set] : slots) {
+    for (const HardKeyInfo& key : HardKeys) {
         auto list = std::make_shared<Actions>();
         ModelBuilder::SetPosition(*list, position++);
-        set(device, list);
+        ModelBuilder::SetHardKeyActions(device, key.Key, list);
     }
-    position = 100;
-    for (const auto& [get, set] : slots)
-        EXPECT_EQ((device.*get)().Position(), position++);
+    // Each named getter reads its own key's slot.
+    using Getter = Actions& (Device::*)();
+    const std::pair<Getter, HardKey> getters[] = {{&Device::ActionsEntry, HardKey::Entry},
+                                                  {&Device::ActionsLeft, HardKey::Left},
+                                                  {&Device::ActionsRight, HardKey::Right},
+                                                  {&Device::ActionsFarLeft, HardKey::FarLeft},
+                                                  {&Device::ActionsFarRight, HardKey::FarRight},
+                                                  {&Device::ActionsVolMinus, HardKey::VolMinus},
+                                                  {&Device::ActionsVolPlus, HardKey::VolPlus},
+                                                  {&Device::ActionsChanMinus, HardKey::ChanMinus},
+                                                  {&Device::ActionsChanPlus, HardKey::ChanPlus},
+                                                  {&Device::ActionsMute, HardKey::Mute}};
+    for (const auto& [get, key] : getters)
+        EXPECT_EQ((device.*get)().Position(), 100 + static_cast<std::int32_t>(key));
+}
+
+TEST(Device, OnlyTheFourKeysBesideTheScreenTakeALabel) {
+    Device device;
+    ModelBuilder::SetKeyLabel(device, HardKey::Left, "Guide");
+    ModelBuilder::SetKeyLabel(device, HardKey::FarRight, "Exit");
+    EXPECT_EQ(device.LeftKeyName(), "Guide");
+    EXPECT_EQ(device.FarRightKeyName(), "Exit");
+    EXPECT_EQ(device.KeyLabel(HardKey::Right), "");
+    EXPECT_EQ(device.KeyLabel(HardKey::Mute), "");
+    EXPECT_KELPIE_ERROR(ModelBuilder::SetKeyLabel(device, HardKey::Mute, "Quiet"),
+                        ErrorKind::InvalidArgument);
+}
+
+TEST(Device, ReadingThroughFindCreatesNothing) {
+    const Device device;
+    for (const HardKeyInfo& key : HardKeys)
+        EXPECT_EQ(device.FindHardKey(key.Key), nullptr);
+    EXPECT_EQ(device.FindPanels(), nullptr);
+
+    Device made;
+    Actions& left = made.ActionsLeft();
+    EXPECT_EQ(made.FindHardKey(HardKey::Left), &left);
+    EXPECT_EQ(made.FindHardKey(HardKey::Right), nullptr);
 }
 
 } // namespace

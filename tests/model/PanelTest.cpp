@@ -25,7 +25,9 @@ TEST(Panel, HiddenIsBit31OfTheNameWord) {
 TEST(Panel, SizeIsTenPlusNinePerChild) {
     Panel panel;
     EXPECT_EQ(panel.Size(), 10);
+    EXPECT_EQ(panel.FindChildren(), nullptr) << "reading makes nothing";
     EXPECT_EQ(&panel.Children(), &panel.Children()) << "made on demand once";
+    EXPECT_EQ(panel.FindChildren(), &panel.Children());
     for (int i = 0; i < 3; ++i)
         panel.Children().AddButton();
     EXPECT_EQ(panel.Size(), 37);

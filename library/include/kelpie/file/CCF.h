@@ -89,18 +89,30 @@ public:
     // The raw attributes long.
     std::int32_t Attributes() const noexcept { return header_.Attributes; }
 
-    kelpie::Devices& HomeGroup() const noexcept { return *homeGroup_; }
-    kelpie::Devices& DevicesGroup() const noexcept { return *devicesGroup_; }
-    kelpie::Devices& MacrosGroup() const noexcept { return *macrosGroup_; }
-    kelpie::Panels& SpecialPanels() const noexcept { return *specialPanels_; }
+    // The graph; through a const CCF, const collections. A collection holds
+    // its items as shared objects, like pointers: const, it cannot gain or
+    // lose items, and it yields them as they are stored. A reader that must
+    // not change the graph reads them through their const Find accessors,
+    // which never create anything.
+    kelpie::Devices& HomeGroup() noexcept { return *homeGroup_; }
+    const kelpie::Devices& HomeGroup() const noexcept { return *homeGroup_; }
+    kelpie::Devices& DevicesGroup() noexcept { return *devicesGroup_; }
+    const kelpie::Devices& DevicesGroup() const noexcept { return *devicesGroup_; }
+    kelpie::Devices& MacrosGroup() noexcept { return *macrosGroup_; }
+    const kelpie::Devices& MacrosGroup() const noexcept { return *macrosGroup_; }
+    kelpie::Panels& SpecialPanels() noexcept { return *specialPanels_; }
+    const kelpie::Panels& SpecialPanels() const noexcept { return *specialPanels_; }
 
     // The unselected icon of the home group's first device (may be nullptr).
     // InvalidArgument when the home group is empty.
     kelpie::Icon* HomeIcon() const;
 
-    kelpie::Icons& Icons() const noexcept { return *icons_; }
-    kelpie::IRCodes& IRCodes() const noexcept { return *irCodes_; }
-    kelpie::CCFfile& CCFfile() const noexcept { return *file_; }
+    kelpie::Icons& Icons() noexcept { return *icons_; }
+    const kelpie::Icons& Icons() const noexcept { return *icons_; }
+    kelpie::IRCodes& IRCodes() noexcept { return *irCodes_; }
+    const kelpie::IRCodes& IRCodes() const noexcept { return *irCodes_; }
+    kelpie::CCFfile& CCFfile() noexcept { return *file_; }
+    const kelpie::CCFfile& CCFfile() const noexcept { return *file_; }
     // The image as an owning pointer, for callers that keep it longer.
     std::shared_ptr<kelpie::CCFfile> CCFfilePtr() const noexcept { return file_; }
 

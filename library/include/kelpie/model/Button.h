@@ -67,8 +67,11 @@ public:
 
     // The action list, created empty on first read when none is stored.
     kelpie::Actions& Actions();
+    // The stored action list, or nullptr: nothing is created.
+    const kelpie::Actions* FindActions() const noexcept { return actions_.get(); }
 
     kelpie::Button* AsButton() noexcept override { return this; }
+    const kelpie::Button* AsButton() const noexcept override { return this; }
 
     // The button record as read.
     const ButtonRecord& Record() const noexcept { return record_; }

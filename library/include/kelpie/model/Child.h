@@ -30,6 +30,8 @@ public:
     // The frame or button behind this entry; nullptr for the other kind.
     virtual kelpie::Frame* AsFrame() noexcept { return nullptr; }
     virtual kelpie::Button* AsButton() noexcept { return nullptr; }
+    virtual const kelpie::Frame* AsFrame() const noexcept { return nullptr; }
+    virtual const kelpie::Button* AsButton() const noexcept { return nullptr; }
 
     std::int32_t Position() const noexcept { return position_; }
     const std::string& Name() const noexcept { return name_; }

@@ -1,11 +1,17 @@
 // A device record: a named entry of the home, devices or macros group with
 // two icons, its panels, the names of its labelled hard keys and the ten
-// action lists that its entry and hard keys run.
+// action lists that its entry and hard keys run (see HardKey.h).
+//
+// Reading never writes: the getters that create an empty list or panel
+// collection where none is stored have const counterparts (Find...) that
+// return nullptr instead.
 #pragma once
 
 #include <kelpie/KelpieExport.h>
 #include <kelpie/file/basStructures.h>
+#include <kelpie/model/HardKey.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,10 +34,13 @@ public:
     std::int16_t Size() const noexcept;
 
     const std::string& Name() const noexcept { return name_; }
-    const std::string& LeftKeyName() const noexcept { return leftKeyName_; }
-    const std::string& RightKeyName() const noexcept { return rightKeyName_; }
-    const std::string& FarLeftKeyName() const noexcept { return farLeftKeyName_; }
-    const std::string& FarRightKeyName() const noexcept { return farRightKeyName_; }
+    // The label the user gave a key; "" when none (and for the keys that
+    // take no label).
+    const std::string& KeyLabel(HardKey key) const noexcept;
+    const std::string& LeftKeyName() const noexcept { return KeyLabel(HardKey::Left); }
+    const std::string& RightKeyName() const noexcept { return KeyLabel(HardKey::Right); }
+    const std::string& FarLeftKeyName() const noexcept { return KeyLabel(HardKey::FarLeft); }
+    const std::string& FarRightKeyName() const noexcept { return KeyLabel(HardKey::FarRight); }
 
     // Attribute bits.
     bool IsTemplate() const noexcept;
@@ -54,19 +63,26 @@ public:
 
     // The device's panels, created empty on first use.
     kelpie::Panels& Panels();
+    // The stored panels, or nullptr: nothing is created.
+    const kelpie::Panels* FindPanels() const noexcept { return panels_.get(); }
 
-    // The ten action lists; a getter creates, stores and returns an empty
-    // list when none is stored.
-    kelpie::Actions& ActionsEntry();
-    kelpie::Actions& ActionsLeft();
-    kelpie::Actions& ActionsRight();
-    kelpie::Actions& ActionsFarLeft();
-    kelpie::Actions& ActionsFarRight();
-    kelpie::Actions& ActionsVolMinus();
-    kelpie::Actions& ActionsVolPlus();
-    kelpie::Actions& ActionsChanMinus();
-    kelpie::Actions& ActionsChanPlus();
-    kelpie::Actions& ActionsMute();
+    // The action list of a key; the getter creates, stores and returns an
+    // empty list when none is stored.
+    kelpie::Actions& HardKeyActions(HardKey key);
+    // The stored list of a key, or nullptr: nothing is created.
+    const kelpie::Actions* FindHardKey(HardKey key) const noexcept {
+        return hardKeys_[static_cast<std::size_t>(key)].get();
+    }
+    kelpie::Actions& ActionsEntry() { return HardKeyActions(HardKey::Entry); }
+    kelpie::Actions& ActionsLeft() { return HardKeyActions(HardKey::Left); }
+    kelpie::Actions& ActionsRight() { return HardKeyActions(HardKey::Right); }
+    kelpie::Actions& ActionsFarLeft() { return HardKeyActions(HardKey::FarLeft); }
+    kelpie::Actions& ActionsFarRight() { return HardKeyActions(HardKey::FarRight); }
+    kelpie::Actions& ActionsVolMinus() { return HardKeyActions(HardKey::VolMinus); }
+    kelpie::Actions& ActionsVolPlus() { return HardKeyActions(HardKey::VolPlus); }
+    kelpie::Actions& ActionsChanMinus() { return HardKeyActions(HardKey::ChanMinus); }
+    kelpie::Actions& ActionsChanPlus() { return HardKeyActions(HardKey::ChanPlus); }
+    kelpie::Actions& ActionsMute() { return HardKeyActions(HardKey::Mute); }
 
     // The device record as read.
     const DeviceRecord& Record() const noexcept { return record_; }
@@ -78,10 +94,9 @@ private:
     void SetPosition(std::int32_t position) { position_ = position; }
     void SetFileFormat(CCFFileFormats format) { format_ = format; }
     void SetName(std::string name) { name_ = std::move(name); }
-    void SetLeftKeyName(std::string name) { leftKeyName_ = std::move(name); }
-    void SetRightKeyName(std::string name) { rightKeyName_ = std::move(name); }
-    void SetFarLeftKeyName(std::string name) { farLeftKeyName_ = std::move(name); }
-    void SetFarRightKeyName(std::string name) { farRightKeyName_ = std::move(name); }
+    // Only the keys with a LabelPosition in HardKeys take a label;
+    // InvalidArgument for the others.
+    void SetKeyLabel(HardKey key, std::string label);
     // Each leaves the other attribute bits unchanged.
     void SetIsTemplate(bool value);
     void SetReadOnly(bool value);
@@ -90,28 +105,19 @@ private:
     // Links the icon without owning it.
     void SetIconUnselected(kelpie::Icon* icon);
     void SetIconSelected(kelpie::Icon* icon);
-    void SetActionsEntry(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsLeft(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsRight(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsFarLeft(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsFarRight(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsVolMinus(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsVolPlus(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsChanMinus(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsChanPlus(std::shared_ptr<kelpie::Actions> actions);
-    void SetActionsMute(std::shared_ptr<kelpie::Actions> actions);
+    void SetHardKeyActions(HardKey key, std::shared_ptr<kelpie::Actions> actions);
 
     void SetAttribute(std::uint8_t mask, bool value);
-    kelpie::Actions& ActionsOnDemand(std::shared_ptr<kelpie::Actions>& slot);
 
     DeviceRecord record_;
     std::int32_t position_ = 0;
     CCFFileFormats format_ = fmtv1;
-    std::string name_, leftKeyName_, rightKeyName_, farLeftKeyName_, farRightKeyName_;
+    std::string name_;
+    // The labels of the four labelled keys, Left to FarRight.
+    std::array<std::string, 4> labels_;
     std::weak_ptr<kelpie::Icon> iconUnselected_, iconSelected_;
     std::shared_ptr<kelpie::Panels> panels_;
-    std::shared_ptr<kelpie::Actions> entry_, left_, right_, farLeft_, farRight_, volMinus_,
-        volPlus_, chanMinus_, chanPlus_, mute_;
+    std::array<std::shared_ptr<kelpie::Actions>, HardKeyCount> hardKeys_;
 };
 
 } // namespace kelpie

@@ -39,6 +39,7 @@ public:
     kelpie::Children* Children() const noexcept { return children_.get(); }
 
     kelpie::Frame* AsFrame() noexcept override { return this; }
+    const kelpie::Frame* AsFrame() const noexcept override { return this; }
 
     // The frame record as read.
     const FrameRecord& Record() const noexcept { return record_; }

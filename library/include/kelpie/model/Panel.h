@@ -33,6 +33,8 @@ public:
 
     // The children, created empty on first use.
     kelpie::Children& Children();
+    // The stored children, or nullptr: nothing is created.
+    const kelpie::Children* FindChildren() const noexcept { return children_.get(); }
 
     // The panel record as read.
     const PanelRecord& Record() const noexcept { return record_; }
