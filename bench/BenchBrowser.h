@@ -29,7 +29,7 @@ inline std::int64_t ChildCount(const kelpie::Children& children) {
 inline kelpie::Panel* LargestPanel(const kelpie::CCF& ccf) {
     kelpie::Panel* largest = nullptr;
     std::int64_t most = -1;
-    for (kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
+    for (const kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
         for (kelpie::Device& device : *group)
             for (kelpie::Panel& panel : device.Panels())
                 if (const std::int64_t count = ChildCount(panel.Children()); count > most) {

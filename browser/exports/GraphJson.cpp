@@ -106,13 +106,13 @@ public:
                      PositionOf(ccf_.HomeGroup().Count() >= 1 ? ccf_.HomeIcon() : nullptr));
     }
 
-    void Devices(const char* key, kelpie::Devices& devices) {
+    void Devices(const char* key, const kelpie::Devices& devices) {
         const auto list = json_.Array(key);
         for (kelpie::Device& device : devices)
             Device(device);
     }
 
-    void Panels(const char* key, kelpie::Panels& panels) {
+    void Panels(const char* key, const kelpie::Panels& panels) {
         const auto list = json_.Array(key);
         for (kelpie::Panel& panel : panels) {
             const auto object = json_.Object();

@@ -18,54 +18,54 @@ class UseWalker {
 public:
     explicit UseWalker(const std::function<void(const IRCodeUse&)>& use) : use_(use) {}
 
-    void Group(const char* name, kelpie::Devices& devices) {
+    void Group(const char* name, const kelpie::Devices& devices) {
         current_ = {};
         current_.Group = name;
-        for (kelpie::Device& device : devices) {
+        for (const kelpie::Device& device : devices) {
             current_.Device = device.Name();
             current_.Panel.clear();
             current_.FramePath.clear();
-            for (const HardKey& key : HardKeysOf(device)) {
-                current_.Button = key.Title;
+            for (const kelpie::HardKeyInfo& key : kelpie::HardKeys) {
+                current_.Button = HardKeyTitle(device.KeyLabel(key.Key), key.Name);
                 current_.ByHardKey = true;
-                Actions(key.List);
+                if (const kelpie::Actions* list = device.FindHardKey(key.Key)) Actions(*list);
             }
             current_.ByHardKey = false;
-            Panels(device.Panels());
+            if (const kelpie::Panels* panels = device.FindPanels()) Panels(*panels);
         }
     }
 
-    void Panels(kelpie::Panels& panels) {
-        for (kelpie::Panel& panel : panels) {
+    void Panels(const kelpie::Panels& panels) {
+        for (const kelpie::Panel& panel : panels) {
             current_.Panel = panel.Name();
             current_.FramePath.clear();
-            Children(panel.Children());
+            if (const kelpie::Children* children = panel.FindChildren()) Children(*children);
         }
     }
 
-    void SpecialPanels(kelpie::Panels& panels) {
+    void SpecialPanels(const kelpie::Panels& panels) {
         current_ = {};
         current_.Group = "Macro Recording";
         Panels(panels);
     }
 
 private:
-    void Children(kelpie::Children& children) {
-        for (kelpie::Child& child : children) {
-            if (kelpie::Frame* frame = child.AsFrame()) {
+    void Children(const kelpie::Children& children) {
+        for (const kelpie::Child& child : children) {
+            if (const kelpie::Frame* frame = child.AsFrame()) {
                 if (!frame->Children()) continue;
                 current_.FramePath.push_back(frame->Name());
                 Children(*frame->Children());
                 current_.FramePath.pop_back();
-            } else if (kelpie::Button* button = child.AsButton()) {
+            } else if (const kelpie::Button* button = child.AsButton()) {
                 current_.Button = button->Name();
-                Actions(button->Actions());
+                if (const kelpie::Actions* actions = button->FindActions()) Actions(*actions);
             }
         }
     }
 
-    void Actions(kelpie::Actions& actions) {
-        for (kelpie::Action& action : actions) {
+    void Actions(const kelpie::Actions& actions) {
+        for (const kelpie::Action& action : actions) {
             if (action.ActionType() == kelpie::actCode) {
                 Send(action, IRCodeSender::Button);
             } else if (action.ActionType() == kelpie::actTimer && action.Timer()) {

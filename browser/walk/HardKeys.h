@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace vantor {
 
@@ -20,19 +21,15 @@ inline std::string HardKeyTitle(const std::string& label, const char* fallback) 
     return label.empty() ? std::string(fallback) : label;
 }
 
-inline std::array<HardKey, 10> HardKeysOf(kelpie::Device& device) {
-    return {{
-        {device.ActionsEntry(), "Entry"},
-        {device.ActionsLeft(), HardKeyTitle(device.LeftKeyName(), "Left")},
-        {device.ActionsRight(), HardKeyTitle(device.RightKeyName(), "Right")},
-        {device.ActionsFarLeft(), HardKeyTitle(device.FarLeftKeyName(), "FarLeft")},
-        {device.ActionsFarRight(), HardKeyTitle(device.FarRightKeyName(), "FarRight")},
-        {device.ActionsVolMinus(), "Vol-"},
-        {device.ActionsVolPlus(), "Vol+"},
-        {device.ActionsChanMinus(), "Chan-"},
-        {device.ActionsChanPlus(), "Chan+"},
-        {device.ActionsMute(), "Mute"},
-    }};
+template <std::size_t... I>
+std::array<HardKey, sizeof...(I)> HardKeysOf(kelpie::Device& device, std::index_sequence<I...>) {
+    return {{HardKey{
+        device.HardKeyActions(kelpie::HardKeys[I].Key),
+        HardKeyTitle(device.KeyLabel(kelpie::HardKeys[I].Key), kelpie::HardKeys[I].Name)}...}};
+}
+
+inline std::array<HardKey, kelpie::HardKeyCount> HardKeysOf(kelpie::Device& device) {
+    return HardKeysOf(device, std::make_index_sequence<kelpie::HardKeyCount>());
 }
 
 } // namespace vantor

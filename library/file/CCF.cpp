@@ -1,8 +1,11 @@
 #include <kelpie/file/CCF.h>
 
+#include "file/CCFDateMath.h"
+#include "file/ImageAccess.h"
+#include "file/RecordReaders.h"
+#include "file/basCCFRoutines.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/Error.h>
-#include <kelpie/file/CCFDateMath.h>
-#include <kelpie/file/basCCFRoutines.h>
 #include <kelpie/model/Devices.h>
 #include <kelpie/model/IRCodes.h>
 #include <kelpie/model/Icons.h>
@@ -54,15 +57,15 @@ Icon* CCF::HomeIcon() const {
 }
 
 void CCF::SetHomeIcon(Icon* icon) {
-    homeGroup_->Item(1).SetIconUnselected(icon);
+    ModelBuilder::SetIconUnselected(homeGroup_->Item(1), icon);
 }
 
 void CCF::OpenFile(const std::string& fileName) {
-    file_->LoadFile(*this, fileName);
+    ImageAccess::LoadFile(*file_, *this, fileName);
 }
 
 void CCF::OpenBytes(const std::string& fileName, std::vector<std::uint8_t> bytes) {
-    file_->LoadBytes(*this, fileName, std::move(bytes));
+    ImageAccess::LoadBytes(*file_, *this, fileName, std::move(bytes));
 }
 
 void CCF::SetHeader(const HeaderRecord& header) {

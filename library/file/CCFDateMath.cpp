@@ -1,4 +1,4 @@
-#include <kelpie/file/CCFDateMath.h>
+#include "file/CCFDateMath.h"
 
 namespace kelpie {
 

@@ -1,8 +1,8 @@
 #include <kelpie/file/CCFfile.h>
 
-#include <kelpie/Error.h>
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 #include "load/basCCFLoad.h"
+#include <kelpie/Error.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -159,36 +159,9 @@ std::uint16_t CCFfile::ComputeCRC(std::int32_t length) const {
 }
 
 std::string CCFfile::ObjectName(std::int32_t type) {
-    switch (type) {
-    case mtypNotStructure:
-        return "Not Structure";
-    case mtypHeader:
-        return "Header";
-    case mtypDevice:
-        return "Device";
-    case mtypPanel:
-        return "Panel";
-    case mtypChild:
-        return "Child";
-    case mtypFrame:
-        return "Frame";
-    case mtypButton:
-        return "Button";
-    case mtypActionList:
-        return "Action List";
-    case mtypAction:
-        return "Action";
-    case mtypIRCode:
-        return "IR code";
-    case mtypIcon:
-        return "Icon";
-    case mtypTimer:
-        return "Timer";
-    case mtypName:
-        return "Name";
-    default:
-        return "";
-    }
+    return type >= 0 && type < static_cast<std::int32_t>(CCFtypesNames.size())
+               ? CCFtypesNames[static_cast<std::size_t>(type)]
+               : "";
 }
 
 namespace {

@@ -1,4 +1,4 @@
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 
 #include <kelpie/Error.h>
 

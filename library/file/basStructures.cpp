@@ -1,12 +1,13 @@
-#include <kelpie/file/basStructures.h>
+#include "file/RecordReaders.h"
 
+#include "file/ImageAccess.h"
+#include "file/basCCFRoutines.h"
 #include <kelpie/file/CCFfile.h>
-#include <kelpie/file/basCCFRoutines.h>
 
 namespace kelpie::basStructures {
 
 HeaderRecord ReadHeader(CCFfile& file) {
-    file.MarkStructure(0, mtypHeader);
+    ImageAccess::MarkStructure(file, 0, mtypHeader);
     std::int32_t c = 0;
     HeaderRecord h;
     h.VersionStringPosition = file.ReadLong(c);
@@ -45,7 +46,7 @@ HeaderRecord ReadHeader(CCFfile& file) {
 }
 
 DeviceRecord ReadDevice(CCFfile& file, std::int32_t pos, CCFFileFormats format) {
-    file.MarkStructure(pos, mtypDevice);
+    ImageAccess::MarkStructure(file, pos, mtypDevice);
     const bool colour = format == fmtV3;
     std::int32_t c = pos;
     DeviceRecord d;
@@ -82,7 +83,7 @@ DeviceRecord ReadDevice(CCFfile& file, std::int32_t pos, CCFFileFormats format) 
 }
 
 PanelRecord ReadPanel(CCFfile& file, std::int32_t pos, std::int32_t& after) {
-    file.MarkStructure(pos, mtypPanel);
+    ImageAccess::MarkStructure(file, pos, mtypPanel);
     std::int32_t c = pos;
     PanelRecord p;
     p.PosNextPanel = file.ReadLong(c);
@@ -94,7 +95,7 @@ PanelRecord ReadPanel(CCFfile& file, std::int32_t pos, std::int32_t& after) {
 }
 
 ChildRecord ReadChild(CCFfile& file, std::int32_t pos) {
-    file.MarkStructure(pos, mtypChild);
+    ImageAccess::MarkStructure(file, pos, mtypChild);
     std::int32_t c = pos;
     ChildRecord r;
     r.X = file.ReadWord(c);
@@ -105,7 +106,7 @@ ChildRecord ReadChild(CCFfile& file, std::int32_t pos) {
 }
 
 FrameRecord ReadFrame(CCFfile& file, std::int32_t pos, CCFFileFormats format, std::int32_t& after) {
-    file.MarkStructure(pos, mtypFrame);
+    ImageAccess::MarkStructure(file, pos, mtypFrame);
     std::int32_t c = pos;
     FrameRecord f;
     f.Width = file.ReadWord(c);
@@ -127,7 +128,7 @@ FrameRecord ReadFrame(CCFfile& file, std::int32_t pos, CCFFileFormats format, st
 }
 
 ButtonRecord ReadButton(CCFfile& file, std::int32_t pos, CCFFileFormats format) {
-    file.MarkStructure(pos, mtypButton);
+    ImageAccess::MarkStructure(file, pos, mtypButton);
     std::int32_t c = pos;
     ButtonRecord b;
     b.Width = file.ReadWord(c);
@@ -151,7 +152,7 @@ ButtonRecord ReadButton(CCFfile& file, std::int32_t pos, CCFFileFormats format) 
 }
 
 ActionListRecord ReadActionList(CCFfile& file, std::int32_t pos, std::int32_t& after) {
-    file.MarkStructure(pos, mtypActionList);
+    ImageAccess::MarkStructure(file, pos, mtypActionList);
     std::int32_t c = pos;
     ActionListRecord a;
     a.ActionCount = file.ReadByte(c);
@@ -161,7 +162,7 @@ ActionListRecord ReadActionList(CCFfile& file, std::int32_t pos, std::int32_t& a
 }
 
 ActionRecord ReadAction(CCFfile& file, std::int32_t pos, bool mark) {
-    if (mark) file.MarkStructure(pos, mtypAction);
+    if (mark) ImageAccess::MarkStructure(file, pos, mtypAction);
     std::int32_t c = pos;
     ActionRecord a;
     a.ActionType = file.ReadByte(c);
@@ -171,7 +172,7 @@ ActionRecord ReadAction(CCFfile& file, std::int32_t pos, bool mark) {
 }
 
 IRCodeRecord ReadIRCode(CCFfile& file, std::int32_t pos, std::int32_t& dataPosition) {
-    file.MarkStructure(pos, mtypIRCode);
+    ImageAccess::MarkStructure(file, pos, mtypIRCode);
     std::int32_t c = pos;
     IRCodeRecord r;
     r.Size = file.ReadWord(c);
@@ -185,7 +186,7 @@ IRCodeRecord ReadIRCode(CCFfile& file, std::int32_t pos, std::int32_t& dataPosit
 }
 
 IconRecord ReadIcon(CCFfile& file, std::int32_t pos, std::int32_t& dataPosition) {
-    file.MarkStructure(pos, mtypIcon);
+    ImageAccess::MarkStructure(file, pos, mtypIcon);
     std::int32_t c = pos;
     IconRecord r;
     r.Size = file.ReadWord(c);
@@ -197,7 +198,7 @@ IconRecord ReadIcon(CCFfile& file, std::int32_t pos, std::int32_t& dataPosition)
 }
 
 TimerRecord ReadTimer(CCFfile& file, std::int32_t pos) {
-    file.MarkStructure(pos, mtypTimer);
+    ImageAccess::MarkStructure(file, pos, mtypTimer);
     std::int32_t c = pos;
     TimerRecord t;
     t.NextTimerPosition = file.ReadLong(c);
@@ -215,7 +216,7 @@ TimerRecord ReadTimer(CCFfile& file, std::int32_t pos) {
 std::string ReadName(CCFfile& file, std::int32_t pos) {
     if (pos == 0) return {};
     const auto at = static_cast<std::int32_t>(static_cast<std::uint32_t>(pos) & ~HiddenBit);
-    file.MarkStructure(at, mtypName);
+    ImageAccess::MarkStructure(file, at, mtypName);
     std::int32_t c = at;
     const std::uint8_t length = file.ReadByte(c);
     return file.ReadChars(length, c);

@@ -1,9 +1,9 @@
 #include <kelpie/icons/Icon.h>
 
 #include <kelpie/Error.h>
-#include <kelpie/icons/IconLayout.h>
-#include <kelpie/icons/basBitmapHandling.h>
-#include <kelpie/model/SizeCheck.h>
+#include "icons/IconLayout.h"
+#include "icons/basBitmapHandling.h"
+#include "model/SizeCheck.h"
 
 namespace kelpie {
 

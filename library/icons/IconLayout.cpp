@@ -1,4 +1,4 @@
-#include <kelpie/icons/IconLayout.h>
+#include "icons/IconLayout.h"
 
 #include <kelpie/Error.h>
 #include <kelpie/icons/Icon.h>

@@ -1,9 +1,9 @@
-#include <kelpie/icons/basBitmapHandling.h>
+#include "icons/basBitmapHandling.h"
 
 #include <kelpie/Error.h>
 #include <kelpie/icons/BitmapHandler.h>
 #include <kelpie/icons/Icon.h>
-#include <kelpie/icons/IconLayout.h>
+#include "icons/IconLayout.h"
 
 #include <cerrno>
 #include <cstdio>

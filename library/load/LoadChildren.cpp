@@ -1,8 +1,9 @@
 // Children lists, frames, buttons, action lists and actions.
 #include "load/Loader.h"
 
-#include <kelpie/file/CCF.h>
 #include "load/Footprints.h"
+#include "load/ModelBuilder.h"
+#include <kelpie/file/CCF.h>
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Children.h>
 #include <kelpie/model/IRCode.h>
@@ -30,15 +31,15 @@ void Loader::LoadChild(std::int32_t entry, Children& children) {
     switch (record.ChildType) {
     case chtFrame: {
         Frame& frame = children.AddFrame();
-        frame.SetX(record.X);
-        frame.SetY(record.Y);
+        ModelBuilder::SetX(frame, record.X);
+        ModelBuilder::SetY(frame, record.Y);
         LoadFrame(record.Position, frame);
         break;
     }
     case chtButton: {
         Button& button = children.AddButton();
-        button.SetX(record.X);
-        button.SetY(record.Y);
+        ModelBuilder::SetX(button, record.X);
+        ModelBuilder::SetY(button, record.Y);
         LoadButton(record.Position, button);
         break;
     }
@@ -56,31 +57,31 @@ void Loader::LoadFrame(std::int32_t pos, Frame& frame) {
     Nesting nesting(*this, mtypFrame, pos);
     std::int32_t after = 0;
     const FrameRecord record = ReadFrame(file_, pos, format_, after);
-    frame.SetRecord(record);
-    frame.SetFileFormat(format_);
-    frame.SetPosition(pos);
+    ModelBuilder::SetRecord(frame, record);
+    ModelBuilder::SetFileFormat(frame, format_);
+    ModelBuilder::SetPosition(frame, pos);
     if (nesting.ContainsItself())
         throw Error(ErrorKind::InvalidArgument, RecordAt(mtypFrame, pos) + " contains itself");
-    frame.SetName(ReadCountedName(mtypFrame, pos, record.NamePosition));
-    frame.SetIcon(LoadIconIfAny(record.IconPosition));
+    ModelBuilder::SetName(frame, ReadCountedName(mtypFrame, pos, record.NamePosition));
+    ModelBuilder::SetIcon(frame, LoadIconIfAny(record.IconPosition));
 
     auto children = std::make_shared<Children>();
-    frame.SetChildren(children);
+    ModelBuilder::SetChildren(frame, children);
     LoadChildList(after, record.ChildCount, *children);
 }
 
 void Loader::LoadButton(std::int32_t pos, Button& button) {
     const ButtonRecord record = ReadButton(file_, pos, format_);
-    button.SetRecord(record);
-    button.SetFileFormat(format_);
-    button.SetPosition(pos);
+    ModelBuilder::SetRecord(button, record);
+    ModelBuilder::SetFileFormat(button, format_);
+    ModelBuilder::SetPosition(button, pos);
 
-    button.SetName(ReadCountedName(mtypButton, pos, record.NamePosition));
+    ModelBuilder::SetName(button, ReadCountedName(mtypButton, pos, record.NamePosition));
     for (int state = 0; state < 4; ++state)
-        button.SetIconOf(static_cast<ButtonState>(state),
+        ModelBuilder::SetIconOf(button, static_cast<ButtonState>(state),
                          LoadIconIfAny(record.IconPositions[state]));
     if (record.ActionListPosition != 0)
-        button.SetActions(LoadActionList(record.ActionListPosition));
+        ModelBuilder::SetActions(button, LoadActionList(record.ActionListPosition));
     // Registered once its action list is loaded: a button reached again
     // ends the load at its first action, or here when it has none.
     Register(buttonsByPosition_, pos, button, mtypButton);
@@ -92,8 +93,8 @@ std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {
     CountObject(mtypActionList, pos, footprint::ActionList + footprint::List(record.ActionCount));
     auto actions = std::make_shared<Actions>();
     actions->Reserve(record.ActionCount);
-    actions->SetRecord(record);
-    actions->SetPosition(pos);
+    ModelBuilder::SetRecord(*actions, record);
+    ModelBuilder::SetPosition(*actions, pos);
     for (std::int32_t i = 0; i < record.ActionCount; ++i) {
         CountObject(mtypAction, after + EntrySize * i, footprint::Action);
         LoadAction(after + EntrySize * i, actions->Add());
@@ -103,11 +104,12 @@ std::shared_ptr<Actions> Loader::LoadActionList(std::int32_t pos) {
 
 void Loader::LoadAction(std::int32_t pos, Action& action) {
     const ActionRecord record = ReadAction(file_, pos, true);
-    action.SetRecord(record);
-    action.SetPosition(pos);
+    ModelBuilder::SetRecord(action, record);
+    ModelBuilder::SetPosition(action, pos);
 
-    if (record.ActionType == actCode) action.SetIRCode(&LoadIRCode(record.Parameter2));
-    if (record.ActionType == actTimer) action.SetTimer(LoadTimer(record.Parameter2));
+    if (record.ActionType == actCode)
+        ModelBuilder::SetIRCode(action, &LoadIRCode(record.Parameter2));
+    if (record.ActionType == actTimer) ModelBuilder::SetTimer(action, LoadTimer(record.Parameter2));
     // Registered once its IR code or timer is loaded; the second pass visits
     // actions in this order, the order in which they completed.
     Register(actionsClaimed_, pos, mtypAction);

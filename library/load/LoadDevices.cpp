@@ -1,8 +1,9 @@
 // The device chains of the three groups, devices, and panel chains.
 #include "load/Loader.h"
 
-#include <kelpie/file/CCF.h>
 #include "load/Footprints.h"
+#include "load/ModelBuilder.h"
+#include <kelpie/file/CCF.h>
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Children.h>
 #include <kelpie/model/Device.h>
@@ -25,37 +26,23 @@ void Loader::LoadDeviceChain(std::int32_t first, Devices& devices) {
 // the position of the next device of its group.
 std::int32_t Loader::LoadDevice(std::int32_t pos, Device& device) {
     const DeviceRecord record = ReadDevice(file_, pos, format_);
-    device.SetRecord(record);
-    device.SetPosition(pos);
-    device.SetFileFormat(format_);
+    ModelBuilder::SetRecord(device, record);
+    ModelBuilder::SetPosition(device, pos);
+    ModelBuilder::SetFileFormat(device, format_);
 
-    device.SetName(ReadCountedName(mtypDevice, pos, record.NamePosition));
-    device.SetIconUnselected(LoadIconIfAny(record.PosIconUnselected));
-    device.SetIconSelected(LoadIconIfAny(record.PosIconSelected));
-    if (record.LeftKeyName != 0)
-        device.SetLeftKeyName(ReadCountedName(mtypDevice, pos, record.LeftKeyName));
-    if (record.RightKeyName != 0)
-        device.SetRightKeyName(ReadCountedName(mtypDevice, pos, record.RightKeyName));
-    if (record.FarLeftKeyName != 0)
-        device.SetFarLeftKeyName(ReadCountedName(mtypDevice, pos, record.FarLeftKeyName));
-    if (record.FarRightKeyName != 0)
-        device.SetFarRightKeyName(ReadCountedName(mtypDevice, pos, record.FarRightKeyName));
+    ModelBuilder::SetName(device, ReadCountedName(mtypDevice, pos, record.NamePosition));
+    ModelBuilder::SetIconUnselected(device, LoadIconIfAny(record.PosIconUnselected));
+    ModelBuilder::SetIconSelected(device, LoadIconIfAny(record.PosIconSelected));
+    for (const HardKeyInfo& key : HardKeys)
+        if (key.LabelPosition && record.*key.LabelPosition != 0)
+            ModelBuilder::SetKeyLabel(device, key.Key,
+                                      ReadCountedName(mtypDevice, pos, record.*key.LabelPosition));
 
     // The hard keys' lists, in the order the remote's keys are listed.
-    if (record.ActionsEntry != 0) device.SetActionsEntry(LoadActionList(record.ActionsEntry));
-    if (record.ActionsLeft != 0) device.SetActionsLeft(LoadActionList(record.ActionsLeft));
-    if (record.ActionsRight != 0) device.SetActionsRight(LoadActionList(record.ActionsRight));
-    if (record.ActionsFarLeft != 0) device.SetActionsFarLeft(LoadActionList(record.ActionsFarLeft));
-    if (record.ActionsFarRight != 0)
-        device.SetActionsFarRight(LoadActionList(record.ActionsFarRight));
-    if (record.ActionsVolMinus != 0)
-        device.SetActionsVolMinus(LoadActionList(record.ActionsVolMinus));
-    if (record.ActionsVolPlus != 0) device.SetActionsVolPlus(LoadActionList(record.ActionsVolPlus));
-    if (record.ActionsChanMinus != 0)
-        device.SetActionsChanMinus(LoadActionList(record.ActionsChanMinus));
-    if (record.ActionsChanPlus != 0)
-        device.SetActionsChanPlus(LoadActionList(record.ActionsChanPlus));
-    if (record.ActionsMute != 0) device.SetActionsMute(LoadActionList(record.ActionsMute));
+    for (const HardKeyInfo& key : HardKeys)
+        if (record.*key.ActionsPosition != 0)
+            ModelBuilder::SetHardKeyActions(device, key.Key,
+                                            LoadActionList(record.*key.ActionsPosition));
 
     LoadPanelChain(record.PosFirstPanel, device.Panels());
     // Registered once its panels are loaded. A chain that comes back to a
@@ -76,14 +63,14 @@ void Loader::LoadPanelChain(std::int32_t first, Panels& panels) {
 std::int32_t Loader::LoadPanel(std::int32_t pos, Panel& panel) {
     std::int32_t after = 0;
     const PanelRecord record = ReadPanel(file_, pos, after);
-    panel.SetRecord(record);
-    panel.SetPosition(pos);
+    ModelBuilder::SetRecord(panel, record);
+    ModelBuilder::SetPosition(panel, pos);
 
-    panel.SetName(ReadCountedName(
+    ModelBuilder::SetName(panel, ReadCountedName(
         mtypPanel, pos,
         static_cast<std::int32_t>(static_cast<std::uint32_t>(record.NameWord) & ~HiddenBit)));
     auto children = std::make_shared<Children>();
-    panel.SetChildren(children);
+    ModelBuilder::SetChildren(panel, children);
     LoadChildList(after, record.ChildCount, *children);
     // Registered once its children are loaded (as a device is, above).
     Register(panelsByPosition_, pos, panel, mtypPanel);

@@ -1,9 +1,11 @@
 // The records that several referrers share (IR codes, icons) and timers.
 #include "load/Loader.h"
 
+#include "file/ImageAccess.h"
+#include "load/Footprints.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/file/CCF.h>
 #include <kelpie/icons/Icon.h>
-#include "load/Footprints.h"
 #include <kelpie/model/Action.h>
 #include <kelpie/model/IRCodes.h>
 #include <kelpie/model/Icons.h>
@@ -22,11 +24,11 @@ using namespace basStructures;
 // again at each later reference, as reading it again would.
 Loader::NoticesKept::NoticesKept(CCFfile& file, SharedNotices& kept, std::int32_t pos)
     : file_(file), kept_(kept), pos_(pos) {
-    file_.RecordNotices(&heard_);
+    ImageAccess::RecordNotices(file_, &heard_);
 }
 
 Loader::NoticesKept::~NoticesKept() {
-    file_.RecordNotices(nullptr);
+    ImageAccess::RecordNotices(file_, nullptr);
     if (!heard_.empty()) kept_.emplace(pos_, std::move(heard_));
 }
 
@@ -38,7 +40,7 @@ void Loader::RepeatNotices(const SharedNotices& kept, std::int32_t pos) {
 
 IRCode& Loader::LoadIRCode(std::int32_t pos) {
     IRCodes& codes = ccf_.IRCodes();
-    if (IRCode* known = codes.CountReference(pos)) {
+    if (IRCode* known = ModelBuilder::CountReference(codes, pos)) {
         RepeatNotices(irCodeNotices_, pos);
         return *known;
     }
@@ -47,16 +49,16 @@ IRCode& Loader::LoadIRCode(std::int32_t pos) {
     const IRCodeRecord record = ReadIRCode(file_, pos, dataPosition);
     CountData(mtypIRCode, pos, record.Size - IRCodeHeadSize);
     CountObject(mtypIRCode, pos, footprint::IRCode + footprint::Data(record.Size - IRCodeHeadSize));
-    IRCode& code = codes.FindOrAdd(pos, record);
-    code.SetName(ReadCountedName(mtypIRCode, pos, record.NamePosition));
+    IRCode& code = ModelBuilder::FindOrAdd(codes, pos, record);
+    ModelBuilder::SetName(code, ReadCountedName(mtypIRCode, pos, record.NamePosition));
     // A size word of 6 or less leaves no room for data: the code is empty.
-    code.SetData(file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
+    ModelBuilder::SetData(code, file_.ReadBytes(record.Size - IRCodeHeadSize, dataPosition));
     return code;
 }
 
 Icon& Loader::LoadIcon(std::int32_t pos) {
     Icons& icons = ccf_.Icons();
-    if (Icon* known = icons.CountReference(pos)) {
+    if (Icon* known = ModelBuilder::CountReference(icons, pos)) {
         RepeatNotices(iconNotices_, pos);
         return *known;
     }
@@ -65,9 +67,9 @@ Icon& Loader::LoadIcon(std::int32_t pos) {
     const IconRecord record = ReadIcon(file_, pos, dataPosition);
     CountData(mtypIcon, pos, record.Size - IconHeadSize);
     CountObject(mtypIcon, pos, footprint::Icon + footprint::Data(record.Size - IconHeadSize));
-    Icon& icon = icons.FindOrAdd(pos, record);
+    Icon& icon = ModelBuilder::FindOrAdd(icons, pos, record);
     if (record.Size > IconHeadSize)
-        icon.SetIconData(file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
+        ModelBuilder::SetIconData(icon, file_.ReadBytes(record.Size - IconHeadSize, dataPosition));
     return icon;
 }
 
@@ -86,19 +88,19 @@ std::shared_ptr<Timer> Loader::LoadTimer(std::int32_t pos) {
     if (nesting.ContainsItself()) throw ReachedTwice(mtypTimer, pos);
     CountObject(mtypTimer, pos, footprint::Timer);
     auto timer = std::make_shared<Timer>();
-    timer->SetRecord(record);
-    timer->SetPosition(pos);
+    ModelBuilder::SetRecord(*timer, record);
+    ModelBuilder::SetPosition(*timer, pos);
 
     if (record.StartAction.ActionType != 0) {
         CountObject(mtypAction, pos + TimerStartActionOffset, footprint::Action);
         auto action = std::make_shared<Action>();
-        timer->SetStartAction(action);
+        ModelBuilder::SetStartAction(*timer, action);
         LoadAction(pos + TimerStartActionOffset, *action);
     }
     if (record.EndAction.ActionType != 0) {
         CountObject(mtypAction, pos + TimerEndActionOffset, footprint::Action);
         auto action = std::make_shared<Action>();
-        timer->SetEndAction(action);
+        ModelBuilder::SetEndAction(*timer, action);
         LoadAction(pos + TimerEndActionOffset, *action);
     }
     Register(timersByPosition_, pos, *timer, mtypTimer);

@@ -1,8 +1,9 @@
 #include "load/Loader.h"
 
+#include "load/Footprints.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/Error.h>
 #include <kelpie/file/CCF.h>
-#include "load/Footprints.h"
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Button.h>
 #include <kelpie/model/Device.h>
@@ -48,9 +49,9 @@ std::int64_t Loader::MemoryBudget(std::int32_t fileSize) {
 
 void Loader::Run() {
     using namespace basStructures;
-    ccf_.SetHeader(ReadHeader(file_));
+    ModelBuilder::SetHeader(ccf_, ReadHeader(file_));
     format_ = ccf_.FileFormat();
-    ccf_.SetVersionString(ReadName(file_, ccf_.Header().VersionStringPosition));
+    ModelBuilder::SetVersionString(ccf_, ReadName(file_, ccf_.Header().VersionStringPosition));
 
     LoadDeviceChain(ccf_.PosHomeGroup(), ccf_.HomeGroup());
     LoadDeviceChain(ccf_.PosDeviceGroup(), ccf_.DevicesGroup());

@@ -27,11 +27,11 @@
 // 32 KB wherever the record starts.
 #pragma once
 
+#include "file/RecordReaders.h"
+#include "load/PositionTable.h"
 #include <kelpie/Error.h>
 #include <kelpie/file/CCFEnums.h>
 #include <kelpie/file/CCFfile.h>
-#include <kelpie/file/basStructures.h>
-#include "load/PositionTable.h"
 #include <kelpie/model/Action.h>
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 // link each action to the objects its parameters name.
 #include "load/Loader.h"
 
+#include "load/ModelBuilder.h"
 #include <kelpie/file/CCF.h>
 #include <kelpie/model/Action.h>
 #include <kelpie/model/Button.h>
@@ -49,8 +50,8 @@ void Loader::ResolveAction(Action& action) {
     const std::int32_t p2 = action.Parameter2();
     switch (action.ActionType()) {
     case actButtonAlias:
-        action.SetDevice(&Lookup(devicesByPosition_, p1, mtypDevice, action));
-        action.SetButton(&Lookup(buttonsByPosition_, p2, mtypButton, action));
+        ModelBuilder::SetDevice(action, &Lookup(devicesByPosition_, p1, mtypDevice, action));
+        ModelBuilder::SetButton(action, &Lookup(buttonsByPosition_, p2, mtypButton, action));
         break;
     case actJump:
         if (IsSpecialJump(p2)) break;
@@ -59,17 +60,17 @@ void Loader::ResolveAction(Action& action) {
             file_.Notice("Invalid Special Jump action of " + Hex(p2));
             break;
         }
-        action.SetDevice(&Lookup(devicesByPosition_, p1, mtypDevice, action));
-        action.SetPanel(&Lookup(panelsByPosition_, p2, mtypPanel, action));
+        ModelBuilder::SetDevice(action, &Lookup(devicesByPosition_, p1, mtypDevice, action));
+        ModelBuilder::SetPanel(action, &Lookup(panelsByPosition_, p2, mtypPanel, action));
         break;
     case actKeyAlias:
     case actAliasDevice:
-        action.SetDevice(&Lookup(devicesByPosition_, p1, mtypDevice, action));
+        ModelBuilder::SetDevice(action, &Lookup(devicesByPosition_, p1, mtypDevice, action));
         break;
     case actTimer:
         if (Timer* timer = action.Timer(); timer && timer->NextTimerPosition() != 0)
-            timer->SetNextTimer(
-                &Lookup(timersByPosition_, timer->NextTimerPosition(), mtypTimer, action));
+            ModelBuilder::SetNextTimer(
+                *timer, &Lookup(timersByPosition_, timer->NextTimerPosition(), mtypTimer, action));
         break;
     default:
         break;

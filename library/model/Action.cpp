@@ -1,6 +1,6 @@
 #include <kelpie/model/Action.h>
 
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 #include <kelpie/model/Button.h>
 #include <kelpie/model/Device.h>
 #include <kelpie/model/IRCode.h>

@@ -1,6 +1,6 @@
 #include <kelpie/model/Actions.h>
 
-#include <kelpie/model/SizeCheck.h>
+#include "model/SizeCheck.h"
 
 namespace kelpie {
 

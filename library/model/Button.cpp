@@ -1,8 +1,8 @@
 #include <kelpie/model/Button.h>
 
+#include "model/ColorAccess.h"
 #include <kelpie/icons/Icon.h>
 #include <kelpie/model/Actions.h>
-#include <kelpie/model/ColorAccess.h>
 
 namespace kelpie {
 

@@ -1,5 +1,7 @@
 #include <kelpie/model/CCFs.h>
 
+#include "load/ModelBuilder.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -30,13 +32,13 @@ CCF& CCFs::AddKeyed(const std::string& fileName) {
 
 CCF& CCFs::Add(const std::string& fileName) {
     CCF& ccf = AddKeyed(fileName);
-    ccf.OpenFile(fileName);
+    ModelBuilder::OpenFile(ccf, fileName);
     return ccf;
 }
 
 CCF& CCFs::AddBytes(const std::string& fileName, std::vector<std::uint8_t> bytes) {
     CCF& ccf = AddKeyed(fileName);
-    ccf.OpenBytes(fileName, std::move(bytes));
+    ModelBuilder::OpenBytes(ccf, fileName, std::move(bytes));
     return ccf;
 }
 

@@ -1,5 +1,6 @@
 #include <kelpie/model/Device.h>
 
+#include <kelpie/Error.h>
 #include <kelpie/icons/Icon.h>
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Panels.h>
@@ -11,6 +12,22 @@ constexpr std::uint8_t ReadOnlyBit = 0x01;
 constexpr std::uint8_t NeedsProgrammingBit = 0x10;
 constexpr std::uint8_t HasSeparatorBit = 0x20;
 constexpr std::uint8_t IsTemplateBit = 0x40;
+
+// The keys that take a label are the four beside the screen, Left to
+// FarRight, which follow Entry in the table; labels_ holds them in that order.
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < HardKeyCount; ++i)
+            if ((HardKeys[i].LabelPosition != nullptr) != (i >= 1 && i <= 4)) return false;
+        return true;
+    }(),
+    "the labelled keys are HardKeys[1] to HardKeys[4]");
+
+// The label of a key, or nullptr for a key that takes none.
+template <class Labels> auto* LabelSlot(HardKey key, Labels& labels) {
+    const auto index = static_cast<std::size_t>(key);
+    return HardKeys[index].LabelPosition ? &labels[index - 1] : nullptr;
+}
 } // namespace
 
 Device::Device() = default;
@@ -68,70 +85,29 @@ kelpie::Panels& Device::Panels() {
     return *panels_;
 }
 
-kelpie::Actions& Device::ActionsOnDemand(std::shared_ptr<kelpie::Actions>& slot) {
+kelpie::Actions& Device::HardKeyActions(HardKey key) {
+    auto& slot = hardKeys_[static_cast<std::size_t>(key)];
     if (!slot) slot = std::make_shared<kelpie::Actions>();
     return *slot;
 }
 
-kelpie::Actions& Device::ActionsEntry() {
-    return ActionsOnDemand(entry_);
+void Device::SetHardKeyActions(HardKey key, std::shared_ptr<kelpie::Actions> actions) {
+    hardKeys_[static_cast<std::size_t>(key)] = std::move(actions);
 }
-void Device::SetActionsEntry(std::shared_ptr<kelpie::Actions> a) {
-    entry_ = std::move(a);
+
+const std::string& Device::KeyLabel(HardKey key) const noexcept {
+    static const std::string none;
+    const std::string* label = LabelSlot(key, labels_);
+    return label ? *label : none;
 }
-kelpie::Actions& Device::ActionsLeft() {
-    return ActionsOnDemand(left_);
-}
-void Device::SetActionsLeft(std::shared_ptr<kelpie::Actions> a) {
-    left_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsRight() {
-    return ActionsOnDemand(right_);
-}
-void Device::SetActionsRight(std::shared_ptr<kelpie::Actions> a) {
-    right_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsFarLeft() {
-    return ActionsOnDemand(farLeft_);
-}
-void Device::SetActionsFarLeft(std::shared_ptr<kelpie::Actions> a) {
-    farLeft_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsFarRight() {
-    return ActionsOnDemand(farRight_);
-}
-void Device::SetActionsFarRight(std::shared_ptr<kelpie::Actions> a) {
-    farRight_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsVolMinus() {
-    return ActionsOnDemand(volMinus_);
-}
-void Device::SetActionsVolMinus(std::shared_ptr<kelpie::Actions> a) {
-    volMinus_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsVolPlus() {
-    return ActionsOnDemand(volPlus_);
-}
-void Device::SetActionsVolPlus(std::shared_ptr<kelpie::Actions> a) {
-    volPlus_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsChanMinus() {
-    return ActionsOnDemand(chanMinus_);
-}
-void Device::SetActionsChanMinus(std::shared_ptr<kelpie::Actions> a) {
-    chanMinus_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsChanPlus() {
-    return ActionsOnDemand(chanPlus_);
-}
-void Device::SetActionsChanPlus(std::shared_ptr<kelpie::Actions> a) {
-    chanPlus_ = std::move(a);
-}
-kelpie::Actions& Device::ActionsMute() {
-    return ActionsOnDemand(mute_);
-}
-void Device::SetActionsMute(std::shared_ptr<kelpie::Actions> a) {
-    mute_ = std::move(a);
+
+void Device::SetKeyLabel(HardKey key, std::string label) {
+    std::string* slot = LabelSlot(key, labels_);
+    if (!slot)
+        throw Error(ErrorKind::InvalidArgument, std::string("The ") +
+                                                    HardKeys[static_cast<std::size_t>(key)].Name +
+                                                    " key takes no label");
+    *slot = std::move(label);
 }
 
 } // namespace kelpie

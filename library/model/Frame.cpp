@@ -1,9 +1,9 @@
 #include <kelpie/model/Frame.h>
 
+#include "model/ColorAccess.h"
+#include "model/SizeCheck.h"
 #include <kelpie/icons/Icon.h>
 #include <kelpie/model/Children.h>
-#include <kelpie/model/ColorAccess.h>
-#include <kelpie/model/SizeCheck.h>
 
 namespace kelpie {
 

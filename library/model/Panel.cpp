@@ -1,7 +1,7 @@
 #include <kelpie/model/Panel.h>
 
+#include "model/SizeCheck.h"
 #include <kelpie/model/Children.h>
-#include <kelpie/model/SizeCheck.h>
 
 namespace kelpie {
 

@@ -2,6 +2,7 @@
 // canvas: boxes, outlines, icons, names, the order of painting and colours.
 #include "WalkerFixture.h"
 
+#include "load/ModelBuilder.h"
 #include <kelpie/icons/BitmapHandler.h>
 
 #include <QTemporaryDir>
@@ -226,13 +227,13 @@ TEST_F(PanelDrawing, IconsThatCannotBeDrawn) {
     browser.Canvas.ClearPanelPicture();
     // An icon of unknown type is left out without a word.
     kelpie::Icon unknown;
-    unknown.SetRecord({8, 2, 2, 0x7777});
+    kelpie::ModelBuilder::SetRecord(unknown, kelpie::IconRecord{8, 2, 2, 0x7777});
     browser.Canvas.DrawIcon(unknown, 0, 0, DrawKind::Button);
     EXPECT_EQ(shown, 0);
     EXPECT_TRUE(ui.Messages.empty());
     // One whose picture cannot be made is reported, and drawing goes on.
     kelpie::Icon empty;
-    empty.SetRecord({8, 0, 0, RawIcon2Color});
+    kelpie::ModelBuilder::SetRecord(empty, kelpie::IconRecord{8, 0, 0, RawIcon2Color});
     browser.Canvas.DrawIcon(empty, 0, 0, DrawKind::Button);
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_EQ(ui.Messages[0].rfind("Error drawing bitmap\n", 0), 0u) << ui.Messages[0];

@@ -152,7 +152,7 @@ TEST_F(SampleCopy, ExportsEveryDecodableIconAndEveryPanel) {
         const fs::path picture = icons / ("icon-" + std::to_string(icon.Position()) + ".bmp");
         EXPECT_EQ(ReadFile(picture).substr(0, 2), "BM") << picture;
     }
-    for (kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
+    for (const kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
         for (kelpie::Device& device : *group)
             expectedPanels += device.Panels().Count();
     const auto filesIn = [](const fs::path& dir) {

@@ -1,5 +1,5 @@
 // Calendar normalisation of the header's date fields.
-#include <kelpie/file/CCFDateMath.h>
+#include "file/CCFDateMath.h"
 
 #include <gtest/gtest.h>
 

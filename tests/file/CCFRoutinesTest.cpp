@@ -1,5 +1,5 @@
 // The small helpers: CRC, shifts, colour pairs, sound parameters, formats.
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 
 #include <kelpie/Error.h>
 

@@ -5,7 +5,8 @@
 #include "ExpectError.h"
 #include "file/HeaderImage.h"
 #include "file/NoticeLog.h"
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/model/Devices.h>
 #include <kelpie/model/Icons.h>
 
@@ -17,7 +18,9 @@ namespace {
 
 class CCFTest : public ::testing::Test {
 protected:
-    void Open(const BigEndianBytes& bytes) { ccf.OpenBytes("header.ccf", bytes.Bytes()); }
+    void Open(const BigEndianBytes& bytes) {
+        ModelBuilder::OpenBytes(ccf, "header.ccf", bytes.Bytes());
+    }
 
     HeaderRecord h = GreyHeader();
     NoticeLog log;
@@ -29,7 +32,7 @@ TEST_F(CCFTest, SizeIs76ExactlyInTheColourFormat) {
          {std::tuple{0, 1, fmtv1}, {3, 1, fmtv2}, {0, 2, fmtV3}, {3, 0, fmtV3}}) {
         h.Version1 = static_cast<std::int16_t>(version1);
         h.Version2 = static_cast<std::int16_t>(version2);
-        ccf.SetHeader(h);
+        ModelBuilder::SetHeader(ccf, h);
         EXPECT_EQ(ccf.FileFormat(), format);
         EXPECT_EQ(ccf.Size(), format == fmtV3 ? 76 : 74);
     }
@@ -84,21 +87,23 @@ TEST_F(CCFTest, ModificationDateIsNormalisedFromTheSixFields) {
     h.Hour = 23;
     h.Minute = 59;
     h.Second = 60; // the next minute: midnight
-    ccf.SetHeader(h);
+    ModelBuilder::SetHeader(ccf, h);
     EXPECT_EQ(ccf.ModificationDate(), (CCFDate{2002, 1, 1, 0, 0, 0}));
 }
 
 TEST_F(CCFTest, SettingTheModificationDateKeepsFiller2) {
     h.Filler2 = 0x77; // between day and hour
-    ccf.SetHeader(h);
-    ccf.SetModificationDate({2001, 12, 31, 23, 59, 58});
+    ModelBuilder::SetHeader(ccf, h);
+    ModelBuilder::SetModificationDate(ccf, {2001, 12, 31, 23, 59, 58});
     const HeaderRecord& s = ccf.Header();
     EXPECT_EQ(std::vector<int>({s.Year, s.Month, s.Day, s.Filler2, s.Hour, s.Minute, s.Second}),
               std::vector<int>({2001, 12, 31, 0x77, 23, 59, 58}));
     EXPECT_EQ(ccf.ModificationDate(), (CCFDate{2001, 12, 31, 23, 59, 58}));
-    ccf.SetModificationDate({2003, 2, 29, 0, 0, 0}); // no such day: stored as 1 March
+    ModelBuilder::SetModificationDate(ccf,
+                                      {2003, 2, 29, 0, 0, 0}); // no such day: stored as 1 March
     EXPECT_EQ(ccf.ModificationDate(), (CCFDate{2003, 3, 1, 0, 0, 0}));
-    EXPECT_KELPIE_ERROR(ccf.SetModificationDate({40000, 1, 1, 0, 0, 0}), ErrorKind::Overflow);
+    EXPECT_KELPIE_ERROR(ModelBuilder::SetModificationDate(ccf, {40000, 1, 1, 0, 0, 0}),
+                        ErrorKind::Overflow);
     EXPECT_EQ(s.Year, 2003);
 }
 
@@ -106,26 +111,26 @@ TEST_F(CCFTest, SettingTheModificationDateKeepsFiller2) {
 
 TEST_F(CCFTest, AttributeFlagsChangeOnlyTheirOwnBit) {
     h.Attributes = 0x01;
-    ccf.SetHeader(h);
-    ccf.SetHomeWriteProtected(true);
+    ModelBuilder::SetHeader(ccf, h);
+    ModelBuilder::SetHomeWriteProtected(ccf, true);
     EXPECT_EQ(ccf.Attributes(), 0x05);
     EXPECT_TRUE(ccf.ConfigFactoryDefault() && ccf.HomeWriteProtected() &&
                 !ccf.ConfigWriteProtected());
-    ccf.SetConfigFactoryDefault(false);
+    ModelBuilder::SetConfigFactoryDefault(ccf, false);
     EXPECT_EQ(ccf.Attributes(), 0x04);
     h.Attributes = static_cast<std::int32_t>(0xFFFFFFF0u); // bits that belong to no flag
-    ccf.SetHeader(h);
-    ccf.SetConfigWriteProtected(true);
+    ModelBuilder::SetHeader(ccf, h);
+    ModelBuilder::SetConfigWriteProtected(ccf, true);
     EXPECT_EQ(static_cast<std::uint32_t>(ccf.Attributes()), 0xFFFFFFF2u);
 }
 
 TEST_F(CCFTest, HomeIconIsTheFirstHomeDevicesUnselectedIcon) {
     EXPECT_KELPIE_ERROR(ccf.HomeIcon(), ErrorKind::InvalidArgument);
     Icon& icon = ccf.Icons().Add();
-    EXPECT_KELPIE_ERROR(ccf.SetHomeIcon(&icon), ErrorKind::InvalidArgument);
+    EXPECT_KELPIE_ERROR(ModelBuilder::SetHomeIcon(ccf, &icon), ErrorKind::InvalidArgument);
     Device& home = ccf.HomeGroup().Add();
     ccf.HomeGroup().Add();
-    ccf.SetHomeIcon(&icon);
+    ModelBuilder::SetHomeIcon(ccf, &icon);
     EXPECT_EQ(home.IconUnselected(), &icon);
     EXPECT_EQ(ccf.HomeIcon(), &icon);
 }
@@ -138,7 +143,7 @@ TEST_F(CCFTest, LoadingCountsAnFFPaddingByteBeforeTheCRCAsRead) {
         image
             .Byte(tail)    // 74 three bytes from the end, between header and CRC
             .Word(0x1234); // 75 CRC1
-        file.OpenBytes("tail.ccf", image.Bytes());
+        ModelBuilder::OpenBytes(file, "tail.ccf", image.Bytes());
         std::int32_t length = 0;
         EXPECT_EQ(file.CCFfile().NextUnaccessedMemory(-1, length), tail == 0xFF ? -1 : 74);
     }

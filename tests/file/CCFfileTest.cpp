@@ -4,6 +4,7 @@
 
 #include "ExpectError.h"
 #include "file/BigEndianBytes.h"
+#include "file/ImageAccess.h"
 #include "file/NoticeLog.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,9 @@ namespace {
 
 class CCFfileTest : public ::testing::Test {
 protected:
-    void Image(const BigEndianBytes& bytes) { file.SetImage("test.ccf", bytes.Bytes()); }
+    void Image(const BigEndianBytes& bytes) {
+        ImageAccess::SetImage(file, "test.ccf", bytes.Bytes());
+    }
     void Read(std::int32_t from, std::int32_t to) {
         for (std::int32_t pos = from; pos <= to; ++pos)
             file.GetByte(pos);
@@ -76,10 +79,10 @@ TEST_F(CCFfileTest, ReadsOutsideTheFileGiveANoticePerByteAndReadAsZero) {
 
 TEST_F(CCFfileTest, FirstMarkerWinsAndAChangeOfTypeIsReported) {
     Image(BigEndianBytes(10));
-    file.MarkStructure(4, mtypFrame);
-    file.MarkStructure(4, mtypButton);
-    file.MarkStructure(6, mtypIRCode);
-    file.MarkStructure(6, mtypName);
+    ImageAccess::MarkStructure(file, 4, mtypFrame);
+    ImageAccess::MarkStructure(file, 4, mtypButton);
+    ImageAccess::MarkStructure(file, 6, mtypIRCode);
+    ImageAccess::MarkStructure(file, 6, mtypName);
     EXPECT_EQ(file.StructureAt(4), mtypFrame);
     EXPECT_EQ(file.StructureAt(6), mtypIRCode);
     EXPECT_EQ(log.Texts, (Texts{"Attempting to change structure type from Frame to Button at 4",
@@ -98,8 +101,8 @@ TEST_F(CCFfileTest, ASecondReferenceToARecordThatIsNotSharedIsReported) {
     Texts expected;
     for (const auto& [type, name] : kinds) {
         const std::int32_t pos = type == mtypFrame ? 1234 : type * 10;
-        file.MarkStructure(pos, type);
-        file.MarkStructure(pos, type);
+        ImageAccess::MarkStructure(file, pos, type);
+        ImageAccess::MarkStructure(file, pos, type);
         expected.push_back("Attempting to have more than one reference to an object - type " +
                            std::to_string(type) + ": " + name + " at " + std::to_string(pos));
     }
@@ -111,8 +114,8 @@ TEST_F(CCFfileTest, ASecondReferenceToARecordThatIsNotSharedIsReported) {
 TEST_F(CCFfileTest, IRCodesIconsAndNamesMayBeMarkedAgainSilently) {
     Image(BigEndianBytes(10));
     for (auto type : {mtypIRCode, mtypIcon, mtypName}) {
-        file.MarkStructure(type - 8, type);
-        file.MarkStructure(type - 8, type);
+        ImageAccess::MarkStructure(file, type - 8, type);
+        ImageAccess::MarkStructure(file, type - 8, type);
         EXPECT_EQ(file.StructureAt(type - 8), type);
     }
     EXPECT_TRUE(log.Texts.empty());
@@ -121,7 +124,8 @@ TEST_F(CCFfileTest, IRCodesIconsAndNamesMayBeMarkedAgainSilently) {
 TEST_F(CCFfileTest, MarkingOutsideTheFileIsAnOutOfRangeError) {
     Image(BigEndianBytes(8));
     for (std::int32_t pos : {-1, 8, INT_MIN, INT_MAX})
-        EXPECT_KELPIE_ERROR(file.MarkStructure(pos, mtypDevice), ErrorKind::OutOfRange);
+        EXPECT_KELPIE_ERROR(ImageAccess::MarkStructure(file, pos, mtypDevice),
+                            ErrorKind::OutOfRange);
     CCFtypes type = mtypHeader;
     EXPECT_EQ(file.NextObject(-1, type), -1) << "nothing was marked";
 }
@@ -130,10 +134,10 @@ TEST_F(CCFfileTest, MarkingOutsideTheFileIsAnOutOfRangeError) {
 
 TEST_F(CCFfileTest, NextObjectSkipsChildEntriesAndActions) {
     Image(BigEndianBytes(40));
-    file.MarkStructure(0, mtypHeader);
-    file.MarkStructure(10, mtypChild);
-    file.MarkStructure(12, mtypAction);
-    file.MarkStructure(20, mtypFrame);
+    ImageAccess::MarkStructure(file, 0, mtypHeader);
+    ImageAccess::MarkStructure(file, 10, mtypChild);
+    ImageAccess::MarkStructure(file, 12, mtypAction);
+    ImageAccess::MarkStructure(file, 20, mtypFrame);
     CCFtypes type = mtypNotStructure;
     EXPECT_EQ(file.NextObject(-1, type), 0);
     EXPECT_EQ(type, mtypHeader);
@@ -168,12 +172,12 @@ TEST_F(CCFfileTest, ObjectCountDelimitsTheFirstAreaOfAKind) {
     EXPECT_EQ(next, 38) << "FileSize - 2 when nothing ends an area";
 
     Read(0, 29);
-    file.MarkStructure(4, mtypButton);
-    file.MarkStructure(10, mtypChild);  // entries inside lists
-    file.MarkStructure(12, mtypAction); // do not end the area
-    file.MarkStructure(14, mtypButton);
-    file.MarkStructure(24, mtypFrame); // another kind does
-    file.MarkStructure(34, mtypButton);
+    ImageAccess::MarkStructure(file, 4, mtypButton);
+    ImageAccess::MarkStructure(file, 10, mtypChild);  // entries inside lists
+    ImageAccess::MarkStructure(file, 12, mtypAction); // do not end the area
+    ImageAccess::MarkStructure(file, 14, mtypButton);
+    ImageAccess::MarkStructure(file, 24, mtypFrame); // another kind does
+    ImageAccess::MarkStructure(file, 34, mtypButton);
     EXPECT_EQ(file.ObjectCount(mtypButton, start, next), 3);
     EXPECT_EQ(start, 4);
     EXPECT_EQ(next, 24);
@@ -191,10 +195,11 @@ TEST_F(CCFfileTest, TailByteCountsAsReadOnlyWhenFFBetweenReadNeighbours) {
     for (const Case& k : {Case{0xFF, true, true, true}, Case{0xFE, true, true, false},
                           Case{0xFF, false, true, false}, Case{0xFF, true, false, false}}) {
         CCFfile f;
-        f.SetImage("tail.ccf", {0x11, k.tail, 0x22, 0x33}); // tail byte at FileSize - 3 = 1
+        ImageAccess::SetImage(f, "tail.ccf",
+                              {0x11, k.tail, 0x22, 0x33}); // tail byte at FileSize - 3 = 1
         if (k.before) f.GetByte(0);
         if (k.after) f.GetByte(2);
-        f.ApplyTailByteRule();
+        ImageAccess::ApplyTailByteRule(f);
         EXPECT_EQ(f.IsAccessed(1), k.counted) << int(k.tail) << k.before << k.after;
     }
 }
@@ -202,14 +207,14 @@ TEST_F(CCFfileTest, TailByteCountsAsReadOnlyWhenFFBetweenReadNeighbours) {
 TEST_F(CCFfileTest, TailByteRuleNeedsBothNeighboursInsideTheFile) {
     // Three bytes: the tail byte is the first; the neighbour before it does
     // not exist and counts as not accessed.
-    file.SetImage("three.ccf", {0xFF, 0xFF, 0xFF});
+    ImageAccess::SetImage(file, "three.ccf", {0xFF, 0xFF, 0xFF});
     Read(1, 2);
-    file.ApplyTailByteRule();
+    ImageAccess::ApplyTailByteRule(file);
     EXPECT_FALSE(file.IsAccessed(0));
     for (std::size_t size : {1u, 2u}) { // no tail byte at all
         CCFfile small;
-        small.SetImage("small.ccf", std::vector<std::uint8_t>(size, 0xFF));
-        small.ApplyTailByteRule();
+        ImageAccess::SetImage(small, "small.ccf", std::vector<std::uint8_t>(size, 0xFF));
+        ImageAccess::ApplyTailByteRule(small);
         EXPECT_FALSE(small.IsAccessed(0));
     }
 }

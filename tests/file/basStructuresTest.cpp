@@ -1,12 +1,13 @@
 // The record readers: every field at its offset in each format, the bytes
 // each record consumes, and the structure-map mark it leaves.
-#include <kelpie/file/basStructures.h>
+#include "file/RecordReaders.h"
 
 #include "ExpectError.h"
 #include "file/BigEndianBytes.h"
-#include <kelpie/file/CCFfile.h>
 #include "file/HeaderImage.h"
+#include "file/ImageAccess.h"
 #include "file/NoticeLog.h"
+#include <kelpie/file/CCFfile.h>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ protected:
     // Loads `bytes` followed by sixteen bytes that no reader may touch.
     void Load() {
         BigEndianBytes image = bytes;
-        file.SetImage("records.ccf", image.Fill(16, 0xEE).Bytes());
+        ImageAccess::SetImage(file, "records.ccf", image.Fill(16, 0xEE).Bytes());
     }
     // Number of bytes read from `from` on, up to the first unread one.
     std::int32_t BytesRead(std::int32_t from) const {
@@ -51,14 +52,15 @@ HeaderRecord DistinctHeader(std::int16_t version1, std::int16_t version2) {
 TEST_F(basStructuresTest, GreyHeaderIs74BytesWithoutRFChannel) {
     for (std::int16_t version1 : {0, 3}) { // first and second grey format
         HeaderRecord h = DistinctHeader(version1, 1);
-        file.SetImage("grey.ccf", HeaderImage(h).Word(0x2B2C).Bytes()); // a word past the header
+        ImageAccess::SetImage(file, "grey.ccf",
+                              HeaderImage(h).Word(0x2B2C).Bytes()); // a word past the header
         h.RFChannel = 0;
         EXPECT_EQ(ReadHeader(file), h);
         EXPECT_EQ(BytesRead(0), 74);
         EXPECT_EQ(file.StructureAt(0), mtypHeader);
     }
     const HeaderRecord colour = DistinctHeader(5, 2);
-    file.SetImage("colour.ccf", HeaderImage(colour).Word(0xEEEE).Bytes());
+    ImageAccess::SetImage(file, "colour.ccf", HeaderImage(colour).Word(0xEEEE).Bytes());
     EXPECT_EQ(ReadHeader(file), colour);
     EXPECT_EQ(BytesRead(0), 76) << "the colour header ends in RFChannel";
 }
@@ -71,7 +73,7 @@ TEST_F(basStructuresTest, Version3Of60SwapsSpecialPanelsAndAttributes) {
         image
             .LongAt(64, 0x500) // special panels when Version3 is 60, else attributes
             .LongAt(68, 0x3);  // attributes when Version3 is 60, else special panels
-        file.SetImage("swap.ccf", image.Bytes());
+        ImageAccess::SetImage(file, "swap.ccf", image.Bytes());
         const HeaderRecord read = ReadHeader(file);
         EXPECT_EQ(read.PosSpecialPanels, version3 == 60 ? 0x500 : 0x3);
         EXPECT_EQ(read.Attributes, version3 == 60 ? 0x3 : 0x500);

@@ -2,9 +2,10 @@
 // and the cached picture.
 #include <kelpie/icons/Icon.h>
 
-#include <kelpie/Error.h>
-#include <kelpie/icons/IconLayout.h>
+#include "icons/IconLayout.h"
 #include "icons/IconTestSupport.h"
+#include "load/ModelBuilder.h"
+#include <kelpie/Error.h>
 
 #include <gtest/gtest.h>
 
@@ -123,13 +124,13 @@ TEST(Icon, ImpossibleDimensionsAreRefused) {
 TEST(Icon, PictureIsBuiltOnceAndKept) {
     const auto icon = MakeIcon(Raw2Bit, 5, 1, {0x1B});
     EXPECT_THROW(icon->Picture(), Error); // short data: nothing is cached
-    icon->SetIconData({0x1B, 0x40});
+    ModelBuilder::SetIconData(*icon, {0x1B, 0x40});
     const IconPicture& picture = icon->Picture();
     EXPECT_EQ(&picture, &icon->Picture());
     EXPECT_EQ(picture.Width, 5);
     EXPECT_EQ(picture.Height, 1);
     EXPECT_EQ(picture.Bitmap.size(), 122u);
-    icon->SetIconData({0xFF, 0xFF}); // the picture stays as first built
+    ModelBuilder::SetIconData(*icon, {0xFF, 0xFF}); // the picture stays as first built
     EXPECT_EQ(icon->Picture().Bitmap.at(118), 0x01);
 
     try {

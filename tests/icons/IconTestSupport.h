@@ -2,6 +2,7 @@
 // bytes, and a tiny BMP reader that turns a bitmap back into colours.
 #pragma once
 
+#include "load/ModelBuilder.h"
 #include <kelpie/icons/Icon.h>
 
 #include <array>
@@ -22,10 +23,10 @@ enum RawType : std::uint16_t {
 inline std::unique_ptr<Icon> MakeIcon(std::uint16_t rawType, std::int16_t width,
                                       std::int16_t height, std::vector<std::uint8_t> data) {
     auto icon = std::make_unique<Icon>();
-    icon->SetRecord(IconRecord{static_cast<std::int16_t>(8 + data.size()), width, height,
-                               static_cast<std::int16_t>(rawType)});
-    icon->SetPosition(500);
-    icon->SetIconData(std::move(data));
+    ModelBuilder::SetRecord(*icon, IconRecord{static_cast<std::int16_t>(8 + data.size()), width,
+                                              height, static_cast<std::int16_t>(rawType)});
+    ModelBuilder::SetPosition(*icon, 500);
+    ModelBuilder::SetIconData(*icon, std::move(data));
     return icon;
 }
 

@@ -1,7 +1,7 @@
 // BMP images of icons: headers, palettes, row strides and bottom-up order for
 // the three bit depths; files written by SaveBitmap read back as the icon's
 // colours; failures leave no file.
-#include <kelpie/icons/basBitmapHandling.h>
+#include "icons/basBitmapHandling.h"
 
 #include <kelpie/Error.h>
 #include <kelpie/icons/BitmapHandler.h>

@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks the layout: the programs,
-# the versioned library, its headers with their folders (loader headers left
-# out), the desktop entry, the icon and the manual page of vantor-report.
+# the versioned library, its headers with their folders (internal headers left
+# out), the files that find_package(Kelpie) and pkg-config read, the desktop
+# entry, the icon and the manual page of vantor-report.
 # Run with -DBUILD_DIR=... -DPREFIX=...
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -17,6 +18,7 @@ foreach(path
         include/kelpie/model/CCFs.h
         include/kelpie/file/CCF.h
         include/kelpie/icons/Icon.h
+        include/kelpie/model/HardKey.h
         share/applications/vantor.desktop
         share/icons/hicolor/scalable/apps/vantor.svg
         share/man/man1/vantor-report.1)
@@ -24,11 +26,16 @@ foreach(path
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
-if(EXISTS "${PREFIX}/include/kelpie/load")
-    message(FATAL_ERROR "the loader's internal headers were installed")
-endif()
-foreach(name libKelpie.so libKelpie.so.3 libKelpie.so.3.0.0)
-    file(GLOB_RECURSE found "${PREFIX}/lib*/${name}")
+foreach(internal load file/RecordReaders.h file/ImageAccess.h file/basCCFRoutines.h
+        icons/IconLayout.h model/ColorAccess.h)
+    if(EXISTS "${PREFIX}/include/kelpie/${internal}")
+        message(FATAL_ERROR "an internal header was installed: ${internal}")
+    endif()
+endforeach()
+foreach(name libKelpie.so libKelpie.so.3 libKelpie.so.3.0.0 cmake/Kelpie/KelpieConfig.cmake
+        cmake/Kelpie/KelpieConfigVersion.cmake cmake/Kelpie/KelpieTargets.cmake
+        pkgconfig/kelpie.pc)
+    file(GLOB found "${PREFIX}/lib*/${name}" "${PREFIX}/lib/*/${name}")
     if(NOT found)
         message(FATAL_ERROR "not installed: ${name}")
     endif()

@@ -2,6 +2,7 @@
 // action into another kind, and links that never outlive their objects.
 #include <kelpie/model/Action.h>
 
+#include "load/ModelBuilder.h"
 #include <kelpie/model/Children.h>
 #include <kelpie/model/Devices.h>
 #include <kelpie/model/IRCodes.h>
@@ -30,17 +31,18 @@ struct Graph {
 
 TEST(Action, SoundParameterPacksDurationFrequencyAndPercent) {
     Action action;
-    action.SetRecord({actSound, 0, 0x0A03E832});
+    ModelBuilder::SetRecord(action, ActionRecord{actSound, 0, 0x0A03E832});
     EXPECT_EQ(action.BeepDuration(), 10);
     EXPECT_EQ(action.BeepFrequency(), 1000);
     EXPECT_EQ(action.BeepPercent(), 50);
     Action built;
-    built.SetActionSound(1000, 50, 10);
+    ModelBuilder::SetActionSound(built, 1000, 50, 10);
     EXPECT_EQ(built.Parameter2(), 0x0A03E832);
 
-    built.SetActionSound(-1, 0, 0); // the frequency is stored as an unsigned word
+    ModelBuilder::SetActionSound(built, -1, 0, 0); // the frequency is stored as an unsigned word
     EXPECT_EQ(built.Parameter2(), 0x00FFFF00);
-    action.SetRecord({actDelay, 0, 0x00FFFF00}); // decoded whatever the type
+    ModelBuilder::SetRecord(action,
+                            ActionRecord{actDelay, 0, 0x00FFFF00}); // decoded whatever the type
     EXPECT_EQ(action.BeepFrequency(), -1);
     EXPECT_EQ(action.BeepPercent(), 0);
     EXPECT_EQ(action.BeepDuration(), 0);
@@ -59,36 +61,40 @@ TEST(Action, EverySetActionReplacesAllButThePosition) {
         Button* button;
     };
     const Case cases[] = {
-        {"Code", [&](Action& a) { a.SetActionCode(&g.code); }, actCode, 0, &g.code, nullptr,
-         nullptr, nullptr},
-        {"ButtonAlias", [&](Action& a) { a.SetActionButtonAlias(&g.device, &g.button); },
-         actButtonAlias, 0, nullptr, &g.device, nullptr, &g.button},
-        {"Jump", [&](Action& a) { a.SetActionJump(&g.device, &g.panel); }, actJump, 0, nullptr,
-         &g.device, &g.panel, nullptr},
-        {"JumpX", [&](Action& a) { a.SetActionJumpX(static_cast<std::int32_t>(jmpScrollUp)); },
-         actJump, static_cast<std::int32_t>(jmpScrollUp), nullptr, nullptr, nullptr, nullptr},
-        {"Delay", [&](Action& a) { a.SetActionDelay(500); }, actDelay, 500, nullptr, nullptr,
-         nullptr, nullptr},
-        {"KeyAlias", [&](Action& a) { a.SetActionKeyAlias(&g.device, kalMute); }, actKeyAlias,
-         kalMute, nullptr, &g.device, nullptr, nullptr},
-        {"AliasDevice", [&](Action& a) { a.SetActionAliasDevice(&g.device); }, actAliasDevice, 0,
-         nullptr, &g.device, nullptr, nullptr},
-        {"Timer", [&](Action& a) { a.SetActionTimer(); }, actTimer, 0, nullptr, nullptr, nullptr,
-         nullptr},
-        {"Sound", [&](Action& a) { a.SetActionSound(1000, 50, 10); }, actSound, 0x0A03E832, nullptr,
+        {"Code", [&](Action& a) { ModelBuilder::SetActionCode(a, &g.code); }, actCode, 0, &g.code,
          nullptr, nullptr, nullptr},
+        {"ButtonAlias",
+         [&](Action& a) { ModelBuilder::SetActionButtonAlias(a, &g.device, &g.button); },
+         actButtonAlias, 0, nullptr, &g.device, nullptr, &g.button},
+        {"Jump", [&](Action& a) { ModelBuilder::SetActionJump(a, &g.device, &g.panel); }, actJump,
+         0, nullptr, &g.device, &g.panel, nullptr},
+        {"JumpX",
+         [&](Action& a) {
+             ModelBuilder::SetActionJumpX(a, static_cast<std::int32_t>(jmpScrollUp));
+         },
+         actJump, static_cast<std::int32_t>(jmpScrollUp), nullptr, nullptr, nullptr, nullptr},
+        {"Delay", [&](Action& a) { ModelBuilder::SetActionDelay(a, 500); }, actDelay, 500, nullptr,
+         nullptr, nullptr, nullptr},
+        {"KeyAlias", [&](Action& a) { ModelBuilder::SetActionKeyAlias(a, &g.device, kalMute); },
+         actKeyAlias, kalMute, nullptr, &g.device, nullptr, nullptr},
+        {"AliasDevice", [&](Action& a) { ModelBuilder::SetActionAliasDevice(a, &g.device); },
+         actAliasDevice, 0, nullptr, &g.device, nullptr, nullptr},
+        {"Timer", [&](Action& a) { ModelBuilder::SetActionTimer(a); }, actTimer, 0, nullptr,
+         nullptr, nullptr, nullptr},
+        {"Sound", [&](Action& a) { ModelBuilder::SetActionSound(a, 1000, 50, 10); }, actSound,
+         0x0A03E832, nullptr, nullptr, nullptr, nullptr},
     };
     for (const Case& c : cases) {
         // An action that carries everything at once.
         Action action;
-        action.SetPosition(77);
-        action.SetRecord({actCode, 11, 22});
-        action.SetIRCode(&g.code);
+        ModelBuilder::SetPosition(action, 77);
+        ModelBuilder::SetRecord(action, ActionRecord{actCode, 11, 22});
+        ModelBuilder::SetIRCode(action, &g.code);
         const auto oldTimer = std::make_shared<Timer>();
-        action.SetTimer(oldTimer);
-        action.SetDevice(&g.device);
-        action.SetPanel(&g.panel);
-        action.SetButton(&g.button);
+        ModelBuilder::SetTimer(action, oldTimer);
+        ModelBuilder::SetDevice(action, &g.device);
+        ModelBuilder::SetPanel(action, &g.panel);
+        ModelBuilder::SetButton(action, &g.button);
 
         c.set(action);
         EXPECT_EQ(action.ActionType(), c.type) << c.method;
@@ -114,9 +120,9 @@ TEST(Action, EverySetActionReplacesAllButThePosition) {
 TEST(Action, LinksSeeDestroyedObjectsAsMissing) {
     Graph g;
     Action alias, jump, code;
-    alias.SetActionButtonAlias(&g.device, &g.button);
-    jump.SetActionJump(&g.device, &g.panel);
-    code.SetActionCode(&g.code);
+    ModelBuilder::SetActionButtonAlias(alias, &g.device, &g.button);
+    ModelBuilder::SetActionJump(jump, &g.device, &g.panel);
+    ModelBuilder::SetActionCode(code, &g.code);
     g.children.Remove(1);
     g.panels.Remove(1);
     g.codes.Remove(1);

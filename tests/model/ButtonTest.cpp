@@ -2,6 +2,7 @@
 // four states, each reaching its own place in the record.
 #include <kelpie/model/Button.h>
 
+#include "load/ModelBuilder.h"
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Icons.h>
 
@@ -15,41 +16,45 @@ using Group = std::array<std::uint8_t, 4>;
 
 TEST(Button, SizeDependsOnlyOnTheFormat) {
     Button button;
+    EXPECT_EQ(button.FindActions(), nullptr) << "reading makes nothing";
     EXPECT_EQ(&button.Actions(), &button.Actions()) << "made on demand once";
+    EXPECT_EQ(button.FindActions(), &button.Actions());
     button.Actions().Add();
     EXPECT_EQ(button.Size(), 38);
-    button.SetFileFormat(fmtV3);
+    ModelBuilder::SetFileFormat(button, fmtV3);
     EXPECT_EQ(button.Size(), 50);
     EXPECT_EQ(button.ChildType(), chtButton);
 }
 
 TEST(Button, GreyStatesEachHaveTheirOwnPackedByte) {
     Button button;
-    button.SetRecord(ButtonRecord{.PackedColors = {0x01, 0x06, 0x0B, 0xFC}}); // 1/0, 2/1, 3/2, 0/3
+    ModelBuilder::SetRecord(
+        button, ButtonRecord{.PackedColors = {0x01, 0x06, 0x0B, 0xFC}}); // 1/0, 2/1, 3/2, 0/3
     EXPECT_EQ(std::vector({button.InactiveUnselTextColor(), button.InactiveUnselBackgroundColor(),
                            button.InactiveSelTextColor(), button.InactiveSelBackgroundColor(),
                            button.ActiveUnselTextColor(), button.ActiveUnselBackgroundColor(),
                            button.ActiveSelTextColor(), button.ActiveSelBackgroundColor()}),
               std::vector<CCFColors>({clrDarkGrey, clrBlack, clrLightGrey, clrDarkGrey, clrWhite,
                                       clrLightGrey, clrBlack, clrWhite}));
-    button.SetActiveSelBackgroundColor(clrDarkGrey);
+    ModelBuilder::SetBackgroundColorOf(button, ActiveSelected, clrDarkGrey);
     EXPECT_EQ(button.Record().PackedColors, (Group{0x01, 0x06, 0x0B, 0x04}));
 }
 
 TEST(Button, ColourStatesEachHaveTheirOwnGroup) {
     Button button;
-    button.SetRecord(
+    ModelBuilder::SetRecord(
+        button,
         ButtonRecord{.ColorGroups = {Group{}, Group{}, Group{0x10, 0xAA, 0xBB, 0xD7}, Group{}}});
-    button.SetFileFormat(fmtV3);
+    ModelBuilder::SetFileFormat(button, fmtV3);
     EXPECT_EQ(button.ActiveUnselTextColor(), 16);
     EXPECT_EQ(button.ActiveUnselBackgroundColor(), 215);
-    button.SetActiveUnselTextColor(240);
-    button.SetInactiveUnselTextColor(1);
-    button.SetInactiveUnselBackgroundColor(2);
-    button.SetInactiveSelTextColor(3);
-    button.SetInactiveSelBackgroundColor(4);
-    button.SetActiveSelTextColor(7);
-    button.SetActiveSelBackgroundColor(8);
+    ModelBuilder::SetTextColorOf(button, ActiveUnselected, 240);
+    ModelBuilder::SetTextColorOf(button, InactiveUnselected, 1);
+    ModelBuilder::SetBackgroundColorOf(button, InactiveUnselected, 2);
+    ModelBuilder::SetTextColorOf(button, InactiveSelected, 3);
+    ModelBuilder::SetBackgroundColorOf(button, InactiveSelected, 4);
+    ModelBuilder::SetTextColorOf(button, ActiveSelected, 7);
+    ModelBuilder::SetBackgroundColorOf(button, ActiveSelected, 8);
     EXPECT_EQ(button.Record().ColorGroups,
               (std::array{Group{1, 0, 0, 2}, Group{3, 0, 0, 4}, Group{240, 0xAA, 0xBB, 0xD7},
                           Group{7, 0, 0, 8}}));
@@ -58,10 +63,10 @@ TEST(Button, ColourStatesEachHaveTheirOwnGroup) {
 TEST(Button, StateIconsAreSeparateLinks) {
     Icons icons;
     Button button;
-    button.SetInactiveUnselIcon(&icons.Add());
-    button.SetInactiveSelIcon(&icons.Add());
-    button.SetActiveUnselIcon(&icons.Add());
-    button.SetActiveSelIcon(&icons.Add());
+    ModelBuilder::SetIconOf(button, InactiveUnselected, &icons.Add());
+    ModelBuilder::SetIconOf(button, InactiveSelected, &icons.Add());
+    ModelBuilder::SetIconOf(button, ActiveUnselected, &icons.Add());
+    ModelBuilder::SetIconOf(button, ActiveSelected, &icons.Add());
     icons.Remove(3);
     EXPECT_EQ(std::vector({button.InactiveUnselIcon(), button.InactiveSelIcon(),
                            button.ActiveUnselIcon(), button.ActiveSelIcon()}),

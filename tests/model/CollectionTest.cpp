@@ -3,6 +3,7 @@
 #include <kelpie/model/Collection.h>
 
 #include "ExpectError.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Children.h>
 #include <kelpie/model/Devices.h>
@@ -27,7 +28,7 @@ TEST(Collection, ItemsAreOneBasedInTheOrderAdded) {
     EXPECT_EQ(devices.begin(), devices.end());
     EXPECT_KELPIE_ERROR(devices.Item(1), ErrorKind::InvalidArgument);
     for (const char* name : {"TV", "VCR", "Amp"})
-        devices.Add().SetName(name);
+        ModelBuilder::SetName(devices.Add(), name);
     EXPECT_EQ(devices.Count(), 3);
     EXPECT_EQ(devices.Item(3).Name(), "Amp");
     EXPECT_EQ(NamesOf(devices), (Names{"TV", "VCR", "Amp"}));
@@ -39,7 +40,7 @@ TEST(Collection, ItemsAreOneBasedInTheOrderAdded) {
 TEST(Collection, RemoveMovesLaterItemsUp) {
     Devices devices;
     for (const char* name : {"TV", "VCR", "Amp"})
-        devices.Add().SetName(name);
+        ModelBuilder::SetName(devices.Add(), name);
     const std::shared_ptr<Device> kept = devices.ItemPtr(1);
     devices.Remove(1);
     EXPECT_EQ(NamesOf(devices), (Names{"VCR", "Amp"}));

@@ -1,6 +1,9 @@
-// Devices: record size per format, the attribute bits, the ten action lists.
+// Devices: record size per format, the attribute bits, the ten action lists and
+// the labels of the hard keys, and reading them without creating anything.
 #include <kelpie/model/Device.h>
 
+#include "ExpectError.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/model/Actions.h>
 #include <kelpie/model/Panels.h>
 
@@ -13,27 +16,27 @@ namespace {
 TEST(Device, SizeFollowsTheFileFormat) {
     Device device;
     EXPECT_EQ(device.Size(), 65) << "the first format until one is set";
-    device.SetFileFormat(fmtv2);
+    ModelBuilder::SetFileFormat(device, fmtv2);
     EXPECT_EQ(device.Size(), 65);
-    device.SetFileFormat(fmtV3);
+    ModelBuilder::SetFileFormat(device, fmtV3);
     EXPECT_EQ(device.Size(), 86);
 }
 
 TEST(Device, AttributeBitsChangeOnlyTheirOwnBit) {
     Device device;
-    device.SetRecord(DeviceRecord{.Attributes = 0x71});
+    ModelBuilder::SetRecord(device, DeviceRecord{.Attributes = 0x71});
     EXPECT_TRUE(device.ReadOnly() && device.NeedsProgramming() && device.HasSeparator() &&
                 device.IsTemplate());
-    device.SetReadOnly(false);
+    ModelBuilder::SetReadOnly(device, false);
     EXPECT_EQ(device.Record().Attributes, 0x70);
 
-    device.SetRecord(DeviceRecord{.Attributes = 0x80}); // a bit of no property
+    ModelBuilder::SetRecord(device, DeviceRecord{.Attributes = 0x80}); // a bit of no property
     EXPECT_FALSE(device.ReadOnly() || device.NeedsProgramming() || device.HasSeparator() ||
                  device.IsTemplate());
-    device.SetIsTemplate(true);
+    ModelBuilder::SetIsTemplate(device, true);
     EXPECT_EQ(device.Record().Attributes, 0xC0);
-    device.SetHasSeparator(true);
-    device.SetNeedsProgramming(true);
+    ModelBuilder::SetHasSeparator(device, true);
+    ModelBuilder::SetNeedsProgramming(device, true);
     EXPECT_EQ(device.Record().Attributes, 0xF0);
 }
 
@@ -43,28 +46,50 @@ TEST(Device, TenActionListsAreTenSeparateSlotsMadeOnDemand) {
     EXPECT_EQ(device.ActionsMute().Position(), 0);
     EXPECT_EQ(&device.Panels(), &device.Panels());
 
-    using Getter = Actions& (Device::*)();
-    using Setter = void (Device::*)(std::shared_ptr<Actions>);
-    const std::pair<Getter, Setter> slots[] = {
-        {&Device::ActionsEntry, &Device::SetActionsEntry},
-        {&Device::ActionsLeft, &Device::SetActionsLeft},
-        {&Device::ActionsRight, &Device::SetActionsRight},
-        {&Device::ActionsFarLeft, &Device::SetActionsFarLeft},
-        {&Device::ActionsFarRight, &Device::SetActionsFarRight},
-        {&Device::ActionsVolMinus, &Device::SetActionsVolMinus},
-        {&Device::ActionsVolPlus, &Device::SetActionsVolPlus},
-        {&Device::ActionsChanMinus, &Device::SetActionsChanMinus},
-        {&Device::ActionsChanPlus, &Device::SetActionsChanPlus},
-        {&Device::ActionsMute, &Device::SetActionsMute}};
     std::int32_t position = 100;
-    for (const auto& [get, set] : slots) {
+    for (const HardKeyInfo& key : HardKeys) {
         auto list = std::make_shared<Actions>();
-        list->SetPosition(position++);
-        (device.*set)(list);
+        ModelBuilder::SetPosition(*list, position++);
+        ModelBuilder::SetHardKeyActions(device, key.Key, list);
     }
-    position = 100;
-    for (const auto& [get, set] : slots)
-        EXPECT_EQ((device.*get)().Position(), position++);
+    // Each named getter reads its own key's slot.
+    using Getter = Actions& (Device::*)();
+    const std::pair<Getter, HardKey> getters[] = {{&Device::ActionsEntry, HardKey::Entry},
+                                                  {&Device::ActionsLeft, HardKey::Left},
+                                                  {&Device::ActionsRight, HardKey::Right},
+                                                  {&Device::ActionsFarLeft, HardKey::FarLeft},
+                                                  {&Device::ActionsFarRight, HardKey::FarRight},
+                                                  {&Device::ActionsVolMinus, HardKey::VolMinus},
+                                                  {&Device::ActionsVolPlus, HardKey::VolPlus},
+                                                  {&Device::ActionsChanMinus, HardKey::ChanMinus},
+                                                  {&Device::ActionsChanPlus, HardKey::ChanPlus},
+                                                  {&Device::ActionsMute, HardKey::Mute}};
+    for (const auto& [get, key] : getters)
+        EXPECT_EQ((device.*get)().Position(), 100 + static_cast<std::int32_t>(key));
+}
+
+TEST(Device, OnlyTheFourKeysBesideTheScreenTakeALabel) {
+    Device device;
+    ModelBuilder::SetKeyLabel(device, HardKey::Left, "Guide");
+    ModelBuilder::SetKeyLabel(device, HardKey::FarRight, "Exit");
+    EXPECT_EQ(device.LeftKeyName(), "Guide");
+    EXPECT_EQ(device.FarRightKeyName(), "Exit");
+    EXPECT_EQ(device.KeyLabel(HardKey::Right), "");
+    EXPECT_EQ(device.KeyLabel(HardKey::Mute), "");
+    EXPECT_KELPIE_ERROR(ModelBuilder::SetKeyLabel(device, HardKey::Mute, "Quiet"),
+                        ErrorKind::InvalidArgument);
+}
+
+TEST(Device, ReadingThroughFindCreatesNothing) {
+    const Device device;
+    for (const HardKeyInfo& key : HardKeys)
+        EXPECT_EQ(device.FindHardKey(key.Key), nullptr);
+    EXPECT_EQ(device.FindPanels(), nullptr);
+
+    Device made;
+    Actions& left = made.ActionsLeft();
+    EXPECT_EQ(made.FindHardKey(HardKey::Left), &left);
+    EXPECT_EQ(made.FindHardKey(HardKey::Right), nullptr);
 }
 
 } // namespace

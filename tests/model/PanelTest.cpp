@@ -2,6 +2,7 @@
 #include <kelpie/model/Panel.h>
 
 #include "ExpectError.h"
+#include "load/ModelBuilder.h"
 #include <kelpie/model/Children.h>
 
 #include <gtest/gtest.h>
@@ -12,18 +13,21 @@ namespace {
 
 TEST(Panel, HiddenIsBit31OfTheNameWord) {
     Panel panel;
-    panel.SetRecord({0x200, static_cast<std::int32_t>(0x80000123u), 0, 0});
+    ModelBuilder::SetRecord(panel,
+                            PanelRecord{0x200, static_cast<std::int32_t>(0x80000123u), 0, 0});
     EXPECT_TRUE(panel.Hidden());
-    panel.SetHidden(false);
+    ModelBuilder::SetHidden(panel, false);
     EXPECT_EQ(panel.Record().NameWord, 0x123);
-    panel.SetHidden(true);
+    ModelBuilder::SetHidden(panel, true);
     EXPECT_EQ(static_cast<std::uint32_t>(panel.Record().NameWord), 0x80000123u);
 }
 
 TEST(Panel, SizeIsTenPlusNinePerChild) {
     Panel panel;
     EXPECT_EQ(panel.Size(), 10);
+    EXPECT_EQ(panel.FindChildren(), nullptr) << "reading makes nothing";
     EXPECT_EQ(&panel.Children(), &panel.Children()) << "made on demand once";
+    EXPECT_EQ(panel.FindChildren(), &panel.Children());
     for (int i = 0; i < 3; ++i)
         panel.Children().AddButton();
     EXPECT_EQ(panel.Size(), 37);

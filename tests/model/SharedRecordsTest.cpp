@@ -2,6 +2,7 @@
 // found again by position, with a count of the references to it.
 #include <kelpie/model/SharedRecords.h>
 
+#include "load/ModelBuilder.h"
 #include <kelpie/model/IRCodes.h>
 #include <kelpie/model/Icons.h>
 
@@ -28,26 +29,26 @@ TEST(SharedRecords, AddedIRCodeHoldsItsBytesAndType999) {
 
 TEST(SharedRecords, ReferencesToOnePositionShareOneObject) {
     IRCodes codes;
-    IRCode& first = codes.FindOrAdd(200, CodeOfType(0x0100));
-    IRCode& other = codes.FindOrAdd(300, CodeOfType(0x5000));
-    EXPECT_EQ(&codes.FindOrAdd(200, CodeOfType(0x7777)), &first);
-    EXPECT_EQ(&codes.FindOrAdd(200, CodeOfType(0x7777)), &first);
+    IRCode& first = ModelBuilder::FindOrAdd(codes, 200, CodeOfType(0x0100));
+    IRCode& other = ModelBuilder::FindOrAdd(codes, 300, CodeOfType(0x5000));
+    EXPECT_EQ(&ModelBuilder::FindOrAdd(codes, 200, CodeOfType(0x7777)), &first);
+    EXPECT_EQ(&ModelBuilder::FindOrAdd(codes, 200, CodeOfType(0x7777)), &first);
     EXPECT_EQ(first.ReferenceCount(), 3);
     EXPECT_EQ(first.IRCodeType(), 0x0100) << "the first record read stays";
     EXPECT_EQ(other.ReferenceCount(), 1);
     EXPECT_EQ(&codes.Item(2), &other);
 
     Icons icons;
-    Icon& icon = icons.FindOrAdd(500, IconRecord{.Width = 4});
-    EXPECT_EQ(&icons.FindOrAdd(500, IconRecord{}), &icon);
+    Icon& icon = ModelBuilder::FindOrAdd(icons, 500, IconRecord{.Width = 4});
+    EXPECT_EQ(&ModelBuilder::FindOrAdd(icons, 500, IconRecord{}), &icon);
     EXPECT_EQ(icon.ReferenceCount(), 2);
     EXPECT_EQ(icon.Width(), 4);
 }
 
 TEST(SharedRecords, RemovingForgetsThePositionHoweverTheCollectionIsReached) {
     IRCodes codes;
-    codes.FindOrAdd(200, CodeOfType(1));
-    codes.FindOrAdd(300, CodeOfType(2));
+    ModelBuilder::FindOrAdd(codes, 200, CodeOfType(1));
+    ModelBuilder::FindOrAdd(codes, 300, CodeOfType(2));
     codes.Remove(1);
     EXPECT_EQ(codes.Find(200), nullptr);
     EXPECT_EQ(codes.Find(300), &codes.Item(1));
@@ -55,7 +56,7 @@ TEST(SharedRecords, RemovingForgetsThePositionHoweverTheCollectionIsReached) {
     Collection<IRCode>& plain = codes; // the index must follow here too
     plain.Remove(1);
     EXPECT_EQ(codes.Find(300), nullptr);
-    IRCode& fresh = codes.FindOrAdd(300, CodeOfType(3));
+    IRCode& fresh = ModelBuilder::FindOrAdd(codes, 300, CodeOfType(3));
     EXPECT_EQ(fresh.ReferenceCount(), 1);
     EXPECT_EQ(fresh.IRCodeType(), 3);
 }

@@ -4,7 +4,7 @@
 #include "ReaderWalk.h"
 #include "support/CCFBuilder.h"
 
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 
 #include <gtest/gtest.h>
 

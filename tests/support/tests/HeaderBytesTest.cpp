@@ -5,7 +5,7 @@
 #include "support/CCFBuilder.h"
 #include "support/Checksum.h"
 
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "ReaderWalk.h"
 
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/ImageAccess.h"
+#include "file/basCCFRoutines.h"
 
 namespace kelpie::builder::readers {
 
@@ -8,7 +9,7 @@ using namespace kelpie::basStructures;
 
 DecodedFile::DecodedFile(const std::vector<std::uint8_t>& bytes)
     : File([this](const std::string& text) { Notices.push_back(text); }) {
-    File.SetImage("built.ccf", bytes);
+    ImageAccess::SetImage(File, "built.ccf", bytes);
     Header = ReadHeader(File);
     Format = basCCFRoutines::FileFormatOf(Header.Version1, Header.Version2);
     VersionString = ReadName(File, Header.VersionStringPosition);

@@ -6,8 +6,8 @@
 // counted), so loops end.
 #pragma once
 
+#include "file/RecordReaders.h"
 #include <kelpie/file/CCFfile.h>
-#include <kelpie/file/basStructures.h>
 
 #include <cstdint>
 #include <map>

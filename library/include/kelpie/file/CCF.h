@@ -3,8 +3,9 @@
 // file's shared icons and IR codes, and the file image itself.
 //
 // The header is not validated: identification texts, version words and CRCs
-// are taken as they are. Setters change the object in memory only; nothing is
-// ever written back to the file.
+// are taken as they are. Callers read; only the library, while it loads the
+// file, sets anything (through its ModelBuilder), and nothing is ever written
+// back to the file.
 #pragma once
 
 #include <kelpie/KelpieExport.h>
@@ -55,10 +56,6 @@ public:
     // The header's date fields, normalised as a calendar would (month 13 is
     // January of the next year, day 0 the last day of the month before).
     CCFDate ModificationDate() const;
-    // Stores a date in the six fields (normalising it first); Filler2, which
-    // lies between day and hour, is unchanged. Overflow for years outside
-    // the 16-bit field.
-    void SetModificationDate(const CCFDate& date);
 
     std::int16_t Version1() const noexcept { return header_.Version1; }
     std::int16_t Version2() const noexcept { return header_.Version2; }
@@ -67,13 +64,10 @@ public:
     const std::string& ID1() const noexcept { return header_.ID1; }
     const std::string& ID2() const noexcept { return header_.ID2; }
 
-    // Attribute bits 0, 1 and 2; a setter leaves the other bits unchanged.
+    // Attribute bits 0, 1 and 2.
     bool ConfigFactoryDefault() const noexcept { return (header_.Attributes & 1) != 0; }
-    void SetConfigFactoryDefault(bool value) { SetAttribute(1, value); }
     bool ConfigWriteProtected() const noexcept { return (header_.Attributes & 2) != 0; }
-    void SetConfigWriteProtected(bool value) { SetAttribute(2, value); }
     bool HomeWriteProtected() const noexcept { return (header_.Attributes & 4) != 0; }
-    void SetHomeWriteProtected(bool value) { SetAttribute(4, value); }
 
     std::int32_t PosCRC1() const noexcept { return header_.PosCRC1; }
     std::int32_t PosCRC2() const noexcept { return header_.PosCRC2; }
@@ -95,33 +89,58 @@ public:
     // The raw attributes long.
     std::int32_t Attributes() const noexcept { return header_.Attributes; }
 
-    kelpie::Devices& HomeGroup() const noexcept { return *homeGroup_; }
-    kelpie::Devices& DevicesGroup() const noexcept { return *devicesGroup_; }
-    kelpie::Devices& MacrosGroup() const noexcept { return *macrosGroup_; }
-    kelpie::Panels& SpecialPanels() const noexcept { return *specialPanels_; }
+    // The graph; through a const CCF, const collections. A collection holds
+    // its items as shared objects, like pointers: const, it cannot gain or
+    // lose items, and it yields them as they are stored. A reader that must
+    // not change the graph reads them through their const Find accessors,
+    // which never create anything.
+    kelpie::Devices& HomeGroup() noexcept { return *homeGroup_; }
+    const kelpie::Devices& HomeGroup() const noexcept { return *homeGroup_; }
+    kelpie::Devices& DevicesGroup() noexcept { return *devicesGroup_; }
+    const kelpie::Devices& DevicesGroup() const noexcept { return *devicesGroup_; }
+    kelpie::Devices& MacrosGroup() noexcept { return *macrosGroup_; }
+    const kelpie::Devices& MacrosGroup() const noexcept { return *macrosGroup_; }
+    kelpie::Panels& SpecialPanels() noexcept { return *specialPanels_; }
+    const kelpie::Panels& SpecialPanels() const noexcept { return *specialPanels_; }
 
     // The unselected icon of the home group's first device (may be nullptr).
-    // Both fail with InvalidArgument when the home group is empty.
+    // InvalidArgument when the home group is empty.
     kelpie::Icon* HomeIcon() const;
-    void SetHomeIcon(kelpie::Icon* icon);
 
-    kelpie::Icons& Icons() const noexcept { return *icons_; }
-    kelpie::IRCodes& IRCodes() const noexcept { return *irCodes_; }
-    kelpie::CCFfile& CCFfile() const noexcept { return *file_; }
+    kelpie::Icons& Icons() noexcept { return *icons_; }
+    const kelpie::Icons& Icons() const noexcept { return *icons_; }
+    kelpie::IRCodes& IRCodes() noexcept { return *irCodes_; }
+    const kelpie::IRCodes& IRCodes() const noexcept { return *irCodes_; }
+    kelpie::CCFfile& CCFfile() noexcept { return *file_; }
+    const kelpie::CCFfile& CCFfile() const noexcept { return *file_; }
     // The image as an owning pointer, for callers that keep it longer.
     std::shared_ptr<kelpie::CCFfile> CCFfilePtr() const noexcept { return file_; }
 
-    // ---- Loader operations ----
-    // Reads the file and loads the whole graph from it.
-    KELPIE_INTERNAL void OpenFile(const std::string& fileName);
-    // The same for a file image already in memory.
-    KELPIE_INTERNAL void OpenBytes(const std::string& fileName, std::vector<std::uint8_t> bytes);
-    // Stores the header and reads the two CRC words it points to.
-    KELPIE_INTERNAL void SetHeader(const HeaderRecord& header);
-    KELPIE_INTERNAL void SetVersionString(std::string text) { versionString_ = std::move(text); }
-    KELPIE_INTERNAL const HeaderRecord& Header() const noexcept { return header_; }
+    // The header record as read.
+    const HeaderRecord& Header() const noexcept { return header_; }
 
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+
+    // Reads the file and loads the whole graph from it.
+    void OpenFile(const std::string& fileName);
+    // The same for a file image already in memory.
+    void OpenBytes(const std::string& fileName, std::vector<std::uint8_t> bytes);
+    // Stores the header and reads the two CRC words it points to.
+    void SetHeader(const HeaderRecord& header);
+    void SetVersionString(std::string text) { versionString_ = std::move(text); }
+    // Stores a date in the six fields (normalising it first); Filler2, which
+    // lies between day and hour, is unchanged. Overflow for years outside
+    // the 16-bit field.
+    void SetModificationDate(const CCFDate& date);
+    // Each leaves the other attribute bits unchanged.
+    void SetConfigFactoryDefault(bool value) { SetAttribute(1, value); }
+    void SetConfigWriteProtected(bool value) { SetAttribute(2, value); }
+    void SetHomeWriteProtected(bool value) { SetAttribute(4, value); }
+    // InvalidArgument when the home group is empty.
+    void SetHomeIcon(kelpie::Icon* icon);
+
     void SetAttribute(std::int32_t mask, bool value);
 
     HeaderRecord header_;

@@ -2,6 +2,7 @@
 // Values are fixed: they are the numbers the file stores or the browser prints.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace kelpie {
@@ -21,6 +22,24 @@ enum CCFtypes : std::int32_t {
     mtypIcon = 10,
     mtypTimer = 11,
     mtypName = 12,
+};
+
+// Display names of the record kinds, indexed by CCFtypes: the one list that
+// reports, notices and error messages name records by.
+inline constexpr std::array<const char*, mtypName + 1> CCFtypesNames = {
+    "Not Structure", // mtypNotStructure
+    "Header",        // mtypHeader
+    "Device",        // mtypDevice
+    "Panel",         // mtypPanel
+    "Child",         // mtypChild
+    "Frame",         // mtypFrame
+    "Button",        // mtypButton
+    "Action List",   // mtypActionList
+    "Action",        // mtypAction
+    "IR code",       // mtypIRCode
+    "Icon",          // mtypIcon
+    "Timer",         // mtypTimer
+    "Name",          // mtypName
 };
 
 enum CCFActionTypes : std::int32_t {

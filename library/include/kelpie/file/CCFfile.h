@@ -81,61 +81,62 @@ public:
     void Notice(const std::string& text) const;
     static constexpr std::int32_t MaxNotices = 100000;
 
-    // ---- Loader operations (not exported) ----
-
-    // While `into` is set, every notice given is also appended to it (the
-    // loader keeps a shared record's notices to give them again at each
-    // later reference); nullptr stops that.
-    KELPIE_INTERNAL void RecordNotices(std::vector<std::string>* into) noexcept {
-        recordedNotices_ = into;
-    }
-
-    // Reads the named file into the image, then loads `owner` from it and
-    // applies the tail-byte rule. Errors: FileError when the file cannot be
-    // read, is not a regular file, is empty or is larger than MaxFileSize.
-    KELPIE_INTERNAL void LoadFile(CCF& owner, const std::string& fileName);
-    // The same for bytes already in memory (tests and fuzzing).
-    KELPIE_INTERNAL void LoadBytes(CCF& owner, const std::string& fileName,
-                                   std::vector<std::uint8_t> bytes);
-    // Only fills the image and the maps, without loading records.
-    KELPIE_INTERNAL void SetImage(const std::string& fileName, std::vector<std::uint8_t> bytes);
-    // A 0xFF byte three from the end, between two accessed bytes, is padding
-    // and counts as accessed. A neighbour outside the file counts as not
-    // accessed. Run once after loading.
-    KELPIE_INTERNAL void ApplyTailByteRule();
-
-    KELPIE_INTERNAL std::uint8_t ReadByte(std::int32_t& cursor);
-    KELPIE_INTERNAL std::int16_t ReadWord(std::int32_t& cursor) {
+    // Typed reads at a cursor, which they advance: every byte goes through
+    // the one checked door, so it is marked accessed, and a byte outside the
+    // file gives GetByte's notice and reads as 0. Big-endian.
+    std::uint8_t ReadByte(std::int32_t& cursor);
+    std::int16_t ReadWord(std::int32_t& cursor) {
         std::uint8_t b[2];
         Read(cursor, 2, b);
         return static_cast<std::int16_t>(static_cast<std::uint16_t>((b[0] << 8) | b[1]));
     }
-    KELPIE_INTERNAL std::int32_t ReadLong(std::int32_t& cursor) {
+    std::int32_t ReadLong(std::int32_t& cursor) {
         std::uint8_t b[4];
         Read(cursor, 4, b);
         return static_cast<std::int32_t>((std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) |
                                          (std::uint32_t{b[2]} << 8) | b[3]);
     }
     // `count` 8-bit characters; zero bytes are kept, nothing stops at them.
-    KELPIE_INTERNAL std::string ReadChars(std::int32_t count, std::int32_t& cursor);
+    std::string ReadChars(std::int32_t count, std::int32_t& cursor);
     // `count` raw bytes (each through GetByte).
-    KELPIE_INTERNAL std::vector<std::uint8_t> ReadBytes(std::int32_t count, std::int32_t& cursor);
-
-    // Marks `pos` as the start of a record of `type`. A second, different
-    // marker or a second reference to a record that is not shared gives a
-    // notice and keeps the first marker. A position outside the file fails
-    // with an OutOfRange error naming the record kind and the position.
-    KELPIE_INTERNAL void MarkStructure(std::int32_t pos, CCFtypes type);
+    std::vector<std::uint8_t> ReadBytes(std::int32_t count, std::int32_t& cursor);
 
     // CRC-16/XMODEM of image bytes 0 to length - 1. Fails with OutOfRange when
     // `length` is beyond the end of the file.
-    KELPIE_INTERNAL std::uint16_t ComputeCRC(std::int32_t length) const;
+    std::uint16_t ComputeCRC(std::int32_t length) const;
 
     // Largest file the library reads: far beyond any remote's memory, small
     // enough that the image and its maps always fit.
     static constexpr std::int64_t MaxFileSize = 1LL << 30;
 
 private:
+    // ---- Loader operations, reached through ImageAccess ----
+    friend class ImageAccess;
+
+    // While `into` is set, every notice given is also appended to it (the
+    // loader keeps a shared record's notices to give them again at each
+    // later reference); nullptr stops that.
+    void RecordNotices(std::vector<std::string>* into) noexcept { recordedNotices_ = into; }
+
+    // Reads the named file into the image, then loads `owner` from it and
+    // applies the tail-byte rule. Errors: FileError when the file cannot be
+    // read, is not a regular file, is empty or is larger than MaxFileSize.
+    void LoadFile(CCF& owner, const std::string& fileName);
+    // The same for bytes already in memory (tests and fuzzing).
+    void LoadBytes(CCF& owner, const std::string& fileName, std::vector<std::uint8_t> bytes);
+    // Only fills the image and the maps, without loading records.
+    void SetImage(const std::string& fileName, std::vector<std::uint8_t> bytes);
+    // A 0xFF byte three from the end, between two accessed bytes, is padding
+    // and counts as accessed. A neighbour outside the file counts as not
+    // accessed. Run once after loading.
+    void ApplyTailByteRule();
+
+    // Marks `pos` as the start of a record of `type`. A second, different
+    // marker or a second reference to a record that is not shared gives a
+    // notice and keeps the first marker. A position outside the file fails
+    // with an OutOfRange error naming the record kind and the position.
+    void MarkStructure(std::int32_t pos, CCFtypes type);
+
     // The one door for bytes: the `count` bytes at `offset` when all of them
     // lie in the file, marked as accessed; nullptr, with nothing marked,
     // otherwise. 64-bit so that cursor arithmetic cannot overflow.

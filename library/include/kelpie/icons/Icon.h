@@ -13,6 +13,8 @@
 
 namespace kelpie {
 
+template <class T> class SharedRecords;
+
 // Decoded pixels, row 0 at the top. Values are grey levels 0 to 3 for the
 // grey encodings and palette indices 0 to 255 for the 8-bit encoding.
 struct PixelArray {
@@ -41,7 +43,6 @@ public:
     Icon& operator=(const Icon&) = delete;
 
     const std::vector<std::uint8_t>& IconData() const noexcept { return data_; }
-    void SetIconData(std::vector<std::uint8_t> data) { data_ = std::move(data); }
     // Encoding from the raw type word; ictUnknown for unknown words.
     IconTypes IconType() const noexcept;
     std::int32_t Position() const noexcept { return position_; }
@@ -69,12 +70,16 @@ public:
     // largest icon a record can describe.
     std::optional<PixelArray> Unpack() const;
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const IconRecord& record) { record_ = record; }
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) noexcept { position_ = position; }
-    KELPIE_INTERNAL void AddReference() noexcept { ++referenceCount_; }
-
 private:
+    // ---- Set while loading, through ModelBuilder and the file's Icons ----
+    friend class ModelBuilder;
+    template <class T> friend class SharedRecords;
+    void SetRecord(const IconRecord& record) { record_ = record; }
+    void SetPosition(std::int32_t position) noexcept { position_ = position; }
+    void AddReference() noexcept { ++referenceCount_; }
+    // Later changes of the data do not rebuild a picture already built.
+    void SetIconData(std::vector<std::uint8_t> data) { data_ = std::move(data); }
+
     IconRecord record_;
     std::int32_t position_ = 0;
     std::int32_t referenceCount_ = 1;

@@ -48,6 +48,9 @@ public:
     // The timer an actTimer action starts; the action owns it.
     kelpie::Timer* Timer() const noexcept { return timer_.get(); }
 
+private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
     // Each replaces everything but the position (type, parameters, links).
     void SetActionCode(kelpie::IRCode* irCode);
     void SetActionButtonAlias(kelpie::Device* device, kelpie::Button* button);
@@ -60,18 +63,16 @@ public:
     void SetActionTimer();
     void SetActionSound(std::int16_t frequency, std::uint8_t percent, std::uint8_t duration);
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const ActionRecord& record) { record_ = record; }
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) noexcept { position_ = position; }
-    KELPIE_INTERNAL void SetIRCode(kelpie::IRCode* irCode);
-    KELPIE_INTERNAL void SetTimer(std::shared_ptr<kelpie::Timer> timer);
-    KELPIE_INTERNAL void SetDevice(kelpie::Device* device);
-    KELPIE_INTERNAL void SetPanel(kelpie::Panel* panel);
-    KELPIE_INTERNAL void SetButton(kelpie::Button* button);
+    void SetRecord(const ActionRecord& record) { record_ = record; }
+    void SetPosition(std::int32_t position) noexcept { position_ = position; }
+    void SetIRCode(kelpie::IRCode* irCode);
+    void SetTimer(std::shared_ptr<kelpie::Timer> timer);
+    void SetDevice(kelpie::Device* device);
+    void SetPanel(kelpie::Panel* panel);
+    void SetButton(kelpie::Button* button);
     // Drops every link and zeroes type and parameters; keeps the position.
-    KELPIE_INTERNAL void Clear();
+    void Clear();
 
-private:
     ActionRecord record_;
     std::int32_t position_ = 0;
     std::weak_ptr<kelpie::IRCode> irCode_;

@@ -20,11 +20,12 @@ public:
     // 2 + 9 per action; Overflow when that exceeds 32767.
     std::int16_t Size() const;
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const ActionListRecord& record) noexcept { record_ = record; }
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) noexcept { position_ = position; }
-
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+    void SetRecord(const ActionListRecord& record) noexcept { record_ = record; }
+    void SetPosition(std::int32_t position) noexcept { position_ = position; }
+
     ActionListRecord record_;
     std::int32_t position_ = 0;
 };

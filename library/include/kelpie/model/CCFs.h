@@ -37,7 +37,6 @@ public:
     // Removes the file loaded under `fileName`; InvalidArgument when none is.
     void Remove(const std::string& fileName) override;
 
-
 private:
     CCF& AddKeyed(const std::string& fileName);
     std::int32_t IndexOf(const std::string& fileName) const noexcept;

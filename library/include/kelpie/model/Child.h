@@ -30,24 +30,28 @@ public:
     // The frame or button behind this entry; nullptr for the other kind.
     virtual kelpie::Frame* AsFrame() noexcept { return nullptr; }
     virtual kelpie::Button* AsButton() noexcept { return nullptr; }
+    virtual const kelpie::Frame* AsFrame() const noexcept { return nullptr; }
+    virtual const kelpie::Button* AsButton() const noexcept { return nullptr; }
 
     std::int32_t Position() const noexcept { return position_; }
     const std::string& Name() const noexcept { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
     std::int16_t X() const noexcept { return x_; }
-    void SetX(std::int16_t x) noexcept { x_ = x; }
     std::int16_t Y() const noexcept { return y_; }
-    void SetY(std::int16_t y) noexcept { y_ = y; }
-
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) noexcept { position_ = position; }
-    KELPIE_INTERNAL void SetFileFormat(CCFFileFormats format) noexcept { format_ = format; }
-    KELPIE_INTERNAL CCFFileFormats FileFormat() const noexcept { return format_; }
+    // The format of the file the record was read from.
+    CCFFileFormats FileFormat() const noexcept { return format_; }
 
 protected:
     Child() = default;
 
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+    void SetPosition(std::int32_t position) noexcept { position_ = position; }
+    void SetFileFormat(CCFFileFormats format) noexcept { format_ = format; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    void SetX(std::int16_t x) noexcept { x_ = x; }
+    void SetY(std::int16_t y) noexcept { y_ = y; }
+
     std::int32_t position_ = 0;
     CCFFileFormats format_ = fmtv1;
     std::string name_;

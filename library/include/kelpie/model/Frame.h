@@ -25,36 +25,39 @@ public:
     // Children were ever set; Overflow above 32767.
     std::int16_t Size() const override;
     std::int16_t Width() const noexcept override { return record_.Width; }
-    void SetWidth(std::int16_t width) noexcept { record_.Width = width; }
     std::int16_t Height() const noexcept override { return record_.Height; }
-    void SetHeight(std::int16_t height) noexcept { record_.Height = height; }
     CCFFonts Font() const noexcept override { return static_cast<CCFFonts>(record_.Font); }
-    // Overflow for values outside 0 to 255.
-    void SetFont(std::int32_t font);
     std::int32_t Filler1() const noexcept { return record_.Filler1; }
 
-    // Grey level (grey formats) or palette index (colour format). The grey
-    // setters rebuild the packed byte, clearing bits 4-7; Overflow when the
-    // result is outside a byte. Colour-format setters: Overflow outside 0-255.
+    // Grey level (grey formats) or palette index (colour format).
     CCFColors TextColor() const noexcept;
-    void SetTextColor(std::int32_t color);
     CCFColors BackgroundColor() const noexcept;
-    void SetBackgroundColor(std::int32_t color);
 
     kelpie::Icon* Icon() const noexcept;
-    void SetIcon(kelpie::Icon* icon);
 
     // The stored children, or nullptr when none were set (no creation here).
     kelpie::Children* Children() const noexcept { return children_.get(); }
-    void SetChildren(std::shared_ptr<kelpie::Children> children);
 
     kelpie::Frame* AsFrame() noexcept override { return this; }
+    const kelpie::Frame* AsFrame() const noexcept override { return this; }
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const FrameRecord& record) { record_ = record; }
-    KELPIE_INTERNAL const FrameRecord& Record() const noexcept { return record_; }
+    // The frame record as read.
+    const FrameRecord& Record() const noexcept { return record_; }
 
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+    void SetRecord(const FrameRecord& record) { record_ = record; }
+    // Overflow for values outside 0 to 255.
+    void SetFont(std::int32_t font);
+    // The grey setters rebuild the packed byte, clearing bits 4-7; Overflow
+    // when the result is outside a byte. Colour-format setters: Overflow
+    // outside 0-255.
+    void SetTextColor(std::int32_t color);
+    void SetBackgroundColor(std::int32_t color);
+    void SetIcon(kelpie::Icon* icon);
+    void SetChildren(std::shared_ptr<kelpie::Children> children);
+
     FrameRecord record_;
     std::weak_ptr<kelpie::Icon> icon_;
     std::shared_ptr<kelpie::Children> children_;

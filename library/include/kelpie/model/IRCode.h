@@ -12,6 +12,8 @@
 
 namespace kelpie {
 
+template <class T> class SharedRecords;
+
 class KELPIE_API IRCode : public std::enable_shared_from_this<IRCode> {
 public:
     IRCode();
@@ -24,7 +26,6 @@ public:
     std::int32_t Position() const noexcept { return position_; }
     std::int32_t ReferenceCount() const noexcept { return referenceCount_; }
     const std::string& Name() const noexcept { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
     // The record's code type word; 999 for a code made by IRCodes::Add.
     std::int16_t IRCodeType() const noexcept { return record_.CodeType; }
     // Number of data bytes + 6; Overflow when that exceeds 32767.
@@ -32,14 +33,18 @@ public:
     // Number of data bytes; Overflow when that exceeds 32767.
     std::int16_t IRCodeSize() const;
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const IRCodeRecord& record) { record_ = record; }
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) noexcept { position_ = position; }
-    KELPIE_INTERNAL void AddReference() noexcept { ++referenceCount_; }
-    KELPIE_INTERNAL void SetData(std::vector<std::uint8_t> data) { data_ = std::move(data); }
-    KELPIE_INTERNAL void SetCodeType(std::int16_t type) noexcept { record_.CodeType = type; }
-
 private:
+    // ---- Set while loading, through ModelBuilder and the file's IRCodes ----
+    friend class ModelBuilder;
+    template <class T> friend class SharedRecords;
+    friend class IRCodes;
+    void SetRecord(const IRCodeRecord& record) { record_ = record; }
+    void SetPosition(std::int32_t position) noexcept { position_ = position; }
+    void AddReference() noexcept { ++referenceCount_; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    void SetData(std::vector<std::uint8_t> data) { data_ = std::move(data); }
+    void SetCodeType(std::int16_t type) noexcept { record_.CodeType = type; }
+
     IRCodeRecord record_;
     std::int32_t position_ = 0;
     std::int32_t referenceCount_ = 1;

@@ -12,10 +12,12 @@ public:
     // Appends a new code holding `data` (position 0, code type 999).
     IRCode& Add(std::vector<std::uint8_t> data);
 
-    // ---- Loader operations ----
+private:
+    // ---- Loading, through ModelBuilder ----
+    friend class ModelBuilder;
     // The code at `position` with one more reference, or a new one made from
     // `record` (reference count 1) appended at the end.
-    KELPIE_INTERNAL IRCode& FindOrAdd(std::int32_t position, const IRCodeRecord& record);
+    IRCode& FindOrAdd(std::int32_t position, const IRCodeRecord& record);
 };
 
 } // namespace kelpie

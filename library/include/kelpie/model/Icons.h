@@ -12,10 +12,12 @@ public:
     // Appends a new, empty icon (position 0). The file name is not used.
     Icon& Add(const std::string& fileName = {});
 
-    // ---- Loader operations ----
+private:
+    // ---- Loading, through ModelBuilder ----
+    friend class ModelBuilder;
     // The icon at `position` with one more reference, or a new one made from
     // `record` (reference count 1) appended at the end.
-    KELPIE_INTERNAL Icon& FindOrAdd(std::int32_t position, const IconRecord& record);
+    Icon& FindOrAdd(std::int32_t position, const IconRecord& record);
 };
 
 } // namespace kelpie

@@ -25,24 +25,30 @@ public:
     std::int16_t Size() const;
 
     const std::string& Name() const noexcept { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
 
-    // Bit 31 of the record's name word; the setter keeps bits 0-30.
+    // Bit 31 of the record's name word.
     bool Hidden() const noexcept;
-    void SetHidden(bool value);
 
     std::int32_t PosNextPanel() const noexcept { return record_.PosNextPanel; }
 
     // The children, created empty on first use.
     kelpie::Children& Children();
-    void SetChildren(std::shared_ptr<kelpie::Children> children);
+    // The stored children, or nullptr: nothing is created.
+    const kelpie::Children* FindChildren() const noexcept { return children_.get(); }
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const PanelRecord& record) { record_ = record; }
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) { position_ = position; }
-    KELPIE_INTERNAL const PanelRecord& Record() const noexcept { return record_; }
+    // The panel record as read.
+    const PanelRecord& Record() const noexcept { return record_; }
 
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+    void SetRecord(const PanelRecord& record) { record_ = record; }
+    void SetPosition(std::int32_t position) { position_ = position; }
+    void SetName(std::string name) { name_ = std::move(name); }
+    // Keeps bits 0-30 of the name word.
+    void SetHidden(bool value);
+    void SetChildren(std::shared_ptr<kelpie::Children> children);
+
     PanelRecord record_;
     std::int32_t position_ = 0;
     std::string name_;

@@ -16,13 +16,6 @@ public:
         auto found = index_.find(position);
         return found == index_.end() ? nullptr : found->second;
     }
-    // The item at `position` with one more reference, or nullptr when there
-    // is none (the loader then reads the record and adds it).
-    T* CountReference(std::int32_t position) {
-        T* known = Find(position);
-        if (known) known->AddReference();
-        return known;
-    }
     using Collection<T>::Remove;
     void Remove(std::int32_t index) override {
         Collection<T>::Remove(index);
@@ -30,6 +23,13 @@ public:
     }
 
 protected:
+    // The item at `position` with one more reference, or nullptr when there
+    // is none (the loader then reads the record and adds it).
+    T* CountReference(std::int32_t position) {
+        T* known = Find(position);
+        if (known) known->AddReference();
+        return known;
+    }
     // The item at `position` with one more reference, or a new one made
     // from `record` (reference count 1) appended at the end. The first item
     // at a position wins, as a walk from the front would find it.

@@ -24,33 +24,32 @@ public:
     std::uint8_t Filler1() const noexcept { return record_.Filler1; }
     std::uint8_t Filler2() const noexcept { return record_.Filler2; }
     std::uint8_t StartDays() const noexcept { return record_.StartDays; }
-    void SetStartDays(std::uint8_t days) noexcept { record_.StartDays = days; }
     std::int16_t StartTime() const noexcept { return record_.StartTime; }
-    void SetStartTime(std::int16_t minutes) noexcept { record_.StartTime = minutes; }
     std::uint8_t EndDays() const noexcept { return record_.EndDays; }
-    void SetEndDays(std::uint8_t days) noexcept { record_.EndDays = days; }
     std::int16_t EndTime() const noexcept { return record_.EndTime; }
-    void SetEndTime(std::int16_t minutes) noexcept { record_.EndTime = minutes; }
 
     // The embedded actions, owned by the timer; nullptr when missing.
     kelpie::Action* StartAction() const noexcept { return startAction_.get(); }
-    void SetStartAction(std::shared_ptr<kelpie::Action> action);
     kelpie::Action* EndAction() const noexcept { return endAction_.get(); }
-    void SetEndAction(std::shared_ptr<kelpie::Action> action);
 
     // The next timer of the chain: linked, not owned; nullptr when missing.
     kelpie::Timer* NextTimer() const noexcept;
-    void SetNextTimer(kelpie::Timer* timer);
+    // Where the record says the next timer is; 0 for none.
+    std::int32_t NextTimerPosition() const noexcept { return record_.NextTimerPosition; }
 
-    // ---- Loader operations ----
-    KELPIE_INTERNAL void SetRecord(const TimerRecord& record) { record_ = record; }
-    KELPIE_INTERNAL void SetPosition(std::int32_t position) noexcept { position_ = position; }
-    KELPIE_INTERNAL std::int32_t NextTimerPosition() const noexcept {
-        return record_.NextTimerPosition;
-    }
-    KELPIE_INTERNAL const TimerRecord& Record() const noexcept { return record_; }
+    // The timer record as read.
+    const TimerRecord& Record() const noexcept { return record_; }
 
 private:
+    // ---- Set while loading, through ModelBuilder ----
+    friend class ModelBuilder;
+    void SetRecord(const TimerRecord& record) { record_ = record; }
+    void SetPosition(std::int32_t position) noexcept { position_ = position; }
+    void SetStartAction(std::shared_ptr<kelpie::Action> action);
+    void SetEndAction(std::shared_ptr<kelpie::Action> action);
+    // Links the next timer without owning it.
+    void SetNextTimer(kelpie::Timer* timer);
+
     TimerRecord record_;
     std::int32_t position_ = 0;
     std::shared_ptr<kelpie::Action> startAction_, endAction_;

@@ -8,8 +8,6 @@
 //   8 bits per pixel       8  BitmapHandler::PaletteToRGB of 0..255      1078
 #pragma once
 
-#include <kelpie/KelpieExport.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,13 +21,13 @@ namespace basBitmapHandling {
 
 // The BMP image of the icon; nullopt for an unknown encoding. Fails as
 // Icon::Unpack does for missing or short data and impossible dimensions.
-KELPIE_API std::optional<std::vector<std::uint8_t>> BuildBitmap(const Icon& icon);
+std::optional<std::vector<std::uint8_t>> BuildBitmap(const Icon& icon);
 
 // Writes the BMP image of the icon to `file`; nothing for an unknown
 // encoding. The image is built before the file is opened, so an icon that
 // cannot be drawn leaves no file. A file that cannot be opened or written
 // fails with FileError, and a partly written file is removed.
-KELPIE_API void BuildBitmapFile(const Icon& icon, const std::string& file);
+void BuildBitmapFile(const Icon& icon, const std::string& file);
 
 } // namespace basBitmapHandling
 } // namespace kelpie

@@ -5,7 +5,7 @@
 
 #include <kelpie/Error.h>
 #include <kelpie/file/CCFEnums.h>
-#include <kelpie/file/basCCFRoutines.h>
+#include "file/basCCFRoutines.h"
 
 #include <array>
 #include <cstdint>
