@@ -31,10 +31,14 @@ inline kelpie::Panel* LargestPanel(const kelpie::CCF& ccf) {
     std::int64_t most = -1;
     for (const kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
         for (kelpie::Device& device : *group)
-            for (kelpie::Panel& panel : device.Panels())
-                if (const std::int64_t count = ChildCount(panel.Children()); count > most) {
-                    most = count;
-                    largest = &panel;
+            if (kelpie::Panels* panels = device.FindPanels())
+                for (kelpie::Panel& panel : *panels) {
+                    const kelpie::Children* children = panel.FindChildren();
+                    if (const std::int64_t count = children ? ChildCount(*children) : 0;
+                        count > most) {
+                        most = count;
+                        largest = &panel;
+                    }
                 }
     return largest;
 }

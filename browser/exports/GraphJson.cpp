@@ -122,7 +122,7 @@ public:
             json_.Member("hidden", panel.Hidden());
             json_.Member("pos_next_panel", panel.PosNextPanel());
             const auto children = json_.Array("children");
-            Children(panel.Children(), 0, 0);
+            if (const kelpie::Children* stored = panel.FindChildren()) Children(*stored, 0, 0);
         }
     }
 
@@ -214,19 +214,21 @@ private:
         {
             const auto keys = json_.Array("hard_keys");
             for (const HardKey& key : HardKeysOf(device)) {
-                if (key.List.Count() < 1) continue;
+                if (!key.List || key.List->Count() < 1) continue;
                 const auto object = json_.Object();
                 json_.Member("key", Text(key.Title));
-                ActionList(key.List);
+                ActionList(*key.List);
             }
         }
-        Panels("panels", device.Panels());
+        static const kelpie::Panels noPanels;
+        const kelpie::Panels* panels = device.FindPanels();
+        Panels("panels", panels ? *panels : noPanels);
     }
 
     // Children with their positions on the panel: x and y as stored
     // (relative to the parent), absolute_x and absolute_y on the panel. They
     // are the elements of the array the caller opened.
-    void Children(kelpie::Children& children, std::int64_t parentX, std::int64_t parentY) {
+    void Children(const kelpie::Children& children, std::int64_t parentX, std::int64_t parentY) {
         for (kelpie::Child& child : children) {
             const auto object = json_.Object();
             const std::int64_t x = parentX + child.X(), y = parentY + child.Y();
@@ -270,13 +272,15 @@ private:
                         json_.Member("icon", PositionOf(button->IconOf(state.State)));
                     }
                 }
-                ActionList(button->Actions());
+                static const kelpie::Actions noActions;
+                const kelpie::Actions* actions = button->FindActions();
+                ActionList(actions ? *actions : noActions);
             }
         }
     }
 
     // The member "actions" of the current object.
-    void ActionList(kelpie::Actions& actions) {
+    void ActionList(const kelpie::Actions& actions) {
         const auto object = json_.Object("actions");
         json_.Member("position", actions.Position());
         json_.Member("size", SizeOf(actions));

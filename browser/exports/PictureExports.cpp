@@ -80,10 +80,11 @@ bool ExportPanelPictures(const ExportSource& source, const ExportOptions& option
              ok;
     };
     const kelpie::CCF& ccf = local.CCF();
-    for (kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
+    for (const kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
         for (kelpie::Device& device : *group)
-            for (kelpie::Panel& panel : device.Panels())
-                exportPanel(panel);
+            if (kelpie::Panels* panels = device.FindPanels())
+                for (kelpie::Panel& panel : *panels)
+                    exportPanel(panel);
     for (kelpie::Panel& panel : ccf.SpecialPanels())
         exportPanel(panel);
     return ok;

@@ -54,7 +54,7 @@ Visit ListOutput::Device(kelpie::Device& device, const Node&) {
 
 Visit ListOutput::Panel(kelpie::Panel& panel, const Node&, const Drawing&) {
     AddRow(panel.Name(), "Panel",
-           {panel.Hidden() ? "Hidden" : "", std::to_string(panel.Children().Count())}, "P",
+           {panel.Hidden() ? "Hidden" : "", std::to_string(kelpie::CountOf(panel.FindChildren()))}, "P",
            panel.Position());
     return RowOnly();
 }

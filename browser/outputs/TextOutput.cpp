@@ -103,8 +103,9 @@ void WriteHeaderChecks(TextDocument& writer, const kelpie::CCF& ccf) {
     if (ccf.ConfigWriteProtected()) writer.WriteLn("****Configuration is write protected");
     if (ccf.HomeWriteProtected()) writer.WriteLn("****Home panels are write protected");
     for (auto& device : ccf.HomeGroup())
-        for (auto& panel : device.Panels())
-            if (panel.Name() == "home") writer.WriteLn("****Home panel has name \"home\"");
+        if (const kelpie::Panels* panels = device.FindPanels())
+            for (auto& panel : *panels)
+                if (panel.Name() == "home") writer.WriteLn("****Home panel has name \"home\"");
 }
 
 // The heading over each device group in a report.
@@ -226,7 +227,7 @@ Visit TextOutput::Panel(kelpie::Panel& panel, const Node& parent, const Drawing&
         out_.WriteLn("Size: " + std::to_string(panel.Size()));
         out_.WriteLn(std::string("Hidden: ") + YesNo(panel.Hidden()));
         out_.WriteLn("Number of child Frames/Buttons: " +
-                     std::to_string(panel.Children().Count()));
+                     std::to_string(kelpie::CountOf(panel.FindChildren())));
         out_.IndentOut();
         out_.WriteLn(" Subordinates:");
         out_.IndentIn();

@@ -74,7 +74,7 @@ TagTarget Resolve(const CCFlocal& file, const std::string& tag) {
 }
 
 // The device group a "Z", "G" or "M" tag stands for; nullptr for others.
-kelpie::Devices* DeviceGroupOf(const kelpie::CCF* header, const std::string& type) {
+kelpie::Devices* DeviceGroupOf(kelpie::CCF* header, const std::string& type) {
     if (header == nullptr) return nullptr;
     if (type == "Z") return &header->HomeGroup();
     if (type == "G") return &header->DevicesGroup();
@@ -124,11 +124,12 @@ void LoadListView(basCCF& browser, CCFlocal& file, const std::string& tag) {
         walk.DoPanels(header->SpecialPanels(), "");
     } else if (auto* device = target.As<kelpie::Device>(); type == "D" && device) {
         AddColumns(list, PanelColumns);
-        walk.DoPanels(device->Panels(), "");
+        if (kelpie::Panels* panels = device->FindPanels()) walk.DoPanels(*panels, "");
     } else if (auto* panel = target.As<kelpie::Panel>(); type == "P" && panel) {
         AddColumns(list, ChildColumns);
-        for (auto& child : panel->Children())
-            walk.DoChild(child, "", 0, 0, hasActions);
+        if (kelpie::Children* children = panel->FindChildren())
+            for (auto& child : *children)
+                walk.DoChild(child, "", 0, 0, hasActions);
     } else if (auto* frame = target.AsFrame(); type == "F" && frame) {
         AddColumns(list, ChildColumns);
         if (kelpie::Icon* icon = frame->Icon()) walk.DoIcon(*icon, "", false, "", false, 0, 0);
@@ -143,8 +144,8 @@ void LoadListView(basCCF& browser, CCFlocal& file, const std::string& tag) {
                                  button->ActiveUnselIcon(), button->ActiveSelIcon()};
         for (std::size_t i = 0; i < 4; ++i)
             if (icons[i]) walk.DoIcon(*icons[i], StateNames[i], false, "", false, 0, 0);
-        if (button->Actions().Count() > 0)
-            walk.DoActionList("Button", button->Actions(), "", false, false);
+        if (kelpie::Actions* actions = button->FindActions(); actions && actions->Count() > 0)
+            walk.DoActionList("Button", *actions, "", false, false);
     } else if (auto* actions = target.As<kelpie::Actions>(); type == "L" && actions) {
         AddColumns(list, ActionColumns);
         walk.DoActionList("", *actions, "", true, false);

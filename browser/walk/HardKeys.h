@@ -1,6 +1,6 @@
 // A device's hard keys in the order the walk visits them, each with its
-// action list and its title: the label the user gave the key, or the key's
-// own name.
+// stored action list (reading creates none) and its title: the label the
+// user gave the key, or the key's own name.
 #pragma once
 
 #include <kelpie/model/Actions.h>
@@ -13,7 +13,7 @@
 namespace vantor {
 
 struct HardKey {
-    kelpie::Actions& List;
+    kelpie::Actions* List; // nullptr when the key has no list
     std::string Title;
 };
 
@@ -24,7 +24,7 @@ inline std::string HardKeyTitle(const std::string& label, const char* fallback) 
 template <std::size_t... I>
 std::array<HardKey, sizeof...(I)> HardKeysOf(kelpie::Device& device, std::index_sequence<I...>) {
     return {{HardKey{
-        device.HardKeyActions(kelpie::HardKeys[I].Key),
+        device.FindHardKey(kelpie::HardKeys[I].Key),
         HardKeyTitle(device.KeyLabel(kelpie::HardKeys[I].Key), kelpie::HardKeys[I].Name)}...}};
 }
 

@@ -69,9 +69,9 @@ void Walker::DoButton(kelpie::Button& button, const Node& parentNode, std::int32
     const Scope subordinates = output_.Indented();
     for (const auto& icon : icons)
         if (icon.Icon) DoIcon(*icon.Icon, icon.Type, false, visit.node, visit.expand, x, y);
-    if (button.Actions().Count() >= 1) {
+    if (kelpie::Actions* actions = button.FindActions(); actions && actions->Count() >= 1) {
         hasActions = true;
-        DoActionList("Button", button.Actions(), visit.node, visit.expand, visit.expand);
+        DoActionList("Button", *actions, visit.node, visit.expand, visit.expand);
     } else {
         output_.ButtonWithoutActions();
     }

@@ -32,10 +32,11 @@ void Walker::DoDevice(kelpie::Device& device, const Node& parentNode) {
     {
         const Scope keys = output_.Indented();
         for (const HardKey& key : HardKeysOf(device))
-            if (key.List.Count() >= 1)
-                DoActionList(key.Title, key.List, visit.node, visit.expand, visit.expand);
+            if (key.List && key.List->Count() >= 1)
+                DoActionList(key.Title, *key.List, visit.node, visit.expand, visit.expand);
     }
-    if (visit.expand) DoPanels(device.Panels(), visit.node);
+    if (kelpie::Panels* panels = device.FindPanels(); panels && visit.expand)
+        DoPanels(*panels, visit.node);
 }
 
 void Walker::DoPanels(kelpie::Panels& panels, const Node& parentNode) {
@@ -55,8 +56,9 @@ void Walker::DoPanel(kelpie::Panel& panel, const Node& parentNode) {
     if (!visit.below) return;
     const Scope children = output_.Indented();
     bool hasActions = false;
-    for (kelpie::Child& child : panel.Children())
-        DoChild(child, visit.node, 0, 0, hasActions);
+    if (kelpie::Children* children = panel.FindChildren())
+        for (kelpie::Child& child : *children)
+            DoChild(child, visit.node, 0, 0, hasActions);
     output_.PanelEnd(panel, hasActions);
 }
 

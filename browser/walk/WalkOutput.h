@@ -52,7 +52,7 @@ struct Visit {
     // The record's own icons (a device's, a frame's).
     bool icons = true;
     // Open while the record's subordinates are visited.
-    Scope scope;
+    Scope scope{};
 };
 
 // The record as the remote shows it: `Draw` walks it again into a drawing

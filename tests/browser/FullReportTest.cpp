@@ -3,7 +3,13 @@
 #include "TestBrowser.h"
 
 #include <kelpie/Error.h>
+#include <kelpie/file/CCF.h>
+#include <kelpie/model/Device.h>
+#include <kelpie/model/Panel.h>
+#include "exports/GraphJson.h"
+#include "exports/NoticeSpool.h"
 #include "session/ReportRun.h"
+#include "session/Reports.h"
 #include "support/CCFBuilder.h"
 #include "support/Samples.h"
 
@@ -361,4 +367,35 @@ TEST_F(Reports, AnErrorInsideAReportIsWrittenAndTheFileClosed) {
     EXPECT_FALSE(RunReport(browser.Tools(), input, PathOf("missing/dir/x.rtf"), [] {}));
     ASSERT_EQ(ui.Messages.size(), 1u);
     EXPECT_TRUE(ui.Messages[0].starts_with("Error opening output file\n"));
+}
+
+// Which of the lists that a reader could create are stored: hard keys and
+// panels of each device, children of each panel.
+std::string StoredLists(const kelpie::CCF& ccf) {
+    std::string stored;
+    for (const kelpie::Devices* group : {&ccf.HomeGroup(), &ccf.DevicesGroup(), &ccf.MacrosGroup()})
+        for (const kelpie::Device& device : *group) {
+            for (const kelpie::HardKeyInfo& key : kelpie::HardKeys)
+                stored += device.FindHardKey(key.Key) ? 'K' : '-';
+            stored += device.FindPanels() ? 'P' : '-';
+            if (const kelpie::Panels* panels = device.FindPanels())
+                for (const kelpie::Panel& panel : *panels)
+                    stored += panel.FindChildren() ? 'C' : '-';
+        }
+    return stored;
+}
+
+TEST_F(Reports, ViewsReportsAndTheGraphExportReadWithoutCreating) {
+    CCFBuilder ccf(kelpie::fmtv2);
+    ComposeLivingRoom(ccf);
+    CCFlocal& file = Open("test.ccf", ccf.Build());
+    const std::string before = StoredLists(file.CCF());
+    ASSERT_NE(before.find('-'), std::string::npos);
+
+    EXPECT_TRUE(DumpCCF(browser.Tools(), file, PathOf("full.rtf"), true));
+    EXPECT_TRUE(DumpPanels(browser.Tools(), file, PathOf("panels.rtf")));
+    EXPECT_TRUE(DumpIRCodes(browser.Tools(), file, PathOf("codes.rtf")));
+    std::ostringstream json;
+    WriteGraphJson(file.CCF(), NoticeSpool(), "", json);
+    EXPECT_EQ(StoredLists(file.CCF()), before);
 }

@@ -69,6 +69,7 @@ public:
     kelpie::Actions& Actions();
     // The stored action list, or nullptr: nothing is created.
     const kelpie::Actions* FindActions() const noexcept { return actions_.get(); }
+    kelpie::Actions* FindActions() noexcept { return actions_.get(); }
 
     kelpie::Button* AsButton() noexcept override { return this; }
     const kelpie::Button* AsButton() const noexcept override { return this; }

@@ -100,4 +100,9 @@ private:
     List items_;
 };
 
+// The number of items of a collection that may not be stored (nullptr: 0).
+template <class T> std::int32_t CountOf(const Collection<T>* collection) noexcept {
+    return collection ? collection->Count() : 0;
+}
+
 } // namespace kelpie

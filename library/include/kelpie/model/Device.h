@@ -65,12 +65,16 @@ public:
     kelpie::Panels& Panels();
     // The stored panels, or nullptr: nothing is created.
     const kelpie::Panels* FindPanels() const noexcept { return panels_.get(); }
+    kelpie::Panels* FindPanels() noexcept { return panels_.get(); }
 
     // The action list of a key; the getter creates, stores and returns an
     // empty list when none is stored.
     kelpie::Actions& HardKeyActions(HardKey key);
     // The stored list of a key, or nullptr: nothing is created.
     const kelpie::Actions* FindHardKey(HardKey key) const noexcept {
+        return hardKeys_[static_cast<std::size_t>(key)].get();
+    }
+    kelpie::Actions* FindHardKey(HardKey key) noexcept {
         return hardKeys_[static_cast<std::size_t>(key)].get();
     }
     kelpie::Actions& ActionsEntry() { return HardKeyActions(HardKey::Entry); }

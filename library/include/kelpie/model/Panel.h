@@ -35,6 +35,7 @@ public:
     kelpie::Children& Children();
     // The stored children, or nullptr: nothing is created.
     const kelpie::Children* FindChildren() const noexcept { return children_.get(); }
+    kelpie::Children* FindChildren() noexcept { return children_.get(); }
 
     // The panel record as read.
     const PanelRecord& Record() const noexcept { return record_; }
