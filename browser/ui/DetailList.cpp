@@ -5,6 +5,7 @@
 #include "WidgetSinks.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -19,11 +20,14 @@ DetailList::DetailList(QWidget* parent)
         view->setModel(model_);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
-        connect(view, &QAbstractItemView::clicked, this, &DetailList::Clicked);
+        connect(view, &QAbstractItemView::clicked, this, &DetailList::Chosen);
         addWidget(view);
     }
-    // Both views share one selection, so switching modes keeps the row.
+    // Both views share one selection, so switching modes keeps the row. A
+    // new current row is shown whatever made it current.
     details_->setSelectionModel(icons_->selectionModel());
+    connect(icons_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { Chosen(current); });
     details_->setRootIsDecorated(false);
     details_->setItemsExpandable(false);
     details_->setUniformRowHeights(true);
@@ -95,10 +99,10 @@ int DetailList::ColumnWidth(int column) const {
     return details_->columnWidth(column);
 }
 
-void DetailList::Clicked(const QModelIndex& index) {
-    const QModelIndex first = index.siblingAtColumn(0);
-    const QString tag = first.data(TagRole).toString();
-    if (!tag.isEmpty()) emit RowClicked(tag);
+void DetailList::Chosen(const QModelIndex& index) {
+    if (!index.isValid()) return; // the rows were cleared
+    const QString tag = index.siblingAtColumn(0).data(TagRole).toString();
+    if (!tag.isEmpty()) emit RowChosen(tag);
 }
 
 void DetailList::ApplyHeadings() {

@@ -40,11 +40,12 @@ public:
     int ColumnWidth(int column) const;
 
 signals:
-    // A row was clicked; carries the row's tag.
-    void RowClicked(const QString& tag);
+    // A row became current (by a click, the keyboard or type-ahead) or was
+    // clicked again; carries the row's tag.
+    void RowChosen(const QString& tag);
 
 private:
-    void Clicked(const QModelIndex& index);
+    void Chosen(const QModelIndex& index);
     void ApplyHeadings();
 
     QStandardItemModel* model_;

@@ -238,13 +238,16 @@ void frmMain::BuildPanes() {
     tvTreeView_->setHeaderHidden(true);
     tvTreeView_->setUniformRowHeights(true);
     tvTreeView_->setFont(PaneFont());
-    connect(tvTreeView_, &QTreeWidget::itemClicked, this, &frmMain::TreeNodeClicked);
+    // A node becomes current by a click, the keyboard or type-ahead; each
+    // way shows it.
+    connect(tvTreeView_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { NodeChosen(current); });
+    connect(tvTreeView_, &QTreeWidget::itemClicked, this, &frmMain::NodeChosen);
 
     lvListView_->setParent(panes_);
     lvListView_->setObjectName(QStringLiteral("lvListView"));
     lvListView_->setFont(PaneFont());
-    connect(lvListView_, &DetailList::RowClicked, this, &frmMain::ListRowClicked);
-
+    connect(lvListView_, &DetailList::RowChosen, this, &frmMain::RowChosen);
     rtfText_->setParent(panes_);
     rtfText_->setObjectName(QStringLiteral("rtfText"));
     rtfText_->setReadOnly(true);
@@ -453,7 +456,7 @@ void frmMain::OpenCommand() {
     OpenFile(chosen);
 }
 
-void frmMain::OpenFile(const QString& path) {
+bool frmMain::OpenFile(const QString& path) {
     const QString key = FileKey(path);
     const std::string fileName = key.toStdString();
     if (browser_.LibraryFiles.Contains(fileName)) {
@@ -461,40 +464,74 @@ void frmMain::OpenFile(const QString& path) {
                             .arg(QDir::toNativeSeparators(key))
                             .toStdString());
         ShowOpenFile(fileName);
-        return;
+        return true;
     }
     ui_.BeginLoad();
+    CCFlocal* opened = nullptr;
     try {
         BusyPointer busy(ui_);
         WidgetTree::Batch batch(treeSink_);
-        browser_.OpenCCF(fileName);
+        opened = &browser_.OpenCCF(fileName);
     } catch (const std::exception& error) {
         ui_.ShowMessage(
             QStringLiteral("The file %1 could not be opened.\n\n%2")
                 .arg(QDir::toNativeSeparators(key), QString::fromStdString(error.what()))
                 .toStdString());
     }
+    if (opened == nullptr) {
+        AfterDisplay();
+        return false;
+    }
+    fileOpened_ = true;
+    // The load showed the new root in the list and the pane; the tree makes
+    // it current and brings it into sight.
+    if (QTreeWidgetItem* root = treeSink_.Find(opened->TreeKey())) {
+        shownNodeKey_ = opened->TreeKey();
+        SelectNode(root);
+    }
     AfterDisplay();
+    return true;
 }
 
 void frmMain::ShowOpenFile(const std::string& fileName) {
     for (const auto& file : browser_.BrowserFiles) {
         if (file->CCF().CCFfile().FileName() != fileName) continue;
-        if (QTreeWidgetItem* root = treeSink_.Find(file->TreeKey())) {
-            tvTreeView_->setCurrentItem(root);
-            TreeNodeClicked(root);
-        }
+        if (QTreeWidgetItem* root = treeSink_.Find(file->TreeKey())) SelectNode(root);
         return;
     }
 }
 
 void frmMain::CloseCommand() {
-    browser_.CloseCurrentCCF();
+    CCFlocal* file = browser_.CurrentFile();
+    if (file == nullptr) {
+        ui_.ShowMessage("No CCF file is open");
+        return;
+    }
+    QTreeWidgetItem* root = treeSink_.Find(file->TreeKey());
+    const int at = root ? tvTreeView_->indexOfTopLevelItem(root) : 0;
+    {
+        // Removing the nodes moves the tree's current node; the close
+        // itself chooses what is shown next.
+        closing_ = true;
+        browser_.CloseCurrentCCF();
+        closing_ = false;
+    }
+    shownNodeKey_.clear();
+    // The next file's root becomes current, or the previous one's when the
+    // last in the tree was closed.
+    const int left = tvTreeView_->topLevelItemCount();
+    if (left > 0)
+        SelectNode(tvTreeView_->topLevelItem(std::min(at, left - 1)));
+    else
+        tvTreeView_->setCurrentItem(nullptr);
     AfterDisplay();
 }
 
 void frmMain::ReportsCommand() {
-    if (browser_.CurrentFile() == nullptr) return;
+    if (browser_.CurrentFile() == nullptr) {
+        ui_.ShowMessage("No CCF file is open");
+        return;
+    }
     auto* dialog = new frmReports(browser_, dialogFileName_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
@@ -510,22 +547,40 @@ void frmMain::SetListViewMode(int mode) {
 
 // ---- Selection ----
 
-void frmMain::TreeNodeClicked(QTreeWidgetItem* item) {
+void frmMain::SelectNode(QTreeWidgetItem* item) {
     if (item == nullptr) return;
+    tvTreeView_->setCurrentItem(item);
+    tvTreeView_->scrollToItem(item);
+    NodeChosen(item);
+}
+
+void frmMain::NodeChosen(QTreeWidgetItem* item) {
+    if (item == nullptr || closing_) return;
+    // A click on the node that became current by the same press, or on the
+    // node the panes show already, shows nothing new.
+    if (item->data(0, KeyRole).toString().toStdString() == shownNodeKey_ &&
+        item->data(0, TagRole).toString().toStdString() == browser_.CurrentTag)
+        return;
+    ShowNode(item);
+}
+
+void frmMain::ShowNode(QTreeWidgetItem* item) {
     const std::string tag = item->data(0, TagRole).toString().toStdString();
+    shownNodeKey_ = item->data(0, KeyRole).toString().toStdString();
     browser_.ShowDetailList(tag);
     browser_.ShowDisplay(tag);
     AfterDisplay();
 }
 
-void frmMain::ListRowClicked(const QString& tag) {
+void frmMain::RowChosen(const QString& tag) {
+    if (closing_ || tag.toStdString() == browser_.CurrentTag) return;
     browser_.ShowDisplay(tag.toStdString());
     AfterDisplay();
 }
 
 void frmMain::AfterDisplay() {
-    // Reports and Close act on the file of the item last shown; they are
-    // offered only while that file is open.
-    SetVisibility(browser_.CurrentFile() != nullptr);
+    // Reports and Close act on the file of the item last shown; from
+    // the first open on they are offered, and say so when no file is left.
+    SetVisibility(fileOpened_);
     if (viewer_ != nullptr) viewer_->ShowCanvas();
 }

@@ -18,6 +18,7 @@
 #include <QMainWindow>
 
 #include <map>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -41,9 +42,10 @@ public:
     // The panel viewer: redrawn after each selection, its position saved at
     // exit and closed with this window.
     void SetViewer(frmFrame* viewer) noexcept { viewer_ = viewer; }
-    // Opens a file (as the Open command does after the dialog). A load error
-    // is shown in a message box; a file that is already open is shown again.
-    void OpenFile(const QString& path);
+    // Opens a file (as the Open command does after the dialog) and makes its
+    // root the current node. A load error is shown in a message box; a file
+    // that is already open is shown again. True when it is open.
+    bool OpenFile(const QString& path);
 
     // ---- Commands ----
     void OpenCommand();
@@ -52,7 +54,8 @@ public:
     void AboutCommand();
     void SetListViewMode(int mode);
 
-    // Enables the commands that need an open file.
+    // Enables the commands that need an open file: from the first successful
+    // open on, they stay enabled (and say so when no file is left).
     void SetVisibility(bool fileOpen);
     // Lays the panes out with the vertical splitter at x and the horizontal
     // one at y (twips); both are clamped and written back.
@@ -81,6 +84,9 @@ public:
     // A toolbar button by key ("Open", "Print", "PrintFile", "View ...").
     QAction* ToolButton(const QString& key) const;
 
+    // Makes a tree node current, in sight and shown, as a click does.
+    void SelectNode(QTreeWidgetItem* item);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -93,8 +99,11 @@ private:
     void BuildPanes();
     void ReadSettings();
     void WriteSettings();
-    void TreeNodeClicked(QTreeWidgetItem* item);
-    void ListRowClicked(const QString& tag);
+    // A node or row became current or was clicked: it is shown unless it is
+    // what the panes show already.
+    void NodeChosen(QTreeWidgetItem* item);
+    void ShowNode(QTreeWidgetItem* item);
+    void RowChosen(const QString& tag);
     // After a selection, an open or a close: the viewer's picture and the
     // commands that act on the current file.
     void AfterDisplay();
@@ -137,4 +146,7 @@ private:
     float splitterBar_ = 0; // the grey bar's left or top during a drag
     bool splitterDragging_ = false;
     bool laidOut_ = false;
+    bool fileOpened_ = false;  // a file was opened successfully
+    bool closing_ = false;     // a file's nodes are being removed
+    std::string shownNodeKey_; // the tree node last shown
 };

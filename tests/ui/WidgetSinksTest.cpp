@@ -63,11 +63,15 @@ TEST(DetailList, ColumnsRowsAndClicks) {
     EXPECT_EQ(list.Model().item(0, 1)->text(), "Button");
     EXPECT_FALSE(list.Model().item(0, 0)->icon().isNull());
 
-    // A click anywhere on a row gives the row's tag.
-    QSignalSpy clicks(&list, &DetailList::RowClicked);
+    // A click anywhere on a row gives the row's tag, and so does a row
+    // becoming current by the keyboard.
+    QSignalSpy chosen(&list, &DetailList::RowChosen);
     emit list.DetailsView().clicked(list.Model().index(1, 1));
-    ASSERT_EQ(clicks.size(), 1);
-    EXPECT_EQ(clicks[0][0].toString(), "CCF1/F/12");
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][0].toString(), "CCF1/F/12");
+    list.DetailsView().setCurrentIndex(list.Model().index(0, 0));
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[1][0].toString(), "CCF1/B/99");
 
     list.SetHeadingsVisible(false);
     EXPECT_TRUE(list.DetailsView().isHeaderHidden());

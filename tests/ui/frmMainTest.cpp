@@ -1,6 +1,6 @@
 // The main window on the offscreen platform: opening, browsing, closing, the
 // commands' states, the layout rules and the settings.
-#include "frmMain.h"
+#include "MainWindowFixture.h"
 #include "NodeImages.h"
 #include "Twips.h"
 #include "frmFrame.h"
@@ -28,75 +28,7 @@ using namespace vantor;
 
 namespace {
 
-const QString Sample = QStringLiteral(KELPIE_SOURCE_DIR "/samples/colour-v3.ccf");
-
-// Answers the boxes without a modal loop and remembers what they said.
-struct Answers {
-    QStringList Messages;
-    QStringList Notices;
-    bool HideAfterFirstNotice = false;
-};
-
-class RecordingPresenter final : public MessagePresenter {
-public:
-    explicit RecordingPresenter(Answers& answers) : answers_(answers) {}
-    void Message(QWidget*, const QString& text) override { answers_.Messages << text; }
-    bool Notice(QWidget*, const QString& text) override {
-        answers_.Notices << text;
-        return answers_.HideAfterFirstNotice;
-    }
-
-private:
-    Answers& answers_;
-};
-
-void ClearSettings() {
-    QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
-    settings.clear();
-}
-
-QVariant Setting(const char* key) {
-    QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
-    return settings.value(QStringLiteral("Settings/") + QString::fromLatin1(key));
-}
-
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ClearSettings();
-        Create();
-    }
-    void Create() {
-        window = std::make_unique<frmMain>();
-        window->Ui().SetPresenter(std::make_unique<RecordingPresenter>(answers));
-    }
-    QAction* Menu(const char* name) const {
-        return window->findChild<QAction*>(QString::fromLatin1(name));
-    }
-    QTreeWidgetItem* Child(QTreeWidgetItem* parent, const QString& text) const {
-        for (int i = 0; i < parent->childCount(); ++i)
-            if (parent->child(i)->text(0) == text) return parent->child(i);
-        return nullptr;
-    }
-    QTreeWidgetItem* Root() const { return window->TreeView().topLevelItem(0); }
-    void Click(QTreeWidgetItem* item) const { emit window->TreeView().itemClicked(item, 0); }
-    void ClickRow(int row) const {
-        QTreeView& details = window->ListView().DetailsView();
-        emit details.clicked(window->ListView().Model().index(row, 0));
-    }
-    QStringList Texts(QTreeWidgetItem* parent) const {
-        QStringList texts;
-        for (int i = 0; i < parent->childCount(); ++i)
-            texts << parent->child(i)->text(0);
-        return texts;
-    }
-    QString Cell(int row, int column) const {
-        return window->ListView().Model().item(row, column)->text();
-    }
-
-    Answers answers;
-    std::unique_ptr<frmMain> window;
-};
+using namespace vantor::testing;
 
 TEST_F(MainWindow, OpeningASampleShowsItsTreeAndSelectionsFillTheListAndThePane) {
     window->OpenFile(Sample);
@@ -147,7 +79,7 @@ TEST_F(MainWindow, OpeningASampleShowsItsTreeAndSelectionsFillTheListAndThePane)
     }
 }
 
-TEST_F(MainWindow, CommandsNeedingAFileAreOfferedOnlyWhileItsFileIsOpen) {
+TEST_F(MainWindow, CommandsNeedingAFileAreOfferedFromTheFirstOpenOn) {
     QAction* reports = Menu("mnuReports");
     QAction* close = Menu("mnuFileClose");
     EXPECT_FALSE(reports->isEnabled());
@@ -163,19 +95,24 @@ TEST_F(MainWindow, CommandsNeedingAFileAreOfferedOnlyWhileItsFileIsOpen) {
     EXPECT_TRUE(window->ToolButton("PrintFile")->isEnabled());
     EXPECT_FALSE(window->ToolButton("Print")->isEnabled());
 
-    // Closing clears the list and the pane and withdraws the commands.
+    // Closing the last file clears the list and the pane; the commands stay
+    // and say that no file is open.
     close->trigger();
     EXPECT_EQ(window->TreeView().topLevelItemCount(), 0);
     EXPECT_EQ(window->ListView().Model().rowCount(), 0);
     EXPECT_TRUE(window->DisplayPane().toPlainText().trimmed().isEmpty());
-    EXPECT_FALSE(reports->isEnabled());
-    EXPECT_FALSE(close->isEnabled());
     EXPECT_EQ(window->Browser().LibraryFiles.Count(), 0);
+    for (QAction* command : {reports, close}) {
+        ASSERT_TRUE(command->isEnabled());
+        answers.Messages.clear();
+        command->trigger();
+        EXPECT_EQ(answers.Messages, QStringList{"No CCF file is open"});
+    }
 
     // The same file opens again.
+    answers.Messages.clear();
     window->OpenFile(Sample);
     EXPECT_EQ(window->TreeView().topLevelItemCount(), 1);
-    EXPECT_TRUE(close->isEnabled());
     EXPECT_TRUE(answers.Messages.isEmpty());
 }
 
@@ -390,28 +327,6 @@ TEST_F(MainWindow, AMinimizedWindowAtExitKeepsTheStoredGeometry) {
     window->close();
     EXPECT_NEAR(Setting("MainWidth").toString().toFloat(), 8000, 15);
     EXPECT_EQ(Setting("FileName").toString(), Sample); // the file name is written all the same
-}
-
-TEST_F(MainWindow, WithTwoFilesOpenClosingOneLeavesTheOtherToBeChosen) {
-    QTemporaryDir folder;
-    const QString second = folder.filePath("second.ccf");
-    ASSERT_TRUE(QFile::copy(Sample, second));
-    window->OpenFile(Sample);
-    window->OpenFile(second);
-    ASSERT_EQ(window->TreeView().topLevelItemCount(), 2);
-    // The last file opened is the current one; closing it leaves the first.
-    Menu("mnuFileClose")->trigger();
-    ASSERT_EQ(window->TreeView().topLevelItemCount(), 1);
-    EXPECT_EQ(window->Browser().LibraryFiles.Count(), 1);
-    EXPECT_FALSE(Menu("mnuFileClose")->isEnabled()) << "nothing of an open file is shown";
-    // A stale row of the closed file would show nothing; the first file's root
-    // makes it current again.
-    Click(Root());
-    EXPECT_TRUE(Menu("mnuFileClose")->isEnabled());
-    EXPECT_TRUE(Menu("mnuReports")->isEnabled());
-    EXPECT_EQ(window->ListView().Model().rowCount(), 4);
-    Menu("mnuFileClose")->trigger();
-    EXPECT_EQ(window->TreeView().topLevelItemCount(), 0);
 }
 
 TEST(NodeImages, EveryKeyHasItsOwnPictureInBothSizes) {
