@@ -43,6 +43,9 @@ public:
     virtual void SetHeadingsVisible(bool visible) = 0;
     virtual void ClearRows() = 0;
     virtual void AddRow(const ListRow& row) = 0;
+    // The rows of one selection are all added (a list on screen fits its
+    // columns to them).
+    virtual void RowsAdded() {}
 };
 
 // The display pane: shows one RTF document.

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "FullTextToolTips.h"
 #include "NodeImages.h"
 #include "SplitterGrip.h"
 #include "Twips.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -238,6 +240,12 @@ void frmMain::BuildPanes() {
     tvTreeView_->setHeaderHidden(true);
     tvTreeView_->setUniformRowHeights(true);
     tvTreeView_->setFont(PaneFont());
+    // The one column is as wide as its texts, and the tree scrolls sideways
+    // to reach a long name.
+    tvTreeView_->header()->setStretchLastSection(false);
+    tvTreeView_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tvTreeView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    FullTextToolTips::Install(*tvTreeView_);
     // A node becomes current by a click, the keyboard or type-ahead; each
     // way shows it.
     connect(tvTreeView_, &QTreeWidget::currentItemChanged, this,

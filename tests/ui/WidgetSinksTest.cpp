@@ -15,6 +15,24 @@ using namespace vantor;
 
 namespace {
 
+// Names are the file's 8-bit characters (Windows-1252), not UTF-8; the root
+// shows the file's path, which is the system's UTF-8.
+TEST(WidgetSinks, NamesShowInTheFilesCodePage) {
+    QTreeWidget widget;
+    WidgetTree tree(widget);
+    tree.AddNode("", "CCF1/H/0", "/remotes/M\xC3\xBCller.ccf", "Pronto", "CCF1/H/0");
+    tree.AddNode("CCF1/H/0", "CCF1/D/40/1", "TV M\xFC \x80\x99", "Device", "CCF1/D/40");
+    EXPECT_EQ(tree.Find("CCF1/H/0")->text(0), QString::fromUtf8("/remotes/Müller.ccf"));
+    EXPECT_EQ(tree.Find("CCF1/D/40/1")->text(0), QString::fromUtf8("TV Mü €™"));
+
+    DetailList list;
+    list.AddColumn("Name", 2000);
+    list.AddColumn("Attributes", 2000);
+    list.AddRow({"TV M\xFC", "Device", {"Caf\xE9"}, "CCF1/D/40"});
+    EXPECT_EQ(list.Model().item(0, 0)->text(), QString::fromUtf8("TV Mü"));
+    EXPECT_EQ(list.Model().item(0, 1)->text(), QString::fromUtf8("Café"));
+}
+
 TEST(WidgetTree, NodesAreFoundByKeyAndRemovedWithEverythingUnderThem) {
     QTreeWidget widget;
     WidgetTree tree(widget);

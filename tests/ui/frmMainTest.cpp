@@ -8,16 +8,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QHelpEvent>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -212,6 +216,50 @@ TEST_F(MainWindow, MenusAndToolbarCarryTheirCaptionsAndSwitchTheListMode) {
     EXPECT_EQ(window->ListView().IconView().iconSize(), QSize(16, 16));
     window->ToolButton("View Details")->trigger();
     EXPECT_EQ(window->ListView().currentWidget(), &window->ListView().DetailsView());
+}
+
+// A name too long for its pane can be read: the tree scrolls sideways and
+// shows a cut name whole as a tool tip; the details columns fit their texts.
+TEST_F(MainWindow, CutTextsCanBeRead) {
+    window->show();
+    float x = 1500, y = 3000; // the narrowest tree
+    window->SizeControls(x, y);
+    window->OpenFile(Sample);
+    QTreeWidget& tree = Tree();
+    QApplication::processEvents();
+    EXPECT_GE(tree.columnWidth(0), static_cast<QAbstractItemView&>(tree).sizeHintForColumn(0));
+    EXPECT_GT(tree.horizontalScrollBar()->maximum(), 0);
+
+    const auto tipAt = [](QAbstractItemView& view, const QRect& item) {
+        QToolTip::hideText(); // hides after a moment
+        for (int wait = 0; wait < 50 && QToolTip::isVisible(); ++wait)
+            QTest::qWait(20);
+        const QPoint at = item.topLeft() + QPoint(20, item.height() / 2);
+        QHelpEvent help(QEvent::ToolTip, at, view.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(tree, tree.visualItemRect(Root())), Root()->text(0));
+    x = 4000;
+    window->SizeControls(x, y);
+    EXPECT_EQ(tipAt(tree, tree.visualItemRect(Child(Root(), "Home"))), "") << "shown whole";
+
+    // A button's state icons: the "Type" column fits "Inactive Unselected Icon".
+    QTreeWidgetItem* devices = Child(Root(), "Devices");
+    QTreeWidgetItem* panel = Child(Child(devices, "TV"), "TV");
+    ASSERT_NE(panel, nullptr);
+    QTreeWidgetItem* button = nullptr;
+    for (int i = 0; i < panel->childCount() && !button; ++i)
+        if (panel->child(i)->text(0).startsWith("Button: ") && panel->child(i)->childCount() > 1)
+            button = panel->child(i);
+    ASSERT_NE(button, nullptr);
+    Click(button);
+    QTreeView& details = window->ListView().DetailsView();
+    ASSERT_GT(window->ListView().Model().rowCount(), 0);
+    for (int column = 0; column < window->ListView().Model().columnCount(); ++column)
+        EXPECT_GE(details.columnWidth(column),
+                  static_cast<QAbstractItemView&>(details).sizeHintForColumn(column))
+            << column;
 }
 
 TEST_F(MainWindow, SettingsHaveDefaultsAreWrittenAtExitAndReadAtStart) {
