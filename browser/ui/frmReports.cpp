@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,15 +34,9 @@ constexpr ReportEntry Reports[] = {
 };
 constexpr int FullReport = 0;
 
-// Runs one report of the current file and shows the current item again.
-bool RunReport(basCCF& browser, const std::function<bool(CCFlocal&)>& dump) {
-    CCFlocal* file = browser.CurrentFile();
-    if (file == nullptr) {
-        // The file was closed while the dialog stayed open.
-        browser.Ui.ShowMessage("No CCF file is open");
-        return false;
-    }
-    const bool written = dump(*file);
+// Runs one report of `file` and shows the current item again.
+bool RunReport(basCCF& browser, CCFlocal& file, const std::function<bool(CCFlocal&)>& dump) {
+    const bool written = dump(file);
     browser.ShowDisplay(browser.CurrentTag);
     return written;
 }
@@ -58,26 +53,35 @@ std::string frmReports::BaseNameOf(const std::string& fileName) {
     return fileName.substr(0, dot);
 }
 
-bool frmReports::RunFullReport(basCCF& browser, const std::string& outputFile, bool showPositions) {
-    return RunReport(browser,
-                     [&](CCFlocal& file) { return DumpCCF(browser.Tools(), file, outputFile, showPositions); });
+bool frmReports::RunFullReport(basCCF& browser, CCFlocal& file, const std::string& outputFile,
+                               bool showPositions) {
+    return RunReport(browser, file, [&](CCFlocal& f) {
+        return DumpCCF(browser.Tools(), f, outputFile, showPositions);
+    });
 }
-bool frmReports::RunErrorsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpErrors(browser.Tools(), file, outputFile); });
+bool frmReports::RunErrorsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpErrors(browser.Tools(), f, outputFile); });
 }
-bool frmReports::RunIconsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpIcons(browser.Tools(), file, outputFile); });
+bool frmReports::RunIconsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpIcons(browser.Tools(), f, outputFile); });
 }
-bool frmReports::RunPanelsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpPanels(browser.Tools(), file, outputFile); });
+bool frmReports::RunPanelsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpPanels(browser.Tools(), f, outputFile); });
 }
-bool frmReports::RunIRCodesReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpIRCodes(browser.Tools(), file, outputFile); });
+bool frmReports::RunIRCodesReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpIRCodes(browser.Tools(), f, outputFile); });
 }
 
 frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent)
-    : QDialog(parent), browser_(browser), dialogFileName_(dialogFileName) {
-    setWindowTitle(QStringLiteral("Reports"));
+    : QDialog(parent), browser_(browser), dialogFileName_(dialogFileName),
+      file_(browser.BrowserFiles, browser.CurrentFile()) {
+    const QString shownName = QFileInfo(QString::fromStdString(file_.FileName())).fileName();
+    setWindowTitle(shownName.isEmpty() ? QStringLiteral("Reports")
+                                       : QStringLiteral("Reports - %1").arg(shownName));
     setModal(false);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9.75);
@@ -113,7 +117,7 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     buttons->addWidget(cmdCancel);
     grid->addLayout(buttons, 5, 0, 1, 2);
 
-    baseName_ = BaseNameOf(browser_.CurrentFileName());
+    baseName_ = BaseNameOf(file_.FileName());
     for (const ReportEntry& report : Reports)
         cboReport->addItem(QString::fromLatin1(report.Name));
     cboReport->setCurrentIndex(FullReport);
@@ -157,25 +161,32 @@ void frmReports::Ok() {
         browser_.Ui.ShowMessage("Output file name must be entered");
         return;
     }
+    CCFlocal* file = file_.Get();
+    if (file == nullptr) {
+        browser_.Ui.ShowMessage("The file " + file_.FileName() +
+                                " was closed; its report cannot be written.");
+        reject();
+        return;
+    }
     switch (cboReport->currentIndex()) {
     case 0:
-        RunFullReport(browser_, output, chkShowPositions->isChecked());
+        RunFullReport(browser_, *file, output, chkShowPositions->isChecked());
         break;
     case 1:
-        RunErrorsReport(browser_, output);
+        RunErrorsReport(browser_, *file, output);
         break;
     case 2:
-        RunIconsReport(browser_, output);
+        RunIconsReport(browser_, *file, output);
         break;
     case 3:
-        RunPanelsReport(browser_, output);
+        RunPanelsReport(browser_, *file, output);
         break;
     case 4:
-        RunIRCodesReport(browser_, output);
+        RunIRCodesReport(browser_, *file, output);
         break;
     default:
         browser_.Ui.ShowMessage("Internal error - unrecognised report");
-        return;
+        break;
     }
     accept();
 }

@@ -1,7 +1,10 @@
-// The report dialog: one of the five reports of the current file, written to
-// a file the user names. Not modal: the report is written for the file that
-// is current when OK is pressed.
+// The report dialog: one of the five reports of a file, written to a file the
+// user names. It is bound to the file that was current when it opened, and
+// names that file in its caption: selecting another file meanwhile does not
+// change what it writes. Not modal.
 #pragma once
+
+#include "session/BoundFile.h"
 
 #include <QDialog>
 #include <QString>
@@ -16,7 +19,8 @@ class QPushButton;
 
 namespace vantor {
 class basCCF;
-}
+class CCFlocal;
+} // namespace vantor
 
 class frmReports : public QDialog {
     Q_OBJECT
@@ -29,15 +33,19 @@ public:
     // without an extension is kept whole.
     static std::string BaseNameOf(const std::string& fileName);
 
-    // The report runners: each writes its report of the current file and then
-    // shows the current item again, since the run leaves the display pane's
-    // writer in report mode. False when nothing was written.
-    static bool RunFullReport(vantor::basCCF& browser, const std::string& outputFile,
-                              bool showPositions);
-    static bool RunErrorsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunIconsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunPanelsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunIRCodesReport(vantor::basCCF& browser, const std::string& outputFile);
+    // The report runners: each writes its report of `file` and then shows
+    // the current item again, since the run leaves the display pane's writer
+    // in report mode. False when nothing was written.
+    static bool RunFullReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                              const std::string& outputFile, bool showPositions);
+    static bool RunErrorsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                                const std::string& outputFile);
+    static bool RunIconsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                               const std::string& outputFile);
+    static bool RunPanelsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                                const std::string& outputFile);
+    static bool RunIRCodesReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                                 const std::string& outputFile);
 
     QComboBox* cboReport = nullptr;
     QLineEdit* txtOutput = nullptr;
@@ -54,5 +62,6 @@ private:
 
     vantor::basCCF& browser_;
     QString& dialogFileName_;
+    vantor::BoundFile file_;
     std::string baseName_;
 };

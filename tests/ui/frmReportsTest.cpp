@@ -45,7 +45,7 @@ TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
     OpenSample();
     const QString base = QString::fromStdString(PathOf("grey-v2"));
     frmReports dialog(browser, dialogFileName);
-    EXPECT_EQ(dialog.windowTitle(), "Reports");
+    EXPECT_EQ(dialog.windowTitle(), "Reports - grey-v2.ccf");
     EXPECT_FALSE(dialog.isModal());
     ASSERT_EQ(dialog.cboReport->count(), 5);
     EXPECT_EQ(dialog.cboReport->currentText(), "Full Report");
@@ -129,9 +129,29 @@ TEST_F(ReportDialog, AFileClosedWhileTheDialogIsOpenIsSaidSo) {
     OpenSample();
     frmReports dialog(browser, dialogFileName);
     browser.CloseCurrentCCF();
+    OpenSample("grey-v1.ccf"); // another file is current now
     QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{"No CCF file is open"});
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{"The file " + PathOf("grey-v2.ccf") +
+                                                    " was closed; its report cannot be written."});
     EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v2.rtf")));
+    EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v1.rtf")));
+}
+
+// The dialog writes the report of the file it was opened for, under that
+// file's name, whatever is selected meanwhile.
+TEST_F(ReportDialog, ReportsTheFileItWasOpenedFor) {
+    OpenSample("grey-v1.ccf");
+    const std::string first = browser.CurrentTag;
+    OpenSample("grey-v2.ccf");
+    browser.ShowDisplay(first);
+    frmReports dialog(browser, dialogFileName);
+    EXPECT_EQ(dialog.windowTitle(), "Reports - grey-v1.ccf");
+    OpenSample("colour-v3.ccf"); // now current
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    const std::string report = ReadFile(PathOf("grey-v1.rtf"));
+    EXPECT_NE(report.find("grey-v1.ccf"), std::string::npos);
+    EXPECT_EQ(report.find("colour-v3.ccf"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("colour-v3.rtf")));
 }
 
 // The dialog writes through the same careful output as the command line: it
