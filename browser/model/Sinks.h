@@ -61,6 +61,9 @@ class UserInterface {
 public:
     virtual ~UserInterface() = default;
     virtual void ShowMessage(const std::string& text) = 0;
+    // A failure (a file that cannot be loaded or written): the same message,
+    // marked as an error where the program can show the difference.
+    virtual void ShowError(const std::string& text) { ShowMessage(text); }
     virtual void SetBusy(bool busy) = 0;
 };
 

@@ -19,6 +19,16 @@ bool BoxPresenter::Notice(QWidget* parent, const QString& text) {
     return hideRest->isChecked();
 }
 
+void BoxPresenter::Error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QStringLiteral("Vantor"), text, QMessageBox::Ok);
+}
+
+bool BoxPresenter::Question(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QStringLiteral("Vantor"), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 WidgetUserInterface::WidgetUserInterface(QWidget* parent)
     : parent_(parent), presenter_(std::make_unique<BoxPresenter>()) {}
 
@@ -41,6 +51,14 @@ template <class Show> auto WidgetUserInterface::WithNormalPointer(Show show) {
 
 void WidgetUserInterface::ShowMessage(const std::string& text) {
     WithNormalPointer([&] { presenter_->Message(parent_, QString::fromStdString(text)); });
+}
+
+void WidgetUserInterface::ShowError(const std::string& text) {
+    WithNormalPointer([&] { presenter_->Error(parent_, QString::fromStdString(text)); });
+}
+
+bool WidgetUserInterface::Ask(const QString& question) {
+    return WithNormalPointer([&] { return presenter_->Question(parent_, question); });
 }
 
 void WidgetUserInterface::SetBusy(bool busy) {

@@ -87,11 +87,10 @@ frmFrame::frmFrame(basCCF& browser, QWidget* parent)
     optHighlightButtons = AddOption(fraHighlight, "Buttons");
     optHighlightFrames = AddOption(fraHighlight, "Frames");
     optHighlightAll = AddOption(fraHighlight, "All");
-    chkHighlightCanvas = new QCheckBox(this);
-    lblHighlightCanvas = new QLabel(QStringLiteral("Highlight Canvas"), this);
-    lblHighlightCanvas->setBuddy(chkHighlightCanvas);
+    // The box carries its own text, so that clicking the text ticks it.
+    chkHighlightCanvas = new QCheckBox(QStringLiteral("Highlight Canvas"), this);
     for (QWidget* widget : {static_cast<QWidget*>(fraButtons), static_cast<QWidget*>(fraHighlight),
-                            static_cast<QWidget*>(lblHighlightCanvas)})
+                            static_cast<QWidget*>(chkHighlightCanvas)})
         widget->setFont(small);
 
     optActiveUnselected->setChecked(true);
@@ -153,18 +152,14 @@ void frmFrame::LayOut() {
     fraButtons->setGeometry(px(ButtonsLeft), groupsTop, buttonsWidth, groupHeight);
     fraHighlight->setGeometry(highlightLeft, groupsTop, highlightWidth, groupHeight);
 
-    // The check box and its label sit under the highlight group, moved left
-    // as far as needed to stay inside the window.
-    const int labelTop = groupsTop + groupHeight + px(Gap);
+    // The check box sits under the highlight group, moved left as far as
+    // needed to stay inside the window.
+    const int checkTop = groupsTop + groupHeight + px(Gap);
     const QSize check = chkHighlightCanvas->sizeHint();
-    const QSize label = lblHighlightCanvas->sizeHint();
-    const int pairWidth = check.width() + 2 + label.width();
-    const int pairLeft = std::max(0, std::min(highlightLeft, width - pairWidth));
-    chkHighlightCanvas->setGeometry(pairLeft, labelTop, check.width(), check.height());
-    lblHighlightCanvas->setGeometry(pairLeft + check.width() + 2, labelTop, label.width(),
-                                    std::max(label.height(), check.height()));
+    const int checkLeft = std::max(0, std::min(highlightLeft, width - check.width()));
+    chkHighlightCanvas->setGeometry(checkLeft, checkTop, check.width(), check.height());
     setFixedSize(width + px(Gap),
-                 lblHighlightCanvas->y() + lblHighlightCanvas->height() + px(BottomMargin));
+                 chkHighlightCanvas->y() + chkHighlightCanvas->height() + px(BottomMargin));
 }
 
 void frmFrame::OptionsChanged() {

@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QRadioButton;
 
 namespace vantor {
@@ -34,7 +33,6 @@ public:
     QRadioButton* optHighlightFrames = nullptr;
     QRadioButton* optHighlightAll = nullptr;
     QCheckBox* chkHighlightCanvas = nullptr;
-    QLabel* lblHighlightCanvas = nullptr;
     QGroupBox* fraButtons = nullptr;
     QGroupBox* fraHighlight = nullptr;
 

@@ -6,6 +6,7 @@
 #include "Twips.h"
 
 #include "model/BusyPointer.h"
+#include "session/FileIdentity.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -464,6 +465,12 @@ void frmMain::OpenCommand() {
     OpenFile(chosen);
 }
 
+bool frmMain::OpenAnyway(const QString& path) {
+    if (IdentifyFile(path.toStdString()) != FileIdentity::Unknown) return true;
+    return ui_.Ask(QStringLiteral("%1 does not look like a CCF file. Open it anyway?")
+                       .arg(QFileInfo(path).fileName()));
+}
+
 bool frmMain::OpenFile(const QString& path) {
     const QString key = FileKey(path);
     const std::string fileName = key.toStdString();
@@ -474,6 +481,7 @@ bool frmMain::OpenFile(const QString& path) {
         ShowOpenFile(fileName);
         return true;
     }
+    if (!OpenAnyway(key)) return false;
     ui_.BeginLoad();
     CCFlocal* opened = nullptr;
     try {
@@ -481,10 +489,9 @@ bool frmMain::OpenFile(const QString& path) {
         WidgetTree::Batch batch(treeSink_);
         opened = &browser_.OpenCCF(fileName);
     } catch (const std::exception& error) {
-        ui_.ShowMessage(
-            QStringLiteral("The file %1 could not be opened.\n\n%2")
-                .arg(QDir::toNativeSeparators(key), QString::fromStdString(error.what()))
-                .toStdString());
+        ui_.ShowError(QStringLiteral("The file %1 could not be opened.\n\n%2")
+                          .arg(QDir::toNativeSeparators(key), QString::fromStdString(error.what()))
+                          .toStdString());
     }
     if (opened == nullptr) {
         AfterDisplay();

@@ -44,7 +44,8 @@ public:
     void SetViewer(frmFrame* viewer) noexcept { viewer_ = viewer; }
     // Opens a file (as the Open command does after the dialog) and makes its
     // root the current node. A load error is shown in a message box; a file
-    // that is already open is shown again. True when it is open.
+    // that is already open is shown again. A file that does not look like a
+    // CCF file is opened only when the user says so. True when it is open.
     bool OpenFile(const QString& path);
 
     // ---- Commands ----
@@ -104,6 +105,8 @@ private:
     void NodeChosen(QTreeWidgetItem* item);
     void ShowNode(QTreeWidgetItem* item);
     void RowChosen(const QString& tag);
+    // Asks whether to open a file that does not identify as a CCF file.
+    bool OpenAnyway(const QString& path);
     // After a selection, an open or a close: the viewer's picture and the
     // commands that act on the current file.
     void AfterDisplay();

@@ -94,9 +94,8 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     txtOutput = new QLineEdit(this);
     txtOutput->setMinimumWidth(320);
     cmdBrowse = new QPushButton(QStringLiteral("Browse..."), this);
-    chkShowPositions = new QCheckBox(this);
-    lblShowPositions = new QLabel(QStringLiteral("Show Summary of Positions"), this);
-    lblShowPositions->setBuddy(chkShowPositions);
+    // The check box carries its own text, so that clicking the text ticks it.
+    chkShowPositions = new QCheckBox(QStringLiteral("Show Summary of Positions"), this);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -107,10 +106,7 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     grid->addWidget(label3, 2, 0, 1, 2);
     grid->addWidget(txtOutput, 3, 0);
     grid->addWidget(cmdBrowse, 3, 1);
-    auto* positions = new QHBoxLayout;
-    positions->addWidget(chkShowPositions);
-    positions->addWidget(lblShowPositions, 1);
-    grid->addLayout(positions, 4, 0, 1, 2);
+    grid->addWidget(chkShowPositions, 4, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
@@ -138,7 +134,6 @@ void frmReports::ReportSelected() {
     txtOutput->setText(QString::fromStdString(baseName_) +
                        QString::fromLatin1(Reports[index].Suffix));
     chkShowPositions->setVisible(index == FullReport);
-    lblShowPositions->setVisible(index == FullReport);
     dialogFileName_ = txtOutput->text();
 }
 

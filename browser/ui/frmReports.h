@@ -13,7 +13,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -51,7 +50,6 @@ public:
     QLineEdit* txtOutput = nullptr;
     QPushButton* cmdBrowse = nullptr;
     QCheckBox* chkShowPositions = nullptr;
-    QLabel* lblShowPositions = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 

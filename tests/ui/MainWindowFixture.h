@@ -23,8 +23,11 @@ inline const QString Sample = QStringLiteral(KELPIE_SOURCE_DIR "/samples/colour-
 // Answers the boxes without a modal loop and remembers what they said.
 struct Answers {
     QStringList Messages;
+    QStringList Errors;
     QStringList Notices;
+    QStringList Questions;
     bool HideAfterFirstNotice = false;
+    bool Yes = false; // the answer to every question
 };
 
 class RecordingPresenter final : public MessagePresenter {
@@ -34,6 +37,11 @@ public:
     bool Notice(QWidget*, const QString& text) override {
         answers_.Notices << text;
         return answers_.HideAfterFirstNotice;
+    }
+    void Error(QWidget*, const QString& text) override { answers_.Errors << text; }
+    bool Question(QWidget*, const QString& text) override {
+        answers_.Questions << text;
+        return answers_.Yes;
     }
 
 private:

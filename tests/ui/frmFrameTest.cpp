@@ -44,14 +44,14 @@ TEST_F(Viewer, StartsWithTheDesignedControlsAndAnEmptyCanvas) {
     EXPECT_FALSE(viewer.chkHighlightCanvas->isChecked());
     EXPECT_EQ(viewer.fraButtons->title(), "Show Buttons as");
     EXPECT_EQ(viewer.fraHighlight->title(), "Highlight");
-    EXPECT_EQ(viewer.lblHighlightCanvas->text(), "Highlight Canvas");
+    EXPECT_EQ(viewer.chkHighlightCanvas->text(), "Highlight Canvas");
     // The groups lie side by side below the canvas, the check box below them,
     // all inside the window.
     EXPECT_GT(viewer.fraButtons->y(), viewer.pbPict()->geometry().bottom());
     EXPECT_EQ(viewer.fraButtons->y(), viewer.fraHighlight->y());
     EXPECT_LT(viewer.fraButtons->geometry().right(), viewer.fraHighlight->x());
     EXPECT_GT(viewer.chkHighlightCanvas->y(), viewer.fraHighlight->geometry().bottom());
-    EXPECT_TRUE(viewer.rect().contains(viewer.lblHighlightCanvas->geometry()));
+    EXPECT_TRUE(viewer.rect().contains(viewer.chkHighlightCanvas->geometry()));
     EXPECT_TRUE(viewer.rect().contains(viewer.fraHighlight->geometry()));
     // No option text is cut, whatever font stands in for the designed one.
     EXPECT_GE(viewer.fraButtons->width(), viewer.fraButtons->sizeHint().width());
@@ -103,6 +103,12 @@ TEST_F(Viewer, ShowsTheSelectedPanelAndRedrawsOnEveryOptionChange) {
 }
 
 TEST_F(Viewer, HighlightedCanvasTurnsBlueEvenWithNothingShown) {
+    // A click on the box's text ticks it.
+    QCheckBox& box = *viewer.chkHighlightCanvas;
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.width() - 5, box.height() / 2));
+    EXPECT_TRUE(box.isChecked());
+    Click(viewer.chkHighlightCanvas);
+    EXPECT_FALSE(browser.Canvas.Options.HighlightCanvas);
     Click(viewer.chkHighlightCanvas);
     EXPECT_TRUE(browser.Canvas.Options.HighlightCanvas);
     EXPECT_EQ(Count(Shown(), Blue), 240 * 219);

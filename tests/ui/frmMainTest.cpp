@@ -136,10 +136,11 @@ TEST_F(MainWindow, ALoadErrorIsReportedAndTheProgramGoesOn) {
     QTemporaryDir folder;
     const QString missing = folder.filePath("missing.ccf");
     window->OpenFile(missing);
-    ASSERT_EQ(answers.Messages.size(), 1);
-    EXPECT_TRUE(
-        answers.Messages[0].startsWith("The file " + missing + " could not be opened.\n\n"));
-    EXPECT_GT(answers.Messages[0].size(),
+    // An error, in a box of its own kind.
+    ASSERT_EQ(answers.Errors.size(), 1);
+    EXPECT_TRUE(answers.Messages.isEmpty());
+    EXPECT_TRUE(answers.Errors[0].startsWith("The file " + missing + " could not be opened.\n\n"));
+    EXPECT_GT(answers.Errors[0].size(),
               QString("The file " + missing + " could not be opened.\n\n").size());
     EXPECT_EQ(window->Browser().LibraryFiles.Count(), 0);
     EXPECT_FALSE(Menu("mnuFileClose")->isEnabled());

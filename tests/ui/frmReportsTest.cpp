@@ -53,8 +53,13 @@ TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
     EXPECT_EQ(dialogFileName, base + ".rtf") << "the file dialog follows";
     dialog.show();
     EXPECT_TRUE(dialog.chkShowPositions->isVisible());
-    EXPECT_TRUE(dialog.lblShowPositions->isVisible());
     EXPECT_FALSE(dialog.chkShowPositions->isChecked());
+    // A click on the box's text ticks it.
+    QCheckBox& box = *dialog.chkShowPositions;
+    EXPECT_EQ(box.text(), "Show Summary of Positions");
+    QTest::mouseClick(&box, Qt::LeftButton, {},
+                      QPoint(box.sizeHint().width() - 10, box.height() / 2));
+    EXPECT_TRUE(box.isChecked());
 
     const std::pair<const char*, const char*> reports[] = {{"Errors Report", " Errors.rtf"},
                                                            {"Icons Report", " Icons.rtf"},
@@ -65,7 +70,6 @@ TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
         EXPECT_EQ(dialog.txtOutput->text(), base + suffix);
         EXPECT_EQ(dialogFileName, base + suffix);
         EXPECT_FALSE(dialog.chkShowPositions->isVisible()) << report;
-        EXPECT_FALSE(dialog.lblShowPositions->isVisible()) << report;
     }
     Choose(dialog, "Full Report");
     EXPECT_TRUE(dialog.chkShowPositions->isVisible());
@@ -169,6 +173,10 @@ TEST_F(ReportDialog, TheInputAndAnOlderReportSurviveAFailedWrite) {
         rlim_t SizeLimit;
     } cases[] = {
         {input, "Error opening output file\nthe output " + input + " is the input file itself",
+         RLIM_INFINITY},
+        {PathOf("no folder/x.rtf"),
+         "Error opening output file\ncannot write " + PathOf("no folder/x.rtf") +
+             ": No such file or directory",
          RLIM_INFINITY},
         {PathOf("full.rtf"),
          "Error writing output file\ncannot write " + PathOf("full.rtf") +
