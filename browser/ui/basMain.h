@@ -6,8 +6,21 @@
 #include "frmSplash.h"
 
 #include <QApplication>
+#include <QStringList>
+#include <QUrl>
 
 #include <memory>
+
+// The files named by the program's arguments (the first is the program):
+// paths, or file URLs as some file managers pass them.
+inline QStringList FileArguments(const QStringList& arguments) {
+    QStringList files;
+    for (const QString& argument : arguments.mid(1)) {
+        const QUrl url(argument, QUrl::StrictMode);
+        files << (url.isLocalFile() ? url.toLocalFile() : argument);
+    }
+    return files;
+}
 
 // The windows of a running program, made by StartUp.
 template <class MainWindow> struct ProgramWindows {
@@ -16,7 +29,8 @@ template <class MainWindow> struct ProgramWindows {
 };
 
 // `MainWindow` is the main window's class (a template so the order can be
-// checked with a stand-in). No file is opened and no argument is read.
+// checked with a stand-in). No file is opened here: the files given on the
+// command line open once the windows are up (see main).
 template <class MainWindow> ProgramWindows<MainWindow> StartUp() {
     frmSplash splash(false);
     splash.show();

@@ -2,6 +2,7 @@
 
 #include "FullTextToolTips.h"
 #include "NodeImages.h"
+#include "RecentFiles.h"
 #include "SplitterGrip.h"
 #include "Twips.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -24,6 +26,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -89,6 +92,7 @@ frmMain::frmMain()
     BuildToolBar();
     BuildStatusBar();
     BuildPanes();
+    setAcceptDrops(true);
     setMinimumWidth(Pixels(MinimumWidth));
     ReadSettings();
     SetListViewMode(lvwReport);
@@ -119,11 +123,32 @@ void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuFileOpen_ = add(file, "mnuFileOpen", QStringLiteral("&Open..."));
+    QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    recent->setObjectName(QStringLiteral("mnuFileRecent"));
+    recent_ = new RecentFiles(*recent, this);
+    connect(recent_, &RecentFiles::Chosen, this, [this](const QString& path) {
+        if (!QFileInfo::exists(path)) {
+            ui_.ShowMessage(QStringLiteral("The file %1 no longer exists. It was removed from the "
+                                           "recent files.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .toStdString());
+            recent_->Remove(path);
+            return;
+        }
+        OpenFile(path);
+    });
     file->addSeparator();
     mnuReports_ = add(file, "mnuReports", QStringLiteral("&Reports..."));
     file->addSeparator();
     mnuFileClose_ = add(file, "mnuFileClose", QStringLiteral("&Close CCF"));
     QAction* exit = add(file, "mnuExit", QStringLiteral("E&xit"));
+    // The platform's standard keys; Reports writes the file's documents, as
+    // printing would.
+    mnuFileOpen_->setShortcut(QKeySequence::Open);
+    mnuReports_->setShortcut(QKeySequence::Print);
+    mnuFileClose_->setShortcut(QKeySequence::Close);
+    exit->setShortcut(QKeySequence::Quit);
+    if (exit->shortcut().isEmpty()) exit->setShortcut(Qt::CTRL | Qt::Key_Q); // none on the platform
     connect(mnuFileOpen_, &QAction::triggered, this, &frmMain::OpenCommand);
     connect(mnuReports_, &QAction::triggered, this, &frmMain::ReportsCommand);
     connect(mnuFileClose_, &QAction::triggered, this, &frmMain::CloseCommand);
@@ -465,6 +490,11 @@ void frmMain::OpenCommand() {
     OpenFile(chosen);
 }
 
+void frmMain::OpenFiles(const QStringList& paths) {
+    for (const QString& path : paths)
+        OpenFile(path);
+}
+
 bool frmMain::OpenAnyway(const QString& path) {
     if (IdentifyFile(path.toStdString()) != FileIdentity::Unknown) return true;
     return ui_.Ask(QStringLiteral("%1 does not look like a CCF file. Open it anyway?")
@@ -498,6 +528,7 @@ bool frmMain::OpenFile(const QString& path) {
         return false;
     }
     fileOpened_ = true;
+    recent_->Add(key);
     // The load showed the new root in the list and the pane; the tree makes
     // it current and brings it into sight.
     if (QTreeWidgetItem* root = treeSink_.Find(opened->TreeKey())) {
@@ -558,6 +589,31 @@ void frmMain::AboutCommand() {
 
 void frmMain::SetListViewMode(int mode) {
     lvListView_->SetViewMode(mode);
+}
+
+// ---- Files from outside ----
+
+namespace {
+// The local files among dropped URLs.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    return files;
+}
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end; the files open after it.
+    QTimer::singleShot(0, this, [this, files] { OpenFiles(files); });
 }
 
 // ---- Selection ----

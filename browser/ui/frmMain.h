@@ -1,7 +1,9 @@
 // The main window: the navigation tree on the left, the detail list above
 // the display pane on the right, a toolbar, a status bar, two pane captions
 // and two splitters. It opens and closes files, routes selections to the
-// browser and keeps its geometry and the last file name in the settings.
+// browser and keeps its geometry, the last file name and the recent files in
+// the settings. Files also open from the command line, from a drop and from
+// the recent files.
 //
 // The layout is computed in twips (1/1440 inch), as the stored settings
 // are, and placed in pixels at the screen's logical dpi. Positions are in
@@ -29,8 +31,9 @@ class QTreeWidgetItem;
 class frmFrame;
 
 namespace vantor {
+class RecentFiles;
 class SplitterGrip;
-}
+} // namespace vantor
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -47,6 +50,8 @@ public:
     // that is already open is shown again. A file that does not look like a
     // CCF file is opened only when the user says so. True when it is open.
     bool OpenFile(const QString& path);
+    // Opens each file in turn (the command line, a drop).
+    void OpenFiles(const QStringList& paths);
 
     // ---- Commands ----
     void OpenCommand();
@@ -84,6 +89,7 @@ public:
     QToolBar& ToolBar() const noexcept { return *tbToolBar_; }
     // A toolbar button by key ("Open", "Print", "PrintFile", "View ...").
     QAction* ToolButton(const QString& key) const;
+    vantor::RecentFiles& Recent() const noexcept { return *recent_; }
 
     // Makes a tree node current, in sight and shown, as a click does.
     void SelectNode(QTreeWidgetItem* item);
@@ -92,6 +98,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenus();
@@ -142,6 +150,7 @@ private:
     vantor::WidgetUserInterface ui_;
     vantor::basCCF browser_;
     frmFrame* viewer_ = nullptr;
+    vantor::RecentFiles* recent_ = nullptr;
 
     QString dialogFileName_;
     float splitterVLeft_ = 0;

@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks the layout: the programs,
 # the versioned library, its headers with their folders (loader headers left
-# out), the desktop entry, the icon and the manual page of vantor-report.
+# out), the desktop entry with the file type it opens, the icon and the
+# manual page of vantor-report.
 # Run with -DBUILD_DIR=... -DPREFIX=...
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -18,10 +19,18 @@ foreach(path
         include/kelpie/file/CCF.h
         include/kelpie/icons/Icon.h
         share/applications/vantor.desktop
+        share/mime/packages/vantor.xml
         share/icons/hicolor/scalable/apps/vantor.svg
         share/man/man1/vantor-report.1)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endforeach()
+file(READ "${PREFIX}/share/applications/vantor.desktop" entry)
+foreach(line "Exec=vantor %F" "MimeType=application/x-pronto-ccf;")
+    string(FIND "${entry}" "${line}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the desktop entry lacks ${line}")
     endif()
 endforeach()
 if(EXISTS "${PREFIX}/include/kelpie/load")

@@ -263,6 +263,21 @@ TEST_F(MainWindow, CutTextsCanBeRead) {
             << column;
 }
 
+TEST_F(MainWindow, CommandsHaveThePlatformsStandardKeys) {
+    const std::pair<const char*, QKeySequence::StandardKey> keys[] = {
+        {"mnuFileOpen", QKeySequence::Open},
+        {"mnuFileClose", QKeySequence::Close},
+        {"mnuReports", QKeySequence::Print},
+        {"mnuExit", QKeySequence::Quit}};
+    for (const auto& [name, key] : keys) {
+        ASSERT_NE(Menu(name), nullptr) << name;
+        EXPECT_FALSE(Menu(name)->shortcut().isEmpty()) << name;
+        if (!QKeySequence(key).isEmpty()) { // a platform may have no key for one
+            EXPECT_EQ(Menu(name)->shortcut(), QKeySequence(key)) << name;
+        }
+    }
+}
+
 TEST_F(MainWindow, SettingsHaveDefaultsAreWrittenAtExitAndReadAtStart) {
     // Nothing stored: 6500 by 6500 twips, both splitters in the middle.
     EXPECT_NEAR(PixelsToTwips(window->width(), window.get()), 6500, 15);
