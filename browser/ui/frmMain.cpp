@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "FindBar.h"
 #include "FullTextToolTips.h"
 #include "NodeImages.h"
 #include "RecentFiles.h"
@@ -92,6 +93,16 @@ frmMain::frmMain()
     BuildToolBar();
     BuildStatusBar();
     BuildPanes();
+    findBar_ = new FindBar(
+        *tvTreeView_, browser_, [this](const std::string& key) { return treeSink_.Find(key); },
+        this);
+    addToolBar(Qt::BottomToolBarArea, findBar_);
+    connect(findBar_, &FindBar::MatchChosen, this, &frmMain::SelectNode);
+    connect(findBar_, &FindBar::Closed, this, [this] {
+        tvTreeView_->setFocus();
+        Relayout();
+    });
+    connect(findBar_, &QToolBar::visibilityChanged, this, [this] { Relayout(); });
     setAcceptDrops(true);
     setMinimumWidth(Pixels(MinimumWidth));
     ReadSettings();
@@ -153,6 +164,24 @@ void frmMain::BuildMenus() {
     connect(mnuReports_, &QAction::triggered, this, &frmMain::ReportsCommand);
     connect(mnuFileClose_, &QAction::triggered, this, &frmMain::CloseCommand);
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* find = add(edit, "mnuEditFind", QStringLiteral("&Find..."));
+    QAction* findNext = add(edit, "mnuEditFindNext", QStringLiteral("Find &Next"));
+    QAction* findPrevious = add(edit, "mnuEditFindPrevious", QStringLiteral("Find &Previous"));
+    find->setShortcut(QKeySequence::Find);
+    findNext->setShortcut(QKeySequence::FindNext);
+    findPrevious->setShortcut(QKeySequence::FindPrevious);
+    connect(find, &QAction::triggered, this, &frmMain::FindCommand);
+    connect(findNext, &QAction::triggered, this, [this] {
+        findBar_->show();
+        findBar_->Next();
+    });
+    connect(findPrevious, &QAction::triggered, this, [this] {
+        findBar_->show();
+        findBar_->Previous();
+    });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -387,7 +416,10 @@ void frmMain::SizeControls(float& x, float& y) {
     const float menu = menuBar()->isVisibleTo(this) ? Twips(menuBar()->height()) : 0;
     const float S = H - menu;
     const float toolbar = tbToolBar_->isVisibleTo(this) ? Twips(tbToolBar_->height()) : 0;
-    const float status = statusBar()->isVisibleTo(this) ? Twips(statusBar()->height()) : 0;
+    // The find bar sits above the status bar while it is open.
+    const float status =
+        (statusBar()->isVisibleTo(this) ? Twips(statusBar()->height()) : 0) +
+        (findBar_ != nullptr && findBar_->isVisibleTo(this) ? Twips(findBar_->height()) : 0);
 
     x = std::min(std::max(x, LayoutMargin), W - LayoutMargin);
     y = std::min(std::max(y, LayoutMargin), H - LayoutMargin);
@@ -535,6 +567,7 @@ bool frmMain::OpenFile(const QString& path) {
         shownNodeKey_ = opened->TreeKey();
         SelectNode(root);
     }
+    findBar_->FilesChanged();
     AfterDisplay();
     return true;
 }
@@ -563,6 +596,7 @@ void frmMain::CloseCommand() {
         closing_ = false;
     }
     shownNodeKey_.clear();
+    findBar_->FilesChanged();
     // The next file's root becomes current, or the previous one's when the
     // last in the tree was closed.
     const int left = tvTreeView_->topLevelItemCount();
@@ -585,6 +619,10 @@ void frmMain::ReportsCommand() {
 
 void frmMain::AboutCommand() {
     frmSplash::ShowAbout(this);
+}
+
+void frmMain::FindCommand() {
+    findBar_->Open();
 }
 
 void frmMain::SetListViewMode(int mode) {

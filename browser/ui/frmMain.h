@@ -3,7 +3,7 @@
 // and two splitters. It opens and closes files, routes selections to the
 // browser and keeps its geometry, the last file name and the recent files in
 // the settings. Files also open from the command line, from a drop and from
-// the recent files.
+// the recent files; a find bar searches every open file.
 //
 // The layout is computed in twips (1/1440 inch), as the stored settings
 // are, and placed in pixels at the screen's logical dpi. Positions are in
@@ -31,6 +31,7 @@ class QTreeWidgetItem;
 class frmFrame;
 
 namespace vantor {
+class FindBar;
 class RecentFiles;
 class SplitterGrip;
 } // namespace vantor
@@ -58,6 +59,7 @@ public:
     void CloseCommand();
     void ReportsCommand();
     void AboutCommand();
+    void FindCommand();
     void SetListViewMode(int mode);
 
     // Enables the commands that need an open file: from the first successful
@@ -89,6 +91,7 @@ public:
     QToolBar& ToolBar() const noexcept { return *tbToolBar_; }
     // A toolbar button by key ("Open", "Print", "PrintFile", "View ...").
     QAction* ToolButton(const QString& key) const;
+    vantor::FindBar& Find() const noexcept { return *findBar_; }
     vantor::RecentFiles& Recent() const noexcept { return *recent_; }
 
     // Makes a tree node current, in sight and shown, as a click does.
@@ -150,6 +153,7 @@ private:
     vantor::WidgetUserInterface ui_;
     vantor::basCCF browser_;
     frmFrame* viewer_ = nullptr;
+    vantor::FindBar* findBar_ = nullptr;
     vantor::RecentFiles* recent_ = nullptr;
 
     QString dialogFileName_;

@@ -187,7 +187,7 @@ TEST_F(MainWindow, MenusAndToolbarCarryTheirCaptionsAndSwitchTheListMode) {
     QStringList menus;
     for (QAction* menu : window->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&View", "&Help"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&View", "&Help"}));
     EXPECT_EQ(Menu("mnuExit")->text(), "E&xit");
     EXPECT_EQ(Menu("mnuViewStatusBar")->text(), "Status &Bar");
     EXPECT_EQ(Menu("mnuHelpAbout")->text(), "&About ");
@@ -268,6 +268,7 @@ TEST_F(MainWindow, CommandsHaveThePlatformsStandardKeys) {
         {"mnuFileOpen", QKeySequence::Open},
         {"mnuFileClose", QKeySequence::Close},
         {"mnuReports", QKeySequence::Print},
+        {"mnuEditFind", QKeySequence::Find},
         {"mnuExit", QKeySequence::Quit}};
     for (const auto& [name, key] : keys) {
         ASSERT_NE(Menu(name), nullptr) << name;
