@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace vantor {
@@ -27,6 +28,11 @@ bool BoxPresenter::Question(QWidget* parent, const QString& text) {
     return QMessageBox::question(parent, QStringLiteral("Vantor"), text,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString BoxPresenter::SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                                   const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, proposed, filter);
 }
 
 WidgetUserInterface::WidgetUserInterface(QWidget* parent)
@@ -59,6 +65,12 @@ void WidgetUserInterface::ShowError(const std::string& text) {
 
 bool WidgetUserInterface::Ask(const QString& question) {
     return WithNormalPointer([&] { return presenter_->Question(parent_, question); });
+}
+
+QString WidgetUserInterface::AskSaveFileName(const QString& title, const QString& proposed,
+                                             const QString& filter) {
+    return WithNormalPointer(
+        [&] { return presenter_->SaveFileName(parent_, title, proposed, filter); });
 }
 
 void WidgetUserInterface::SetBusy(bool busy) {

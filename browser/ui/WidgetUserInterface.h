@@ -25,6 +25,12 @@ public:
     virtual void Error(QWidget* parent, const QString& text) { Message(parent, text); }
     // A yes-or-no question; true for yes. A presenter that cannot ask says yes.
     virtual bool Question(QWidget*, const QString&) { return true; }
+    // The name of a file to write, starting from `proposed`; "" when the
+    // user cancels (as a presenter that cannot ask does).
+    virtual QString SaveFileName(QWidget*, const QString& /*title*/, const QString& /*proposed*/,
+                                 const QString& /*filter*/) {
+        return {};
+    }
 };
 
 // Modal boxes with one OK button: messages with the information icon,
@@ -37,6 +43,8 @@ public:
     bool Notice(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
     bool Question(QWidget* parent, const QString& text) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                         const QString& filter) override;
 };
 
 class WidgetUserInterface final : public UserInterface {
@@ -47,6 +55,7 @@ public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     bool Ask(const QString& question);
+    QString AskSaveFileName(const QString& title, const QString& proposed, const QString& filter);
     // Busy scopes nest; the pointer is restored when the outermost ends.
     void SetBusy(bool busy) override;
     bool Busy() const noexcept { return busyDepth_ > 0; }

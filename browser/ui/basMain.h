@@ -30,7 +30,9 @@ template <class MainWindow> struct ProgramWindows {
 
 // `MainWindow` is the main window's class (a template so the order can be
 // checked with a stand-in). No file is opened here: the files given on the
-// command line open once the windows are up (see main).
+// command line open once the windows are up (see main). At the first start,
+// with no position stored, the viewer goes beside the main window rather
+// than over its panes.
 template <class MainWindow> ProgramWindows<MainWindow> StartUp() {
     frmSplash splash(false);
     splash.show();
@@ -41,6 +43,7 @@ template <class MainWindow> ProgramWindows<MainWindow> StartUp() {
     windows.Main = std::make_unique<MainWindow>();
     windows.Viewer = std::make_unique<frmFrame>(windows.Main->Browser());
     windows.Main->SetViewer(windows.Viewer.get());
+    if (!frmFrame::HasStoredPosition()) windows.Viewer->PlaceBeside(*windows.Main);
     splash.close();
 
     windows.Main->show();

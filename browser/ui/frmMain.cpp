@@ -2,6 +2,7 @@
 
 #include "FindBar.h"
 #include "FullTextToolTips.h"
+#include "ItemCommands.h"
 #include "NodeImages.h"
 #include "RecentFiles.h"
 #include "SplitterGrip.h"
@@ -18,6 +19,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
@@ -26,6 +29,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -89,6 +93,7 @@ frmMain::frmMain()
     setWindowTitle(QStringLiteral("Vantor"));
     browser_.LibraryFiles.SetNoticeHandler(
         [this](const std::string& text) { ui_.ShowNotice(text); });
+    items_ = new ItemCommands(browser_, *rtfText_, ui_);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -115,6 +120,14 @@ frmMain::frmMain()
 frmMain::~frmMain() {
     // The sinks die with the widgets; the files must not outlive them.
     browser_.LibraryFiles.SetNoticeHandler({});
+    delete items_;
+}
+
+void frmMain::SetViewer(frmFrame* viewer) {
+    viewer_ = viewer;
+    if (viewer_ != nullptr)
+        connect(viewer_, &frmFrame::SavePictureRequested, this,
+                [this] { items_->SavePictureAs(); });
 }
 
 float frmMain::Twips(int pixels) const {
@@ -182,6 +195,10 @@ void frmMain::BuildMenus() {
         findBar_->show();
         findBar_->Previous();
     });
+    edit->addSeparator();
+    // The item shown: what its context menu offers.
+    QAction* copy = add(edit, "mnuEditCopyDescription", QStringLiteral("Copy &Description"));
+    connect(copy, &QAction::triggered, this, [this] { items_->CopyDescription(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -200,6 +217,9 @@ void frmMain::BuildMenus() {
     }
     view->addSeparator();
     add(view, "mnuViewArrangeIcons", QStringLiteral("Arrange &Icons"));
+    view->addSeparator();
+    QAction* viewer = add(view, "mnuViewViewer", QStringLiteral("Panel &Viewer"));
+    connect(viewer, &QAction::triggered, this, &frmMain::ShowViewerCommand);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -306,11 +326,21 @@ void frmMain::BuildPanes() {
     connect(tvTreeView_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { NodeChosen(current); });
     connect(tvTreeView_, &QTreeWidget::itemClicked, this, &frmMain::NodeChosen);
+    tvTreeView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tvTreeView_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ItemMenu(tvTreeView_, pos); });
 
     lvListView_->setParent(panes_);
     lvListView_->setObjectName(QStringLiteral("lvListView"));
     lvListView_->setFont(PaneFont());
     connect(lvListView_, &DetailList::RowChosen, this, &frmMain::RowChosen);
+    for (QAbstractItemView* rows : {static_cast<QAbstractItemView*>(&lvListView_->IconView()),
+                                    static_cast<QAbstractItemView*>(&lvListView_->DetailsView())}) {
+        rows->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(rows, &QWidget::customContextMenuRequested, this,
+                [this, rows](const QPoint& pos) { ItemMenu(rows, pos); });
+    }
+
     rtfText_->setParent(panes_);
     rtfText_->setObjectName(QStringLiteral("rtfText"));
     rtfText_->setReadOnly(true);
@@ -625,6 +655,16 @@ void frmMain::FindCommand() {
     findBar_->Open();
 }
 
+void frmMain::ShowViewerCommand() {
+    if (viewer_ == nullptr) return;
+    if (viewer_->isMinimized())
+        viewer_->showNormal();
+    else
+        viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
 void frmMain::SetListViewMode(int mode) {
     lvListView_->SetViewMode(mode);
 }
@@ -687,9 +727,30 @@ void frmMain::RowChosen(const QString& tag) {
     AfterDisplay();
 }
 
+void frmMain::ItemMenu(QWidget* view, const QPoint& pos) {
+    // The item under the pointer becomes current (and so shown) first.
+    if (view == tvTreeView_) {
+        QTreeWidgetItem* item = tvTreeView_->itemAt(pos);
+        if (item == nullptr) return;
+        SelectNode(item);
+    } else if (auto* rows = qobject_cast<QAbstractItemView*>(view)) {
+        const QModelIndex index = rows->indexAt(pos);
+        if (!index.isValid()) return;
+        rows->setCurrentIndex(index);
+        RowChosen(index.siblingAtColumn(0).data(TagRole).toString());
+    }
+    QMenu menu(this);
+    items_->AddTo(menu);
+    auto* scroll = qobject_cast<QAbstractScrollArea*>(view);
+    menu.exec((scroll ? scroll->viewport() : view)->mapToGlobal(pos));
+}
+
 void frmMain::AfterDisplay() {
     // Reports and Close act on the file of the item last shown; from
     // the first open on they are offered, and say so when no file is left.
     SetVisibility(fileOpened_);
-    if (viewer_ != nullptr) viewer_->ShowCanvas();
+    if (viewer_ != nullptr) {
+        viewer_->ShowCanvas();
+        viewer_->SetCanSavePicture(items_->CanSavePicture());
+    }
 }

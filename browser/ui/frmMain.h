@@ -32,6 +32,7 @@ class frmFrame;
 
 namespace vantor {
 class FindBar;
+class ItemCommands;
 class RecentFiles;
 class SplitterGrip;
 } // namespace vantor
@@ -45,7 +46,7 @@ public:
     vantor::basCCF& Browser() noexcept { return browser_; }
     // The panel viewer: redrawn after each selection, its position saved at
     // exit and closed with this window.
-    void SetViewer(frmFrame* viewer) noexcept { viewer_ = viewer; }
+    void SetViewer(frmFrame* viewer);
     // Opens a file (as the Open command does after the dialog) and makes its
     // root the current node. A load error is shown in a message box; a file
     // that is already open is shown again. A file that does not look like a
@@ -60,6 +61,7 @@ public:
     void ReportsCommand();
     void AboutCommand();
     void FindCommand();
+    void ShowViewerCommand();
     void SetListViewMode(int mode);
 
     // Enables the commands that need an open file: from the first successful
@@ -93,6 +95,7 @@ public:
     QAction* ToolButton(const QString& key) const;
     vantor::FindBar& Find() const noexcept { return *findBar_; }
     vantor::RecentFiles& Recent() const noexcept { return *recent_; }
+    vantor::ItemCommands& Items() const noexcept { return *items_; }
 
     // Makes a tree node current, in sight and shown, as a click does.
     void SelectNode(QTreeWidgetItem* item);
@@ -116,6 +119,8 @@ private:
     void NodeChosen(QTreeWidgetItem* item);
     void ShowNode(QTreeWidgetItem* item);
     void RowChosen(const QString& tag);
+    // The context menu of the item shown (a right click makes it current).
+    void ItemMenu(QWidget* view, const QPoint& pos);
     // Asks whether to open a file that does not identify as a CCF file.
     bool OpenAnyway(const QString& path);
     // After a selection, an open or a close: the viewer's picture and the
@@ -155,6 +160,7 @@ private:
     frmFrame* viewer_ = nullptr;
     vantor::FindBar* findBar_ = nullptr;
     vantor::RecentFiles* recent_ = nullptr;
+    vantor::ItemCommands* items_ = nullptr;
 
     QString dialogFileName_;
     float splitterVLeft_ = 0;

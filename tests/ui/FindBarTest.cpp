@@ -1,10 +1,12 @@
 // The find bar: names and Pronto hex of every open file, next and previous,
 // highlighting, and each match shown as a click shows it.
 #include "FindBar.h"
+#include "ItemCommands.h"
 #include "MainWindowFixture.h"
 #include "NodeSearch.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -99,14 +101,16 @@ TEST_F(Find, NamesOfEveryOpenFileNextAndPreviousEachShownAsAClickWould) {
 }
 
 // The Pronto hex of IR codes is searched word for word, with or without
-// spaces.
+// spaces; the hex comes from "Copy as Pronto hex".
 TEST_F(Find, ProntoHexFindsTheCodesThatHoldIt) {
     window->OpenFile(Sample);
     window->Find().Open();
     Search("tv power");
     ASSERT_GT(Bar().MatchCount(), 0);
     const int uses = Bar().MatchCount();
-    const QString hex = "5000 0073 0000 0001 0000 000C"; // the code's data
+    ASSERT_TRUE(window->Items().CopyProntoHex());
+    const QString hex = QApplication::clipboard()->text();
+    EXPECT_EQ(hex, "5000 0073 0000 0001 0000 000C");
     for (const QString& query : {hex, QString("0000000c"), QString("0073 0000 0001 0000 000C")}) {
         Search(query);
         EXPECT_EQ(Bar().MatchCount(), uses) << query.toStdString();

@@ -1,5 +1,5 @@
-// The main window on the offscreen platform, with its boxes answered by the
-// test, and its settings cleared before each test.
+// The main window on the offscreen platform, with its boxes and file dialogs
+// answered by the test, and its settings cleared before each test.
 #pragma once
 
 #include "WidgetSinks.h"
@@ -20,14 +20,17 @@ namespace vantor::testing {
 
 inline const QString Sample = QStringLiteral(KELPIE_SOURCE_DIR "/samples/colour-v3.ccf");
 
-// Answers the boxes without a modal loop and remembers what they said.
+// Answers the boxes and dialogs without a modal loop and remembers what they
+// said.
 struct Answers {
     QStringList Messages;
     QStringList Errors;
     QStringList Notices;
     QStringList Questions;
     bool HideAfterFirstNotice = false;
-    bool Yes = false; // the answer to every question
+    bool Yes = false;     // the answer to every question
+    QString SaveAs;       // the answer to every save dialog ("" cancels)
+    QString SaveProposed; // what the last save dialog proposed
 };
 
 class RecordingPresenter final : public MessagePresenter {
@@ -42,6 +45,11 @@ public:
     bool Question(QWidget*, const QString& text) override {
         answers_.Questions << text;
         return answers_.Yes;
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString& proposed,
+                         const QString&) override {
+        answers_.SaveProposed = proposed;
+        return answers_.SaveAs;
     }
 
 private:
