@@ -8,6 +8,7 @@
 #include "SplitterGrip.h"
 #include "Twips.h"
 
+#include "exports/NoticeSpool.h"
 #include "model/BusyPointer.h"
 #include "session/FileIdentity.h"
 
@@ -36,6 +37,7 @@
 #include <algorithm>
 
 // The other windows.
+#include "frmExport.h"
 #include "frmFrame.h"
 #include "frmReports.h"
 #include "frmSplash.h"
@@ -91,8 +93,11 @@ frmMain::frmMain()
       treeSink_(*tvTreeView_), displaySink_(*rtfText_), ui_(this),
       browser_(treeSink_, *lvListView_, displaySink_, ui_) {
     setWindowTitle(QStringLiteral("Vantor"));
-    browser_.LibraryFiles.SetNoticeHandler(
-        [this](const std::string& text) { ui_.ShowNotice(text); });
+    browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
+        // Kept for the JSON export, which lists them, however many the box hides.
+        if (loading_) loading_->Add(text);
+        ui_.ShowNotice(text);
+    });
     items_ = new ItemCommands(browser_, *rtfText_, ui_);
     BuildMenus();
     BuildToolBar();
@@ -163,6 +168,7 @@ void frmMain::BuildMenus() {
     });
     file->addSeparator();
     mnuReports_ = add(file, "mnuReports", QStringLiteral("&Reports..."));
+    mnuFileExport_ = add(file, "mnuFileExport", QStringLiteral("&Export..."));
     file->addSeparator();
     mnuFileClose_ = add(file, "mnuFileClose", QStringLiteral("&Close CCF"));
     QAction* exit = add(file, "mnuExit", QStringLiteral("E&xit"));
@@ -175,6 +181,7 @@ void frmMain::BuildMenus() {
     if (exit->shortcut().isEmpty()) exit->setShortcut(Qt::CTRL | Qt::Key_Q); // none on the platform
     connect(mnuFileOpen_, &QAction::triggered, this, &frmMain::OpenCommand);
     connect(mnuReports_, &QAction::triggered, this, &frmMain::ReportsCommand);
+    connect(mnuFileExport_, &QAction::triggered, this, &frmMain::ExportCommand);
     connect(mnuFileClose_, &QAction::triggered, this, &frmMain::CloseCommand);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -533,6 +540,7 @@ void frmMain::SplitterMouseUp(bool vertical) {
 void frmMain::SetVisibility(bool fileOpen) {
     mnuFileOpen_->setEnabled(true);
     mnuReports_->setEnabled(fileOpen);
+    mnuFileExport_->setEnabled(fileOpen);
     mnuFileClose_->setEnabled(fileOpen);
     toolButtons_["Open"]->setEnabled(mnuFileOpen_->isEnabled());
     toolButtons_["Print"]->setEnabled(false);
@@ -575,6 +583,7 @@ bool frmMain::OpenFile(const QString& path) {
     }
     if (!OpenAnyway(key)) return false;
     ui_.BeginLoad();
+    loading_ = std::make_unique<NoticeSpool>();
     CCFlocal* opened = nullptr;
     try {
         BusyPointer busy(ui_);
@@ -585,10 +594,12 @@ bool frmMain::OpenFile(const QString& path) {
                           .arg(QDir::toNativeSeparators(key), QString::fromStdString(error.what()))
                           .toStdString());
     }
+    std::unique_ptr<NoticeSpool> notices = std::move(loading_);
     if (opened == nullptr) {
         AfterDisplay();
         return false;
     }
+    loadNotices_[fileName] = std::move(notices);
     fileOpened_ = true;
     recent_->Add(key);
     // The load showed the new root in the list and the pane; the tree makes
@@ -600,6 +611,11 @@ bool frmMain::OpenFile(const QString& path) {
     findBar_->FilesChanged();
     AfterDisplay();
     return true;
+}
+
+const NoticeSpool* frmMain::LoadNotices(const std::string& fileName) const {
+    const auto at = loadNotices_.find(fileName);
+    return at == loadNotices_.end() ? nullptr : at->second.get();
 }
 
 void frmMain::ShowOpenFile(const std::string& fileName) {
@@ -616,6 +632,7 @@ void frmMain::CloseCommand() {
         ui_.ShowMessage("No CCF file is open");
         return;
     }
+    const std::string fileName = file->CCF().CCFfile().FileName();
     QTreeWidgetItem* root = treeSink_.Find(file->TreeKey());
     const int at = root ? tvTreeView_->indexOfTopLevelItem(root) : 0;
     {
@@ -625,6 +642,7 @@ void frmMain::CloseCommand() {
         browser_.CloseCurrentCCF();
         closing_ = false;
     }
+    loadNotices_.erase(fileName);
     shownNodeKey_.clear();
     findBar_->FilesChanged();
     // The next file's root becomes current, or the previous one's when the
@@ -644,6 +662,20 @@ void frmMain::ReportsCommand() {
     }
     auto* dialog = new frmReports(browser_, dialogFileName_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void frmMain::ExportCommand() {
+    const CCFlocal* file = browser_.CurrentFile();
+    if (file == nullptr) {
+        ui_.ShowMessage("No CCF file is open");
+        return;
+    }
+    auto* dialog =
+        new frmExport(browser_, ui_, LoadNotices(file->CCF().CCFfile().FileName()), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &frmExport::Exported, this,
+            [this](const QString& summary) { statusBar()->showMessage(summary, 10000); });
     dialog->show();
 }
 
@@ -746,7 +778,7 @@ void frmMain::ItemMenu(QWidget* view, const QPoint& pos) {
 }
 
 void frmMain::AfterDisplay() {
-    // Reports and Close act on the file of the item last shown; from
+    // Reports, Export and Close act on the file of the item last shown; from
     // the first open on they are offered, and say so when no file is left.
     SetVisibility(fileOpened_);
     if (viewer_ != nullptr) {

@@ -20,6 +20,7 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -33,6 +34,7 @@ class frmFrame;
 namespace vantor {
 class FindBar;
 class ItemCommands;
+class NoticeSpool;
 class RecentFiles;
 class SplitterGrip;
 } // namespace vantor
@@ -59,6 +61,7 @@ public:
     void OpenCommand();
     void CloseCommand();
     void ReportsCommand();
+    void ExportCommand();
     void AboutCommand();
     void FindCommand();
     void ShowViewerCommand();
@@ -96,6 +99,8 @@ public:
     vantor::FindBar& Find() const noexcept { return *findBar_; }
     vantor::RecentFiles& Recent() const noexcept { return *recent_; }
     vantor::ItemCommands& Items() const noexcept { return *items_; }
+    // The notices of an open file's load, for the exports that list them.
+    const vantor::NoticeSpool* LoadNotices(const std::string& fileName) const;
 
     // Makes a tree node current, in sight and shown, as a click does.
     void SelectNode(QTreeWidgetItem* item);
@@ -147,6 +152,7 @@ private:
     std::map<QString, QAction*> toolButtons_;
     QAction* mnuFileOpen_ = nullptr;
     QAction* mnuReports_ = nullptr;
+    QAction* mnuFileExport_ = nullptr;
     QAction* mnuFileClose_ = nullptr;
     QAction* mnuViewToolbar_ = nullptr;
     QAction* mnuViewStatusBar_ = nullptr;
@@ -161,6 +167,10 @@ private:
     vantor::FindBar* findBar_ = nullptr;
     vantor::RecentFiles* recent_ = nullptr;
     vantor::ItemCommands* items_ = nullptr;
+    // The notices of each open file's load, by file name, and of the load
+    // under way.
+    std::map<std::string, std::unique_ptr<vantor::NoticeSpool>> loadNotices_;
+    std::unique_ptr<vantor::NoticeSpool> loading_;
 
     QString dialogFileName_;
     float splitterVLeft_ = 0;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include <functional>
 
@@ -34,11 +35,19 @@ constexpr ReportEntry Reports[] = {
 };
 constexpr int FullReport = 0;
 
-// Runs one report of `file` and shows the current item again.
+// Runs one report of `file` and shows the current item again, its names in
+// the remote's font as the pane always declares it.
 bool RunReport(basCCF& browser, CCFlocal& file, const std::function<bool(CCFlocal&)>& dump) {
     const bool written = dump(file);
+    browser.Writer.SetPlainNameFont(false);
     browser.ShowDisplay(browser.CurrentTag);
     return written;
+}
+
+const QString PlainNameFontKey = QStringLiteral("Settings/PlainNameFont");
+
+QSettings ProgramSettings() {
+    return QSettings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
 }
 
 } // namespace
@@ -94,8 +103,13 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     txtOutput = new QLineEdit(this);
     txtOutput->setMinimumWidth(320);
     cmdBrowse = new QPushButton(QStringLiteral("Browse..."), this);
-    // The check box carries its own text, so that clicking the text ticks it.
+    // The check boxes carry their own texts, so that clicking a text ticks its box.
     chkShowPositions = new QCheckBox(QStringLiteral("Show Summary of Positions"), this);
+    chkPlainNameFont = new QCheckBox(QStringLiteral("Names in a plain font"), this);
+    chkPlainNameFont->setToolTip(
+        QStringLiteral("Declare the names' font as an ordinary text font: without the remote's "
+                       "own font installed, names then read as text instead of symbols"));
+    chkPlainNameFont->setChecked(ProgramSettings().value(PlainNameFontKey).toBool());
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -107,11 +121,12 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     grid->addWidget(txtOutput, 3, 0);
     grid->addWidget(cmdBrowse, 3, 1);
     grid->addWidget(chkShowPositions, 4, 0, 1, 2);
+    grid->addWidget(chkPlainNameFont, 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 5, 0, 1, 2);
+    grid->addLayout(buttons, 6, 0, 1, 2);
 
     baseName_ = BaseNameOf(file_.FileName());
     for (const ReportEntry& report : Reports)
@@ -163,6 +178,15 @@ void frmReports::Ok() {
         reject();
         return;
     }
+    const bool plain = chkPlainNameFont->isChecked();
+    ProgramSettings().setValue(PlainNameFontKey, plain);
+    // The writer is shared with the display pane, which keeps the remote's
+    // font, also when a report ends with an exception.
+    struct NamesFont {
+        vantor::RtfWriter& Writer;
+        ~NamesFont() { Writer.SetPlainNameFont(false); }
+    } restore{browser_.Writer};
+    browser_.Writer.SetPlainNameFont(plain);
     switch (cboReport->currentIndex()) {
     case 0:
         RunFullReport(browser_, *file, output, chkShowPositions->isChecked());

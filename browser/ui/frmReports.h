@@ -50,6 +50,9 @@ public:
     QLineEdit* txtOutput = nullptr;
     QPushButton* cmdBrowse = nullptr;
     QCheckBox* chkShowPositions = nullptr;
+    // Declares the names' font as an ordinary text font, so that a reader
+    // without the remote's font shows names as text; kept in the settings.
+    QCheckBox* chkPlainNameFont = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 

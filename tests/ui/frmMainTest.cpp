@@ -88,6 +88,7 @@ TEST_F(MainWindow, CommandsNeedingAFileAreOfferedFromTheFirstOpenOn) {
     QAction* close = Menu("mnuFileClose");
     EXPECT_FALSE(reports->isEnabled());
     EXPECT_FALSE(close->isEnabled());
+    EXPECT_FALSE(Menu("mnuFileExport")->isEnabled());
     EXPECT_FALSE(window->ToolButton("PrintFile")->isEnabled());
     EXPECT_TRUE(Menu("mnuFileOpen")->isEnabled());
     EXPECT_FALSE(Menu("mnuHelpContents")->isVisible());
@@ -106,7 +107,7 @@ TEST_F(MainWindow, CommandsNeedingAFileAreOfferedFromTheFirstOpenOn) {
     EXPECT_EQ(window->ListView().Model().rowCount(), 0);
     EXPECT_TRUE(window->DisplayPane().toPlainText().trimmed().isEmpty());
     EXPECT_EQ(window->Browser().LibraryFiles.Count(), 0);
-    for (QAction* command : {reports, close}) {
+    for (QAction* command : {reports, close, Menu("mnuFileExport")}) {
         ASSERT_TRUE(command->isEnabled());
         answers.Messages.clear();
         command->trigger();

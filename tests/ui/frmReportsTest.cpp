@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include <csignal>
@@ -156,6 +157,26 @@ TEST_F(ReportDialog, ReportsTheFileItWasOpenedFor) {
     EXPECT_NE(report.find("grey-v1.ccf"), std::string::npos);
     EXPECT_EQ(report.find("colour-v3.ccf"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(PathOf("colour-v3.rtf")));
+}
+
+// "Names in a plain font" declares the names' font as a text font in the
+// report only, and is remembered for the next dialog.
+TEST_F(ReportDialog, NamesInAPlainFontIsRemembered) {
+    QSettings("Vantor", "Vantor").remove("Settings/PlainNameFont");
+    OpenSample();
+    const std::string symbolFont = "{\\f2\\fswiss\\fprq2\\fcharset2 Pronto;}";
+    const std::string plainFont = "{\\f2\\fswiss\\fprq2\\fcharset0 Pronto;}";
+    for (const bool plain : {true, false}) {
+        frmReports dialog(browser, dialogFileName);
+        EXPECT_EQ(dialog.chkPlainNameFont->isChecked(), !plain) << "the last choice";
+        dialog.chkPlainNameFont->setChecked(plain);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        const std::string header = Lines(ReadFile(PathOf("grey-v2.rtf"))).front();
+        EXPECT_NE(header.find(plain ? plainFont : symbolFont), std::string::npos) << plain;
+        EXPECT_NE(display.Document.find(symbolFont), std::string::npos)
+            << "the pane keeps the remote's font";
+    }
+    QSettings("Vantor", "Vantor").remove("Settings/PlainNameFont");
 }
 
 // The dialog writes through the same careful output as the command line: it
