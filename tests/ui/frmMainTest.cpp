@@ -411,9 +411,11 @@ TEST(NodeImages, EveryKeyHasItsOwnPictureInBothSizes) {
     EXPECT_TRUE(NodeImage("NoSuchKey", false).isNull());
 }
 
-// The screenshots of the README: with VANTOR_SCREENSHOT=FOLDER, the window
-// with the sample open and a panel selected is written to
-// FOLDER/main-window.png and the panel viewer to FOLDER/viewer.png.
+// A quick look at the windows without an X server (the README's screenshots
+// come from the running program, scripts/screenshots): with
+// VANTOR_SCREENSHOT=FOLDER, the window with the sample open and a panel
+// selected is written to FOLDER/main-window.png and the panel viewer to
+// FOLDER/viewer.png.
 TEST(MainWindowScreenshot, WritesTheWindowsWhenAsked) {
     const QString folder = QString::fromLocal8Bit(qgetenv("VANTOR_SCREENSHOT"));
     if (folder.isEmpty()) GTEST_SKIP() << "set VANTOR_SCREENSHOT to write the screenshots";
