@@ -4,8 +4,6 @@
 #include "NodeImages.h"
 #include "RtfDocument.h"
 
-#include "model/Tags.h"
-
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -25,7 +23,7 @@ class NodeItem final : public QTreeWidgetItem {
 public:
     NodeItem(std::string text, const QIcon& image, const std::string& tag, std::string key)
         : QTreeWidgetItem(UserType), text_(std::move(text)), image_(image), key_(std::move(key)),
-          pathText_(TypeOf(tag) == "H") {
+          pathText_(IsRoot(tag)) {
         const bool prefix = key_.compare(0, tag.size(), tag) == 0 &&
                             (key_.size() == tag.size() || key_[tag.size()] == '/');
         if (prefix)
@@ -58,11 +56,11 @@ public:
 
 private:
     std::string Tag() const { return tag_.empty() ? key_.substr(0, tagLength_) : tag_; }
-    static std::string TypeOf(const std::string& tag) {
-        std::string key, type;
-        std::int32_t position = 0;
-        ParseTag(tag, key, type, position);
-        return type;
+    // Whether the tag names a file's root ("CCF1/H/0"), read in place: every
+    // node of a large file passes here.
+    static bool IsRoot(const std::string& tag) {
+        const std::size_t slash = tag.find('/');
+        return slash != std::string::npos && tag.compare(slash + 1, 2, "H/") == 0;
     }
 
     std::string text_;
