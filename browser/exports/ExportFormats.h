@@ -34,8 +34,11 @@ struct ExportFormatEntry {
     const char* Choice = nullptr;     // the name after a Choice option: "csv"
     const char* ChoiceKind = nullptr; // what that name names, for an unknown one
     // Follows the input's name, without its extension, in the name of an
-    // output named after its input: " IR Codes.csv".
+    // output named after its input: " IR Codes.csv"; for the folder of a
+    // Folder export, the name the desktop program proposes (" icons").
     const char* Suffix = "";
+    // What the desktop program's export dialog calls it ("IR codes as CSV").
+    const char* Label = "";
     // One file whose name is known before the load, so that it is checked
     // against the call's other outputs and its inputs; otherwise a file for
     // each record (icon, panel, device), each checked as it is written.

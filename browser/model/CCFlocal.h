@@ -33,6 +33,9 @@ public:
     CCFlocal& operator=(const CCFlocal&) = delete;
 
     kelpie::CCF& CCF() const noexcept { return *ccf_; }
+    // The loaded file as it is shared: a window bound to this file holds it
+    // weakly, to know when it is closed.
+    const std::shared_ptr<kelpie::CCF>& SharedCCF() const noexcept { return ccf_; }
     const std::string& Key() const noexcept { return key_; }
     // Key of the file's root node: MakeTag(Key, "H", header position).
     std::string TreeKey() const;

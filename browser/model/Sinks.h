@@ -43,6 +43,9 @@ public:
     virtual void SetHeadingsVisible(bool visible) = 0;
     virtual void ClearRows() = 0;
     virtual void AddRow(const ListRow& row) = 0;
+    // The rows of one selection are all added (a list on screen fits its
+    // columns to them).
+    virtual void RowsAdded() {}
 };
 
 // The display pane: shows one RTF document.
@@ -58,6 +61,9 @@ class UserInterface {
 public:
     virtual ~UserInterface() = default;
     virtual void ShowMessage(const std::string& text) = 0;
+    // A failure (a file that cannot be loaded or written): the same message,
+    // marked as an error where the program can show the difference.
+    virtual void ShowError(const std::string& text) { ShowMessage(text); }
     virtual void SetBusy(bool busy) = 0;
 };
 

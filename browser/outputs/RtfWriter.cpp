@@ -65,7 +65,7 @@ void RtfWriter::ReportFailure(const std::string& heading, const std::string& fai
     if (failureHandler_)
         failureHandler_(heading, failure);
     else
-        ui_.ShowMessage(heading + "\n" + failure);
+        ui_.ShowError(heading + "\n" + failure);
 }
 
 void RtfWriter::StartLine() {

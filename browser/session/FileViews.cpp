@@ -154,6 +154,7 @@ void LoadListView(basCCF& browser, CCFlocal& file, const std::string& tag) {
     } else {
         browser.Ui.ShowMessage("Unexpected Tag - " + tag);
     }
+    list.RowsAdded();
 }
 
 void LoadDisplay(basCCF& browser, CCFlocal& file, const std::string& tag) {

@@ -1,10 +1,13 @@
 #include "DetailList.h"
 
+#include "FileText.h"
+#include "FullTextToolTips.h"
 #include "NodeImages.h"
 #include "Twips.h"
 #include "WidgetSinks.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -19,11 +22,15 @@ DetailList::DetailList(QWidget* parent)
         view->setModel(model_);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setSelectionMode(QAbstractItemView::SingleSelection);
-        connect(view, &QAbstractItemView::clicked, this, &DetailList::Clicked);
+        FullTextToolTips::Install(*view);
+        connect(view, &QAbstractItemView::clicked, this, &DetailList::Chosen);
         addWidget(view);
     }
-    // Both views share one selection, so switching modes keeps the row.
+    // Both views share one selection, so switching modes keeps the row. A
+    // new current row is shown whatever made it current.
     details_->setSelectionModel(icons_->selectionModel());
+    connect(icons_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { Chosen(current); });
     details_->setRootIsDecorated(false);
     details_->setItemsExpandable(false);
     details_->setUniformRowHeights(true);
@@ -36,13 +43,15 @@ DetailList::DetailList(QWidget* parent)
 
 void DetailList::ClearColumns() {
     model_->setColumnCount(0);
+    designedWidths_.clear();
 }
 
 void DetailList::AddColumn(const std::string& heading, int widthTwips) {
     const int column = model_->columnCount();
     model_->setColumnCount(column + 1);
-    model_->setHeaderData(column, Qt::Horizontal, QString::fromStdString(heading));
-    details_->setColumnWidth(column, TwipsToPixels(widthTwips, this));
+    model_->setHeaderData(column, Qt::Horizontal, FileText(heading));
+    designedWidths_.push_back(TwipsToPixels(widthTwips, this));
+    details_->setColumnWidth(column, designedWidths_.back());
 }
 
 void DetailList::SetHeadingsVisible(bool visible) {
@@ -57,17 +66,27 @@ void DetailList::ClearRows() {
 void DetailList::AddRow(const ListRow& row) {
     QList<QStandardItem*> items;
     auto* first = new QStandardItem(NodeImageBothSizes(QString::fromStdString(row.ImageKey)),
-                                    QString::fromStdString(row.Text));
+                                    FileText(row.Text));
     first->setData(QString::fromStdString(row.Tag), TagRole);
     items.append(first);
     for (const auto& text : row.SubItems)
-        items.append(new QStandardItem(QString::fromStdString(text)));
+        items.append(new QStandardItem(FileText(text)));
     // A row never widens the table beyond its columns; an empty column set
     // still shows the row's text.
     if (model_->columnCount() > 0)
         while (items.size() > model_->columnCount())
             delete items.takeLast();
     model_->appendRow(items);
+}
+
+void DetailList::RowsAdded() {
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        details_->resizeColumnToContents(column);
+        const int designed = column < static_cast<int>(designedWidths_.size())
+                                 ? designedWidths_[static_cast<std::size_t>(column)]
+                                 : 0;
+        if (details_->columnWidth(column) < designed) details_->setColumnWidth(column, designed);
+    }
 }
 
 void DetailList::SetViewMode(int mode) {
@@ -95,10 +114,10 @@ int DetailList::ColumnWidth(int column) const {
     return details_->columnWidth(column);
 }
 
-void DetailList::Clicked(const QModelIndex& index) {
-    const QModelIndex first = index.siblingAtColumn(0);
-    const QString tag = first.data(TagRole).toString();
-    if (!tag.isEmpty()) emit RowClicked(tag);
+void DetailList::Chosen(const QModelIndex& index) {
+    if (!index.isValid()) return; // the rows were cleared
+    const QString tag = index.siblingAtColumn(0).data(TagRole).toString();
+    if (!tag.isEmpty()) emit RowChosen(tag);
 }
 
 void DetailList::ApplyHeadings() {

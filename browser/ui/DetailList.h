@@ -8,6 +8,8 @@
 
 #include <QStackedWidget>
 
+#include <vector>
+
 class QListView;
 class QStandardItemModel;
 class QTreeView;
@@ -27,6 +29,9 @@ public:
     void SetHeadingsVisible(bool visible) override;
     void ClearRows() override;
     void AddRow(const ListRow& row) override;
+    // Each column as wide as its heading and texts need, and no narrower
+    // than its designed width.
+    void RowsAdded() override;
 
     void SetViewMode(int mode);
     int ViewMode() const noexcept { return mode_; }
@@ -40,16 +45,18 @@ public:
     int ColumnWidth(int column) const;
 
 signals:
-    // A row was clicked; carries the row's tag.
-    void RowClicked(const QString& tag);
+    // A row became current (by a click, the keyboard or type-ahead) or was
+    // clicked again; carries the row's tag.
+    void RowChosen(const QString& tag);
 
 private:
-    void Clicked(const QModelIndex& index);
+    void Chosen(const QModelIndex& index);
     void ApplyHeadings();
 
     QStandardItemModel* model_;
     QListView* icons_;
     QTreeView* details_;
+    std::vector<int> designedWidths_; // of the columns, in pixels
     int mode_ = lvwReport;
     bool headingsVisible_ = true;
 };

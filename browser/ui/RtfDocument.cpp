@@ -223,6 +223,12 @@ private:
             return;
         }
         atLineStart_ = false;
+        // A control character (the zero byte that ends the header's ID2) has
+        // no glyph; it shows, and copies, as its code: <00>.
+        if (c < 0x20 && c != '\t') {
+            pending_ += QStringLiteral("<%1>").arg(c, 2, 16, QChar('0')).toUpper();
+            return;
+        }
         pending_ += QChar(vantor::FromWindows1252(c));
     }
 

@@ -1,5 +1,6 @@
 #include "WidgetSinks.h"
 
+#include "FileText.h"
 #include "NodeImages.h"
 #include "RtfDocument.h"
 
@@ -15,10 +16,14 @@ namespace {
 // has hundreds of thousands of nodes, and converting and storing every text
 // up front was most of the time it took to open. A node's tag is nearly
 // always the start of its key, and is then not stored twice.
+//
+// Names come from the file in its 8-bit code page; only the root's text, the
+// file's path, is the system's own UTF-8.
 class NodeItem final : public QTreeWidgetItem {
 public:
     NodeItem(std::string text, const QIcon& image, const std::string& tag, std::string key)
-        : QTreeWidgetItem(UserType), text_(std::move(text)), image_(image), key_(std::move(key)) {
+        : QTreeWidgetItem(UserType), text_(std::move(text)), image_(image), key_(std::move(key)),
+          pathText_(IsRoot(tag)) {
         const bool prefix = key_.compare(0, tag.size(), tag) == 0 &&
                             (key_.size() == tag.size() || key_[tag.size()] == '/');
         if (prefix)
@@ -32,7 +37,7 @@ public:
             switch (role) {
             case Qt::DisplayRole:
             case Qt::EditRole:
-                return QString::fromStdString(text_);
+                return pathText_ ? QString::fromStdString(text_) : FileText(text_);
             case Qt::DecorationRole:
                 return image_;
             case TagRole:
@@ -51,6 +56,12 @@ public:
 
 private:
     std::string Tag() const { return tag_.empty() ? key_.substr(0, tagLength_) : tag_; }
+    // Whether the tag names a file's root ("CCF1/H/0"), read in place: every
+    // node of a large file passes here.
+    static bool IsRoot(const std::string& tag) {
+        const std::size_t slash = tag.find('/');
+        return slash != std::string::npos && tag.compare(slash + 1, 2, "H/") == 0;
+    }
 
     std::string text_;
     QIcon image_;
@@ -58,6 +69,7 @@ private:
     std::string tag_;
     std::size_t tagLength_ = 0;
     bool keyed_ = true;
+    bool pathText_;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace vantor {
@@ -17,6 +18,21 @@ bool BoxPresenter::Notice(QWidget* parent, const QString& text) {
     box.setCheckBox(hideRest);
     box.exec();
     return hideRest->isChecked();
+}
+
+void BoxPresenter::Error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QStringLiteral("Vantor"), text, QMessageBox::Ok);
+}
+
+bool BoxPresenter::Question(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QStringLiteral("Vantor"), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString BoxPresenter::SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                                   const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, proposed, filter);
 }
 
 WidgetUserInterface::WidgetUserInterface(QWidget* parent)
@@ -41,6 +57,20 @@ template <class Show> auto WidgetUserInterface::WithNormalPointer(Show show) {
 
 void WidgetUserInterface::ShowMessage(const std::string& text) {
     WithNormalPointer([&] { presenter_->Message(parent_, QString::fromStdString(text)); });
+}
+
+void WidgetUserInterface::ShowError(const std::string& text) {
+    WithNormalPointer([&] { presenter_->Error(parent_, QString::fromStdString(text)); });
+}
+
+bool WidgetUserInterface::Ask(const QString& question) {
+    return WithNormalPointer([&] { return presenter_->Question(parent_, question); });
+}
+
+QString WidgetUserInterface::AskSaveFileName(const QString& title, const QString& proposed,
+                                             const QString& filter) {
+    return WithNormalPointer(
+        [&] { return presenter_->SaveFileName(parent_, title, proposed, filter); });
 }
 
 void WidgetUserInterface::SetBusy(bool busy) {

@@ -21,14 +21,30 @@ public:
     // Shows one notice; returns true when the user asked to hide the
     // remaining notices of the same load.
     virtual bool Notice(QWidget* parent, const QString& text) = 0;
+    // A failure; by default shown as any other message.
+    virtual void Error(QWidget* parent, const QString& text) { Message(parent, text); }
+    // A yes-or-no question; true for yes. A presenter that cannot ask says yes.
+    virtual bool Question(QWidget*, const QString&) { return true; }
+    // The name of a file to write, starting from `proposed`; "" when the
+    // user cancels (as a presenter that cannot ask does).
+    virtual QString SaveFileName(QWidget*, const QString& /*title*/, const QString& /*proposed*/,
+                                 const QString& /*filter*/) {
+        return {};
+    }
 };
 
-// Modal boxes with one OK button; the notice box adds the check box
-// "Hide the remaining notices of this file".
+// Modal boxes with one OK button: messages with the information icon,
+// notices with the warning icon and the check box "Hide the remaining notices
+// of this file", errors with the critical icon. Questions offer Yes and No,
+// No being the default.
 class BoxPresenter final : public MessagePresenter {
 public:
     void Message(QWidget* parent, const QString& text) override;
     bool Notice(QWidget* parent, const QString& text) override;
+    void Error(QWidget* parent, const QString& text) override;
+    bool Question(QWidget* parent, const QString& text) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+                         const QString& filter) override;
 };
 
 class WidgetUserInterface final : public UserInterface {
@@ -37,6 +53,9 @@ public:
     ~WidgetUserInterface() override;
 
     void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    bool Ask(const QString& question);
+    QString AskSaveFileName(const QString& title, const QString& proposed, const QString& filter);
     // Busy scopes nest; the pointer is restored when the outermost ends.
     void SetBusy(bool busy) override;
     bool Busy() const noexcept { return busyDepth_ > 0; }

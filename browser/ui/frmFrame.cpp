@@ -3,10 +3,13 @@
 #include "session/basCCF.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -16,24 +19,32 @@
 using vantor::basCCF;
 using vantor::PanelCanvas;
 
-// The picture: paints the browser's canvas at its own size, so it survives
-// being covered and uncovered.
+// The picture: paints the browser's canvas, so it survives being covered and
+// uncovered, at a whole multiple of its size without smoothing.
 class frmFrame::CanvasView : public QWidget {
 public:
     CanvasView(const PanelCanvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-        setFixedSize(PanelCanvas::Width, PanelCanvas::Height);
+        SetZoom(1);
         setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    void SetZoom(int zoom) {
+        zoom_ = zoom;
+        setFixedSize(PanelCanvas::Width * zoom, PanelCanvas::Height * zoom);
+        update();
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.fillRect(rect(), Qt::white);
-        painter.drawImage(0, 0, canvas_.Image());
+        painter.drawImage(QRect(0, 0, PanelCanvas::Width * zoom_, PanelCanvas::Height * zoom_),
+                          canvas_.Image());
     }
 
 private:
     const PanelCanvas& canvas_;
+    int zoom_ = 1;
 };
 
 namespace {
@@ -68,6 +79,12 @@ int PositionSetting(QSettings& settings, const char* key) {
     return ok ? twips : DefaultPosition;
 }
 
+QSettings ProgramSettings() {
+    return QSettings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
+}
+
+const QString ZoomKey = QStringLiteral("Settings/ViewerZoom");
+
 } // namespace
 
 frmFrame::frmFrame(basCCF& browser, QWidget* parent)
@@ -87,12 +104,23 @@ frmFrame::frmFrame(basCCF& browser, QWidget* parent)
     optHighlightButtons = AddOption(fraHighlight, "Buttons");
     optHighlightFrames = AddOption(fraHighlight, "Frames");
     optHighlightAll = AddOption(fraHighlight, "All");
-    chkHighlightCanvas = new QCheckBox(this);
-    lblHighlightCanvas = new QLabel(QStringLiteral("Highlight Canvas"), this);
-    lblHighlightCanvas->setBuddy(chkHighlightCanvas);
+    // The box carries its own text, so that clicking the text ticks it.
+    chkHighlightCanvas = new QCheckBox(QStringLiteral("Highlight Canvas"), this);
     for (QWidget* widget : {static_cast<QWidget*>(fraButtons), static_cast<QWidget*>(fraHighlight),
-                            static_cast<QWidget*>(lblHighlightCanvas)})
+                            static_cast<QWidget*>(chkHighlightCanvas)})
         widget->setFont(small);
+
+    lblZoom_ = new QLabel(QStringLiteral("&Zoom:"), this);
+    cboZoom = new QComboBox(this);
+    for (int zoom = 1; zoom <= MaxZoom; ++zoom)
+        cboZoom->addItem(QStringLiteral("%1x").arg(zoom), zoom);
+    lblZoom_->setBuddy(cboZoom);
+    cmdSavePicture = new QPushButton(QStringLiteral("&Save Picture As..."), this);
+    cmdSavePicture->setEnabled(false);
+    for (QWidget* widget : {static_cast<QWidget*>(lblZoom_), static_cast<QWidget*>(cboZoom),
+                            static_cast<QWidget*>(cmdSavePicture)})
+        widget->setFont(small);
+    connect(cmdSavePicture, &QPushButton::clicked, this, &frmFrame::SavePictureRequested);
 
     optActiveUnselected->setChecked(true);
     optHighlightNone->setChecked(true);
@@ -113,7 +141,13 @@ frmFrame::frmFrame(basCCF& browser, QWidget* parent)
         if (!isVisible()) show();
         if (isMinimized()) showNormal();
     };
-    LayOut();
+    QSettings settings = ProgramSettings();
+    const double dpi = logicalDpiX();
+    move(TwipsToPixels(PositionSetting(settings, "Settings/FrameLeft"), dpi),
+         TwipsToPixels(PositionSetting(settings, "Settings/FrameTop"), dpi));
+    SetZoom(settings.value(ZoomKey).toInt());
+    connect(cboZoom, &QComboBox::activated, this,
+            [this](int index) { SetZoom(cboZoom->itemData(index).toInt()); });
 }
 
 frmFrame::~frmFrame() {
@@ -128,13 +162,53 @@ void frmFrame::ShowCanvas() {
     canvas_->update();
 }
 
+void frmFrame::SetZoom(int zoom) {
+    zoom_ = std::clamp(zoom, 1, MaxZoom);
+    ProgramSettings().setValue(ZoomKey, zoom_);
+    cboZoom->setCurrentIndex(zoom_ - 1);
+    canvas_->SetZoom(zoom_);
+    LayOut();
+    // A larger window moves back onto its screen rather than past its edge.
+    if (const QScreen* shown = isVisible() ? screen() : nullptr) {
+        const QRect room = shown->availableGeometry();
+        const QRect outer = frameGeometry();
+        const int dx = std::min(0, room.right() - outer.right());
+        const int dy = std::min(0, room.bottom() - outer.bottom());
+        move(std::max(room.left(), outer.left() + dx), std::max(room.top(), outer.top() + dy));
+    }
+}
+
+bool frmFrame::HasStoredPosition() {
+    QSettings settings = ProgramSettings();
+    return settings.contains(QStringLiteral("Settings/FrameLeft")) &&
+           settings.contains(QStringLiteral("Settings/FrameTop"));
+}
+
+void frmFrame::PlaceBeside(const QWidget& main) {
+    constexpr int Gap = 8;
+    const QRect beside = main.frameGeometry();
+    const QSize size = frameGeometry().size();
+    QPoint at(beside.right() + 1 + Gap, beside.top());
+    if (const QScreen* screen = main.screen()) {
+        const QRect room = screen->availableGeometry();
+        if (at.x() + size.width() > room.right() + 1) {
+            const int left = beside.left() - Gap - size.width();
+            at.setX(left >= room.left() ? left
+                                        : std::max(room.left(), room.right() + 1 - size.width()));
+        }
+        at.setY(std::clamp(at.y(), room.top(),
+                           std::max(room.top(), room.bottom() + 1 - size.height())));
+    }
+    move(at);
+}
+
+void frmFrame::SetCanSavePicture(bool can) {
+    cmdSavePicture->setEnabled(can);
+}
+
 void frmFrame::LayOut() {
     const double dpi = logicalDpiX();
     const auto px = [dpi](int twips) { return TwipsToPixels(twips, dpi); };
-
-    QSettings settings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
-    settings.beginGroup(QStringLiteral("Settings"));
-    move(px(PositionSetting(settings, "FrameLeft")), px(PositionSetting(settings, "FrameTop")));
 
     // The groups keep their designed widths unless their texts need more: the
     // fallback for the designed font can be wider.
@@ -153,18 +227,21 @@ void frmFrame::LayOut() {
     fraButtons->setGeometry(px(ButtonsLeft), groupsTop, buttonsWidth, groupHeight);
     fraHighlight->setGeometry(highlightLeft, groupsTop, highlightWidth, groupHeight);
 
-    // The check box and its label sit under the highlight group, moved left
-    // as far as needed to stay inside the window.
-    const int labelTop = groupsTop + groupHeight + px(Gap);
+    // The check box sits under the highlight group, moved left as far as
+    // needed to stay inside the window; the zoom and the save button under
+    // the buttons group.
+    const int rowTop = groupsTop + groupHeight + px(Gap);
     const QSize check = chkHighlightCanvas->sizeHint();
-    const QSize label = lblHighlightCanvas->sizeHint();
-    const int pairWidth = check.width() + 2 + label.width();
-    const int pairLeft = std::max(0, std::min(highlightLeft, width - pairWidth));
-    chkHighlightCanvas->setGeometry(pairLeft, labelTop, check.width(), check.height());
-    lblHighlightCanvas->setGeometry(pairLeft + check.width() + 2, labelTop, label.width(),
-                                    std::max(label.height(), check.height()));
-    setFixedSize(width + px(Gap),
-                 lblHighlightCanvas->y() + lblHighlightCanvas->height() + px(BottomMargin));
+    const int checkLeft = std::max(0, std::min(highlightLeft, width - check.width()));
+    chkHighlightCanvas->setGeometry(checkLeft, rowTop, check.width(), check.height());
+    const QSize label = lblZoom_->sizeHint(), zoom = cboZoom->sizeHint();
+    const int rowHeight = std::max({check.height(), label.height(), zoom.height()});
+    lblZoom_->setGeometry(px(ButtonsLeft), rowTop, label.width(), rowHeight);
+    cboZoom->setGeometry(lblZoom_->geometry().right() + 4, rowTop, zoom.width(), rowHeight);
+    const QSize save = cmdSavePicture->sizeHint();
+    const int saveTop = rowTop + rowHeight + px(Gap);
+    cmdSavePicture->setGeometry(px(ButtonsLeft), saveTop, save.width(), save.height());
+    setFixedSize(width + px(Gap), saveTop + save.height() + px(BottomMargin));
 }
 
 void frmFrame::OptionsChanged() {

@@ -1,30 +1,43 @@
 #include "frmMain.h"
 
+#include "FindBar.h"
+#include "FullTextToolTips.h"
+#include "ItemCommands.h"
 #include "NodeImages.h"
+#include "RecentFiles.h"
 #include "SplitterGrip.h"
 #include "Twips.h"
 
+#include "exports/NoticeSpool.h"
 #include "model/BusyPointer.h"
+#include "session/FileIdentity.h"
 
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QListView>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTime>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <algorithm>
 
 // The other windows.
+#include "frmExport.h"
 #include "frmFrame.h"
 #include "frmReports.h"
 #include "frmSplash.h"
@@ -80,12 +93,27 @@ frmMain::frmMain()
       treeSink_(*tvTreeView_), displaySink_(*rtfText_), ui_(this),
       browser_(treeSink_, *lvListView_, displaySink_, ui_) {
     setWindowTitle(QStringLiteral("Vantor"));
-    browser_.LibraryFiles.SetNoticeHandler(
-        [this](const std::string& text) { ui_.ShowNotice(text); });
+    browser_.LibraryFiles.SetNoticeHandler([this](const std::string& text) {
+        // Kept for the JSON export, which lists them, however many the box hides.
+        if (loading_) loading_->Add(text);
+        ui_.ShowNotice(text);
+    });
+    items_ = new ItemCommands(browser_, *rtfText_, ui_);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
     BuildPanes();
+    findBar_ = new FindBar(
+        *tvTreeView_, browser_, [this](const std::string& key) { return treeSink_.Find(key); },
+        this);
+    addToolBar(Qt::BottomToolBarArea, findBar_);
+    connect(findBar_, &FindBar::MatchChosen, this, &frmMain::SelectNode);
+    connect(findBar_, &FindBar::Closed, this, [this] {
+        tvTreeView_->setFocus();
+        Relayout();
+    });
+    connect(findBar_, &QToolBar::visibilityChanged, this, [this] { Relayout(); });
+    setAcceptDrops(true);
     setMinimumWidth(Pixels(MinimumWidth));
     ReadSettings();
     SetListViewMode(lvwReport);
@@ -97,6 +125,14 @@ frmMain::frmMain()
 frmMain::~frmMain() {
     // The sinks die with the widgets; the files must not outlive them.
     browser_.LibraryFiles.SetNoticeHandler({});
+    delete items_;
+}
+
+void frmMain::SetViewer(frmFrame* viewer) {
+    viewer_ = viewer;
+    if (viewer_ != nullptr)
+        connect(viewer_, &frmFrame::SavePictureRequested, this,
+                [this] { items_->SavePictureAs(); });
 }
 
 float frmMain::Twips(int pixels) const {
@@ -116,15 +152,60 @@ void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuFileOpen_ = add(file, "mnuFileOpen", QStringLiteral("&Open..."));
+    QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    recent->setObjectName(QStringLiteral("mnuFileRecent"));
+    recent_ = new RecentFiles(*recent, this);
+    connect(recent_, &RecentFiles::Chosen, this, [this](const QString& path) {
+        if (!QFileInfo::exists(path)) {
+            ui_.ShowMessage(QStringLiteral("The file %1 no longer exists. It was removed from the "
+                                           "recent files.")
+                                .arg(QDir::toNativeSeparators(path))
+                                .toStdString());
+            recent_->Remove(path);
+            return;
+        }
+        OpenFile(path);
+    });
     file->addSeparator();
     mnuReports_ = add(file, "mnuReports", QStringLiteral("&Reports..."));
+    mnuFileExport_ = add(file, "mnuFileExport", QStringLiteral("&Export..."));
     file->addSeparator();
     mnuFileClose_ = add(file, "mnuFileClose", QStringLiteral("&Close CCF"));
     QAction* exit = add(file, "mnuExit", QStringLiteral("E&xit"));
+    // The platform's standard keys; Reports writes the file's documents, as
+    // printing would.
+    mnuFileOpen_->setShortcut(QKeySequence::Open);
+    mnuReports_->setShortcut(QKeySequence::Print);
+    mnuFileClose_->setShortcut(QKeySequence::Close);
+    exit->setShortcut(QKeySequence::Quit);
+    if (exit->shortcut().isEmpty()) exit->setShortcut(Qt::CTRL | Qt::Key_Q); // none on the platform
     connect(mnuFileOpen_, &QAction::triggered, this, &frmMain::OpenCommand);
     connect(mnuReports_, &QAction::triggered, this, &frmMain::ReportsCommand);
+    connect(mnuFileExport_, &QAction::triggered, this, &frmMain::ExportCommand);
     connect(mnuFileClose_, &QAction::triggered, this, &frmMain::CloseCommand);
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* find = add(edit, "mnuEditFind", QStringLiteral("&Find..."));
+    QAction* findNext = add(edit, "mnuEditFindNext", QStringLiteral("Find &Next"));
+    QAction* findPrevious = add(edit, "mnuEditFindPrevious", QStringLiteral("Find &Previous"));
+    find->setShortcut(QKeySequence::Find);
+    findNext->setShortcut(QKeySequence::FindNext);
+    findPrevious->setShortcut(QKeySequence::FindPrevious);
+    connect(find, &QAction::triggered, this, &frmMain::FindCommand);
+    connect(findNext, &QAction::triggered, this, [this] {
+        findBar_->show();
+        findBar_->Next();
+    });
+    connect(findPrevious, &QAction::triggered, this, [this] {
+        findBar_->show();
+        findBar_->Previous();
+    });
+    edit->addSeparator();
+    // The item shown: what its context menu offers.
+    QAction* copy = add(edit, "mnuEditCopyDescription", QStringLiteral("Copy &Description"));
+    connect(copy, &QAction::triggered, this, [this] { items_->CopyDescription(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
@@ -143,6 +224,9 @@ void frmMain::BuildMenus() {
     }
     view->addSeparator();
     add(view, "mnuViewArrangeIcons", QStringLiteral("Arrange &Icons"));
+    view->addSeparator();
+    QAction* viewer = add(view, "mnuViewViewer", QStringLiteral("Panel &Viewer"));
+    connect(viewer, &QAction::triggered, this, &frmMain::ShowViewerCommand);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -238,12 +322,31 @@ void frmMain::BuildPanes() {
     tvTreeView_->setHeaderHidden(true);
     tvTreeView_->setUniformRowHeights(true);
     tvTreeView_->setFont(PaneFont());
-    connect(tvTreeView_, &QTreeWidget::itemClicked, this, &frmMain::TreeNodeClicked);
+    // The one column is as wide as its texts, and the tree scrolls sideways
+    // to reach a long name.
+    tvTreeView_->header()->setStretchLastSection(false);
+    tvTreeView_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    tvTreeView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    FullTextToolTips::Install(*tvTreeView_);
+    // A node becomes current by a click, the keyboard or type-ahead; each
+    // way shows it.
+    connect(tvTreeView_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { NodeChosen(current); });
+    connect(tvTreeView_, &QTreeWidget::itemClicked, this, &frmMain::NodeChosen);
+    tvTreeView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tvTreeView_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ItemMenu(tvTreeView_, pos); });
 
     lvListView_->setParent(panes_);
     lvListView_->setObjectName(QStringLiteral("lvListView"));
     lvListView_->setFont(PaneFont());
-    connect(lvListView_, &DetailList::RowClicked, this, &frmMain::ListRowClicked);
+    connect(lvListView_, &DetailList::RowChosen, this, &frmMain::RowChosen);
+    for (QAbstractItemView* rows : {static_cast<QAbstractItemView*>(&lvListView_->IconView()),
+                                    static_cast<QAbstractItemView*>(&lvListView_->DetailsView())}) {
+        rows->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(rows, &QWidget::customContextMenuRequested, this,
+                [this, rows](const QPoint& pos) { ItemMenu(rows, pos); });
+    }
 
     rtfText_->setParent(panes_);
     rtfText_->setObjectName(QStringLiteral("rtfText"));
@@ -350,7 +453,10 @@ void frmMain::SizeControls(float& x, float& y) {
     const float menu = menuBar()->isVisibleTo(this) ? Twips(menuBar()->height()) : 0;
     const float S = H - menu;
     const float toolbar = tbToolBar_->isVisibleTo(this) ? Twips(tbToolBar_->height()) : 0;
-    const float status = statusBar()->isVisibleTo(this) ? Twips(statusBar()->height()) : 0;
+    // The find bar sits above the status bar while it is open.
+    const float status =
+        (statusBar()->isVisibleTo(this) ? Twips(statusBar()->height()) : 0) +
+        (findBar_ != nullptr && findBar_->isVisibleTo(this) ? Twips(findBar_->height()) : 0);
 
     x = std::min(std::max(x, LayoutMargin), W - LayoutMargin);
     y = std::min(std::max(y, LayoutMargin), H - LayoutMargin);
@@ -434,6 +540,7 @@ void frmMain::SplitterMouseUp(bool vertical) {
 void frmMain::SetVisibility(bool fileOpen) {
     mnuFileOpen_->setEnabled(true);
     mnuReports_->setEnabled(fileOpen);
+    mnuFileExport_->setEnabled(fileOpen);
     mnuFileClose_->setEnabled(fileOpen);
     toolButtons_["Open"]->setEnabled(mnuFileOpen_->isEnabled());
     toolButtons_["Print"]->setEnabled(false);
@@ -453,7 +560,18 @@ void frmMain::OpenCommand() {
     OpenFile(chosen);
 }
 
-void frmMain::OpenFile(const QString& path) {
+void frmMain::OpenFiles(const QStringList& paths) {
+    for (const QString& path : paths)
+        OpenFile(path);
+}
+
+bool frmMain::OpenAnyway(const QString& path) {
+    if (IdentifyFile(path.toStdString()) != FileIdentity::Unknown) return true;
+    return ui_.Ask(QStringLiteral("%1 does not look like a CCF file. Open it anyway?")
+                       .arg(QFileInfo(path).fileName()));
+}
+
+bool frmMain::OpenFile(const QString& path) {
     const QString key = FileKey(path);
     const std::string fileName = key.toStdString();
     if (browser_.LibraryFiles.Contains(fileName)) {
@@ -461,42 +579,103 @@ void frmMain::OpenFile(const QString& path) {
                             .arg(QDir::toNativeSeparators(key))
                             .toStdString());
         ShowOpenFile(fileName);
-        return;
+        return true;
     }
+    if (!OpenAnyway(key)) return false;
     ui_.BeginLoad();
+    loading_ = std::make_unique<NoticeSpool>();
+    CCFlocal* opened = nullptr;
     try {
         BusyPointer busy(ui_);
         WidgetTree::Batch batch(treeSink_);
-        browser_.OpenCCF(fileName);
+        opened = &browser_.OpenCCF(fileName);
     } catch (const std::exception& error) {
-        ui_.ShowMessage(
-            QStringLiteral("The file %1 could not be opened.\n\n%2")
-                .arg(QDir::toNativeSeparators(key), QString::fromStdString(error.what()))
-                .toStdString());
+        ui_.ShowError(QStringLiteral("The file %1 could not be opened.\n\n%2")
+                          .arg(QDir::toNativeSeparators(key), QString::fromStdString(error.what()))
+                          .toStdString());
     }
+    std::unique_ptr<NoticeSpool> notices = std::move(loading_);
+    if (opened == nullptr) {
+        AfterDisplay();
+        return false;
+    }
+    loadNotices_[fileName] = std::move(notices);
+    fileOpened_ = true;
+    recent_->Add(key);
+    // The load showed the new root in the list and the pane; the tree makes
+    // it current and brings it into sight.
+    if (QTreeWidgetItem* root = treeSink_.Find(opened->TreeKey())) {
+        shownNodeKey_ = opened->TreeKey();
+        SelectNode(root);
+    }
+    findBar_->FilesChanged();
     AfterDisplay();
+    return true;
+}
+
+const NoticeSpool* frmMain::LoadNotices(const std::string& fileName) const {
+    const auto at = loadNotices_.find(fileName);
+    return at == loadNotices_.end() ? nullptr : at->second.get();
 }
 
 void frmMain::ShowOpenFile(const std::string& fileName) {
     for (const auto& file : browser_.BrowserFiles) {
         if (file->CCF().CCFfile().FileName() != fileName) continue;
-        if (QTreeWidgetItem* root = treeSink_.Find(file->TreeKey())) {
-            tvTreeView_->setCurrentItem(root);
-            TreeNodeClicked(root);
-        }
+        if (QTreeWidgetItem* root = treeSink_.Find(file->TreeKey())) SelectNode(root);
         return;
     }
 }
 
 void frmMain::CloseCommand() {
-    browser_.CloseCurrentCCF();
+    CCFlocal* file = browser_.CurrentFile();
+    if (file == nullptr) {
+        ui_.ShowMessage("No CCF file is open");
+        return;
+    }
+    const std::string fileName = file->CCF().CCFfile().FileName();
+    QTreeWidgetItem* root = treeSink_.Find(file->TreeKey());
+    const int at = root ? tvTreeView_->indexOfTopLevelItem(root) : 0;
+    {
+        // Removing the nodes moves the tree's current node; the close
+        // itself chooses what is shown next.
+        closing_ = true;
+        browser_.CloseCurrentCCF();
+        closing_ = false;
+    }
+    loadNotices_.erase(fileName);
+    shownNodeKey_.clear();
+    findBar_->FilesChanged();
+    // The next file's root becomes current, or the previous one's when the
+    // last in the tree was closed.
+    const int left = tvTreeView_->topLevelItemCount();
+    if (left > 0)
+        SelectNode(tvTreeView_->topLevelItem(std::min(at, left - 1)));
+    else
+        tvTreeView_->setCurrentItem(nullptr);
     AfterDisplay();
 }
 
 void frmMain::ReportsCommand() {
-    if (browser_.CurrentFile() == nullptr) return;
+    if (browser_.CurrentFile() == nullptr) {
+        ui_.ShowMessage("No CCF file is open");
+        return;
+    }
     auto* dialog = new frmReports(browser_, dialogFileName_, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void frmMain::ExportCommand() {
+    const CCFlocal* file = browser_.CurrentFile();
+    if (file == nullptr) {
+        ui_.ShowMessage("No CCF file is open");
+        return;
+    }
+    auto* dialog =
+        new frmExport(browser_, ui_, LoadNotices(file->CCF().CCFfile().FileName()), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &frmExport::Exported, this,
+            [this](const QString& summary) { statusBar()->showMessage(summary, 10000); });
     dialog->show();
 }
 
@@ -504,28 +683,106 @@ void frmMain::AboutCommand() {
     frmSplash::ShowAbout(this);
 }
 
+void frmMain::FindCommand() {
+    findBar_->Open();
+}
+
+void frmMain::ShowViewerCommand() {
+    if (viewer_ == nullptr) return;
+    if (viewer_->isMinimized())
+        viewer_->showNormal();
+    else
+        viewer_->show();
+    viewer_->raise();
+    viewer_->activateWindow();
+}
+
 void frmMain::SetListViewMode(int mode) {
     lvListView_->SetViewMode(mode);
 }
 
+// ---- Files from outside ----
+
+namespace {
+// The local files among dropped URLs.
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    return files;
+}
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QStringList files = DroppedFiles(event->mimeData());
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    // The drag's source waits for the drop to end; the files open after it.
+    QTimer::singleShot(0, this, [this, files] { OpenFiles(files); });
+}
+
 // ---- Selection ----
 
-void frmMain::TreeNodeClicked(QTreeWidgetItem* item) {
+void frmMain::SelectNode(QTreeWidgetItem* item) {
     if (item == nullptr) return;
+    tvTreeView_->setCurrentItem(item);
+    tvTreeView_->scrollToItem(item);
+    NodeChosen(item);
+}
+
+void frmMain::NodeChosen(QTreeWidgetItem* item) {
+    if (item == nullptr || closing_) return;
+    // A click on the node that became current by the same press, or on the
+    // node the panes show already, shows nothing new.
+    if (item->data(0, KeyRole).toString().toStdString() == shownNodeKey_ &&
+        item->data(0, TagRole).toString().toStdString() == browser_.CurrentTag)
+        return;
+    ShowNode(item);
+}
+
+void frmMain::ShowNode(QTreeWidgetItem* item) {
     const std::string tag = item->data(0, TagRole).toString().toStdString();
+    shownNodeKey_ = item->data(0, KeyRole).toString().toStdString();
     browser_.ShowDetailList(tag);
     browser_.ShowDisplay(tag);
     AfterDisplay();
 }
 
-void frmMain::ListRowClicked(const QString& tag) {
+void frmMain::RowChosen(const QString& tag) {
+    if (closing_ || tag.toStdString() == browser_.CurrentTag) return;
     browser_.ShowDisplay(tag.toStdString());
     AfterDisplay();
 }
 
+void frmMain::ItemMenu(QWidget* view, const QPoint& pos) {
+    // The item under the pointer becomes current (and so shown) first.
+    if (view == tvTreeView_) {
+        QTreeWidgetItem* item = tvTreeView_->itemAt(pos);
+        if (item == nullptr) return;
+        SelectNode(item);
+    } else if (auto* rows = qobject_cast<QAbstractItemView*>(view)) {
+        const QModelIndex index = rows->indexAt(pos);
+        if (!index.isValid()) return;
+        rows->setCurrentIndex(index);
+        RowChosen(index.siblingAtColumn(0).data(TagRole).toString());
+    }
+    QMenu menu(this);
+    items_->AddTo(menu);
+    auto* scroll = qobject_cast<QAbstractScrollArea*>(view);
+    menu.exec((scroll ? scroll->viewport() : view)->mapToGlobal(pos));
+}
+
 void frmMain::AfterDisplay() {
-    // Reports and Close act on the file of the item last shown; they are
-    // offered only while that file is open.
-    SetVisibility(browser_.CurrentFile() != nullptr);
-    if (viewer_ != nullptr) viewer_->ShowCanvas();
+    // Reports, Export and Close act on the file of the item last shown; from
+    // the first open on they are offered, and say so when no file is left.
+    SetVisibility(fileOpened_);
+    if (viewer_ != nullptr) {
+        viewer_->ShowCanvas();
+        viewer_->SetCanSavePicture(items_->CanSavePicture());
+    }
 }

@@ -1,7 +1,9 @@
 // The main window: the navigation tree on the left, the detail list above
 // the display pane on the right, a toolbar, a status bar, two pane captions
 // and two splitters. It opens and closes files, routes selections to the
-// browser and keeps its geometry and the last file name in the settings.
+// browser and keeps its geometry, the last file name and the recent files in
+// the settings. Files also open from the command line, from a drop and from
+// the recent files; a find bar searches every open file.
 //
 // The layout is computed in twips (1/1440 inch), as the stored settings
 // are, and placed in pixels at the screen's logical dpi. Positions are in
@@ -18,6 +20,8 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -28,8 +32,12 @@ class QTreeWidgetItem;
 class frmFrame;
 
 namespace vantor {
+class FindBar;
+class ItemCommands;
+class NoticeSpool;
+class RecentFiles;
 class SplitterGrip;
-}
+} // namespace vantor
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -40,19 +48,27 @@ public:
     vantor::basCCF& Browser() noexcept { return browser_; }
     // The panel viewer: redrawn after each selection, its position saved at
     // exit and closed with this window.
-    void SetViewer(frmFrame* viewer) noexcept { viewer_ = viewer; }
-    // Opens a file (as the Open command does after the dialog). A load error
-    // is shown in a message box; a file that is already open is shown again.
-    void OpenFile(const QString& path);
+    void SetViewer(frmFrame* viewer);
+    // Opens a file (as the Open command does after the dialog) and makes its
+    // root the current node. A load error is shown in a message box; a file
+    // that is already open is shown again. A file that does not look like a
+    // CCF file is opened only when the user says so. True when it is open.
+    bool OpenFile(const QString& path);
+    // Opens each file in turn (the command line, a drop).
+    void OpenFiles(const QStringList& paths);
 
     // ---- Commands ----
     void OpenCommand();
     void CloseCommand();
     void ReportsCommand();
+    void ExportCommand();
     void AboutCommand();
+    void FindCommand();
+    void ShowViewerCommand();
     void SetListViewMode(int mode);
 
-    // Enables the commands that need an open file.
+    // Enables the commands that need an open file: from the first successful
+    // open on, they stay enabled (and say so when no file is left).
     void SetVisibility(bool fileOpen);
     // Lays the panes out with the vertical splitter at x and the horizontal
     // one at y (twips); both are clamped and written back.
@@ -80,11 +96,21 @@ public:
     QToolBar& ToolBar() const noexcept { return *tbToolBar_; }
     // A toolbar button by key ("Open", "Print", "PrintFile", "View ...").
     QAction* ToolButton(const QString& key) const;
+    vantor::FindBar& Find() const noexcept { return *findBar_; }
+    vantor::RecentFiles& Recent() const noexcept { return *recent_; }
+    vantor::ItemCommands& Items() const noexcept { return *items_; }
+    // The notices of an open file's load, for the exports that list them.
+    const vantor::NoticeSpool* LoadNotices(const std::string& fileName) const;
+
+    // Makes a tree node current, in sight and shown, as a click does.
+    void SelectNode(QTreeWidgetItem* item);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenus();
@@ -93,8 +119,15 @@ private:
     void BuildPanes();
     void ReadSettings();
     void WriteSettings();
-    void TreeNodeClicked(QTreeWidgetItem* item);
-    void ListRowClicked(const QString& tag);
+    // A node or row became current or was clicked: it is shown unless it is
+    // what the panes show already.
+    void NodeChosen(QTreeWidgetItem* item);
+    void ShowNode(QTreeWidgetItem* item);
+    void RowChosen(const QString& tag);
+    // The context menu of the item shown (a right click makes it current).
+    void ItemMenu(QWidget* view, const QPoint& pos);
+    // Asks whether to open a file that does not identify as a CCF file.
+    bool OpenAnyway(const QString& path);
     // After a selection, an open or a close: the viewer's picture and the
     // commands that act on the current file.
     void AfterDisplay();
@@ -119,6 +152,7 @@ private:
     std::map<QString, QAction*> toolButtons_;
     QAction* mnuFileOpen_ = nullptr;
     QAction* mnuReports_ = nullptr;
+    QAction* mnuFileExport_ = nullptr;
     QAction* mnuFileClose_ = nullptr;
     QAction* mnuViewToolbar_ = nullptr;
     QAction* mnuViewStatusBar_ = nullptr;
@@ -130,6 +164,13 @@ private:
     vantor::WidgetUserInterface ui_;
     vantor::basCCF browser_;
     frmFrame* viewer_ = nullptr;
+    vantor::FindBar* findBar_ = nullptr;
+    vantor::RecentFiles* recent_ = nullptr;
+    vantor::ItemCommands* items_ = nullptr;
+    // The notices of each open file's load, by file name, and of the load
+    // under way.
+    std::map<std::string, std::unique_ptr<vantor::NoticeSpool>> loadNotices_;
+    std::unique_ptr<vantor::NoticeSpool> loading_;
 
     QString dialogFileName_;
     float splitterVLeft_ = 0;
@@ -137,4 +178,7 @@ private:
     float splitterBar_ = 0; // the grey bar's left or top during a drag
     bool splitterDragging_ = false;
     bool laidOut_ = false;
+    bool fileOpened_ = false;  // a file was opened successfully
+    bool closing_ = false;     // a file's nodes are being removed
+    std::string shownNodeKey_; // the tree node last shown
 };

@@ -5,11 +5,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 
 #include <functional>
 
@@ -33,17 +35,19 @@ constexpr ReportEntry Reports[] = {
 };
 constexpr int FullReport = 0;
 
-// Runs one report of the current file and shows the current item again.
-bool RunReport(basCCF& browser, const std::function<bool(CCFlocal&)>& dump) {
-    CCFlocal* file = browser.CurrentFile();
-    if (file == nullptr) {
-        // The file was closed while the dialog stayed open.
-        browser.Ui.ShowMessage("No CCF file is open");
-        return false;
-    }
-    const bool written = dump(*file);
+// Runs one report of `file` and shows the current item again, its names in
+// the remote's font as the pane always declares it.
+bool RunReport(basCCF& browser, CCFlocal& file, const std::function<bool(CCFlocal&)>& dump) {
+    const bool written = dump(file);
+    browser.Writer.SetPlainNameFont(false);
     browser.ShowDisplay(browser.CurrentTag);
     return written;
+}
+
+const QString PlainNameFontKey = QStringLiteral("Settings/PlainNameFont");
+
+QSettings ProgramSettings() {
+    return QSettings(QStringLiteral("Vantor"), QStringLiteral("Vantor"));
 }
 
 } // namespace
@@ -58,26 +62,35 @@ std::string frmReports::BaseNameOf(const std::string& fileName) {
     return fileName.substr(0, dot);
 }
 
-bool frmReports::RunFullReport(basCCF& browser, const std::string& outputFile, bool showPositions) {
-    return RunReport(browser,
-                     [&](CCFlocal& file) { return DumpCCF(browser.Tools(), file, outputFile, showPositions); });
+bool frmReports::RunFullReport(basCCF& browser, CCFlocal& file, const std::string& outputFile,
+                               bool showPositions) {
+    return RunReport(browser, file, [&](CCFlocal& f) {
+        return DumpCCF(browser.Tools(), f, outputFile, showPositions);
+    });
 }
-bool frmReports::RunErrorsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpErrors(browser.Tools(), file, outputFile); });
+bool frmReports::RunErrorsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpErrors(browser.Tools(), f, outputFile); });
 }
-bool frmReports::RunIconsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpIcons(browser.Tools(), file, outputFile); });
+bool frmReports::RunIconsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpIcons(browser.Tools(), f, outputFile); });
 }
-bool frmReports::RunPanelsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpPanels(browser.Tools(), file, outputFile); });
+bool frmReports::RunPanelsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpPanels(browser.Tools(), f, outputFile); });
 }
-bool frmReports::RunIRCodesReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpIRCodes(browser.Tools(), file, outputFile); });
+bool frmReports::RunIRCodesReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+    return RunReport(browser, file,
+                     [&](CCFlocal& f) { return DumpIRCodes(browser.Tools(), f, outputFile); });
 }
 
 frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent)
-    : QDialog(parent), browser_(browser), dialogFileName_(dialogFileName) {
-    setWindowTitle(QStringLiteral("Reports"));
+    : QDialog(parent), browser_(browser), dialogFileName_(dialogFileName),
+      file_(browser.BrowserFiles, browser.CurrentFile()) {
+    const QString shownName = QFileInfo(QString::fromStdString(file_.FileName())).fileName();
+    setWindowTitle(shownName.isEmpty() ? QStringLiteral("Reports")
+                                       : QStringLiteral("Reports - %1").arg(shownName));
     setModal(false);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(9.75);
@@ -90,9 +103,13 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     txtOutput = new QLineEdit(this);
     txtOutput->setMinimumWidth(320);
     cmdBrowse = new QPushButton(QStringLiteral("Browse..."), this);
-    chkShowPositions = new QCheckBox(this);
-    lblShowPositions = new QLabel(QStringLiteral("Show Summary of Positions"), this);
-    lblShowPositions->setBuddy(chkShowPositions);
+    // The check boxes carry their own texts, so that clicking a text ticks its box.
+    chkShowPositions = new QCheckBox(QStringLiteral("Show Summary of Positions"), this);
+    chkPlainNameFont = new QCheckBox(QStringLiteral("Names in a plain font"), this);
+    chkPlainNameFont->setToolTip(
+        QStringLiteral("Declare the names' font as an ordinary text font: without the remote's "
+                       "own font installed, names then read as text instead of symbols"));
+    chkPlainNameFont->setChecked(ProgramSettings().value(PlainNameFontKey).toBool());
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -103,17 +120,15 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     grid->addWidget(label3, 2, 0, 1, 2);
     grid->addWidget(txtOutput, 3, 0);
     grid->addWidget(cmdBrowse, 3, 1);
-    auto* positions = new QHBoxLayout;
-    positions->addWidget(chkShowPositions);
-    positions->addWidget(lblShowPositions, 1);
-    grid->addLayout(positions, 4, 0, 1, 2);
+    grid->addWidget(chkShowPositions, 4, 0, 1, 2);
+    grid->addWidget(chkPlainNameFont, 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 5, 0, 1, 2);
+    grid->addLayout(buttons, 6, 0, 1, 2);
 
-    baseName_ = BaseNameOf(browser_.CurrentFileName());
+    baseName_ = BaseNameOf(file_.FileName());
     for (const ReportEntry& report : Reports)
         cboReport->addItem(QString::fromLatin1(report.Name));
     cboReport->setCurrentIndex(FullReport);
@@ -134,7 +149,6 @@ void frmReports::ReportSelected() {
     txtOutput->setText(QString::fromStdString(baseName_) +
                        QString::fromLatin1(Reports[index].Suffix));
     chkShowPositions->setVisible(index == FullReport);
-    lblShowPositions->setVisible(index == FullReport);
     dialogFileName_ = txtOutput->text();
 }
 
@@ -157,25 +171,41 @@ void frmReports::Ok() {
         browser_.Ui.ShowMessage("Output file name must be entered");
         return;
     }
+    CCFlocal* file = file_.Get();
+    if (file == nullptr) {
+        browser_.Ui.ShowMessage("The file " + file_.FileName() +
+                                " was closed; its report cannot be written.");
+        reject();
+        return;
+    }
+    const bool plain = chkPlainNameFont->isChecked();
+    ProgramSettings().setValue(PlainNameFontKey, plain);
+    // The writer is shared with the display pane, which keeps the remote's
+    // font, also when a report ends with an exception.
+    struct NamesFont {
+        vantor::RtfWriter& Writer;
+        ~NamesFont() { Writer.SetPlainNameFont(false); }
+    } restore{browser_.Writer};
+    browser_.Writer.SetPlainNameFont(plain);
     switch (cboReport->currentIndex()) {
     case 0:
-        RunFullReport(browser_, output, chkShowPositions->isChecked());
+        RunFullReport(browser_, *file, output, chkShowPositions->isChecked());
         break;
     case 1:
-        RunErrorsReport(browser_, output);
+        RunErrorsReport(browser_, *file, output);
         break;
     case 2:
-        RunIconsReport(browser_, output);
+        RunIconsReport(browser_, *file, output);
         break;
     case 3:
-        RunPanelsReport(browser_, output);
+        RunPanelsReport(browser_, *file, output);
         break;
     case 4:
-        RunIRCodesReport(browser_, output);
+        RunIRCodesReport(browser_, *file, output);
         break;
     default:
         browser_.Ui.ShowMessage("Internal error - unrecognised report");
-        return;
+        break;
     }
     accept();
 }

@@ -1,7 +1,10 @@
-// The report dialog: one of the five reports of the current file, written to
-// a file the user names. Not modal: the report is written for the file that
-// is current when OK is pressed.
+// The report dialog: one of the five reports of a file, written to a file the
+// user names. It is bound to the file that was current when it opened, and
+// names that file in its caption: selecting another file meanwhile does not
+// change what it writes. Not modal.
 #pragma once
+
+#include "session/BoundFile.h"
 
 #include <QDialog>
 #include <QString>
@@ -10,13 +13,13 @@
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace vantor {
 class basCCF;
-}
+class CCFlocal;
+} // namespace vantor
 
 class frmReports : public QDialog {
     Q_OBJECT
@@ -29,21 +32,27 @@ public:
     // without an extension is kept whole.
     static std::string BaseNameOf(const std::string& fileName);
 
-    // The report runners: each writes its report of the current file and then
-    // shows the current item again, since the run leaves the display pane's
-    // writer in report mode. False when nothing was written.
-    static bool RunFullReport(vantor::basCCF& browser, const std::string& outputFile,
-                              bool showPositions);
-    static bool RunErrorsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunIconsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunPanelsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunIRCodesReport(vantor::basCCF& browser, const std::string& outputFile);
+    // The report runners: each writes its report of `file` and then shows
+    // the current item again, since the run leaves the display pane's writer
+    // in report mode. False when nothing was written.
+    static bool RunFullReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                              const std::string& outputFile, bool showPositions);
+    static bool RunErrorsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                                const std::string& outputFile);
+    static bool RunIconsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                               const std::string& outputFile);
+    static bool RunPanelsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                                const std::string& outputFile);
+    static bool RunIRCodesReport(vantor::basCCF& browser, vantor::CCFlocal& file,
+                                 const std::string& outputFile);
 
     QComboBox* cboReport = nullptr;
     QLineEdit* txtOutput = nullptr;
     QPushButton* cmdBrowse = nullptr;
     QCheckBox* chkShowPositions = nullptr;
-    QLabel* lblShowPositions = nullptr;
+    // Declares the names' font as an ordinary text font, so that a reader
+    // without the remote's font shows names as text; kept in the settings.
+    QCheckBox* chkPlainNameFont = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 
@@ -54,5 +63,6 @@ private:
 
     vantor::basCCF& browser_;
     QString& dialogFileName_;
+    vantor::BoundFile file_;
     std::string baseName_;
 };

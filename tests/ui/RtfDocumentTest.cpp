@@ -113,12 +113,16 @@ TEST_F(RtfDocument, ReportHeadingsAndPicturesAsTheWriterMadeThem) {
 
 TEST(RtfDocumentText, EscapesCodePageAndUnknownControlsAreReadAsText) {
     const std::string header = "{\\rtf1\\ansi{\\fonttbl{\\f0\\fswiss Arial;}}\\pard\\f0 \\fs20 ";
-    const auto document = Loaded(header + "a\\{b\\}c\\\\d \x80 \xE9 \x93q\x94\r\n\\par \\unknown42 "
-                                          "{\\*\\hidden not shown}x\\'e9y\r\n\\par }");
+    const auto document = Loaded(header +
+                                 "a\\{b\\}c\\\\d \x80 \xE9 \x93q\x94\r\n\\par \\unknown42 "
+                                 "{\\*\\hidden not shown}x\\'e9y\r\n\\par ID2: CCF" +
+                                 std::string(1, '\0') + "\x1F\r\n\\par }");
     const QStringList lines = PlainLines(*document);
-    ASSERT_GE(lines.size(), 2);
+    ASSERT_GE(lines.size(), 3);
     EXPECT_EQ(lines[0], QString::fromUtf8("a{b}c\\d € é “q”"));
     EXPECT_EQ(lines[1], QString::fromUtf8("xéy"));
+    // Control characters have no glyph: they show, and copy, as their codes.
+    EXPECT_EQ(lines[2], "ID2: CCF<00><1F>");
     // A picture that is not PNG, or whose data is broken, is left out.
     const auto broken =
         Loaded(header + "{\\pict\\wmetafile8 0102}{\\pict\\pngblip 89504E47}z\r\n\\par }");

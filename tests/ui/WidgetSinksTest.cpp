@@ -15,6 +15,24 @@ using namespace vantor;
 
 namespace {
 
+// Names are the file's 8-bit characters (Windows-1252), not UTF-8; the root
+// shows the file's path, which is the system's UTF-8.
+TEST(WidgetSinks, NamesShowInTheFilesCodePage) {
+    QTreeWidget widget;
+    WidgetTree tree(widget);
+    tree.AddNode("", "CCF1/H/0", "/remotes/M\xC3\xBCller.ccf", "Pronto", "CCF1/H/0");
+    tree.AddNode("CCF1/H/0", "CCF1/D/40/1", "TV M\xFC \x80\x99", "Device", "CCF1/D/40");
+    EXPECT_EQ(tree.Find("CCF1/H/0")->text(0), QString::fromUtf8("/remotes/Müller.ccf"));
+    EXPECT_EQ(tree.Find("CCF1/D/40/1")->text(0), QString::fromUtf8("TV Mü €™"));
+
+    DetailList list;
+    list.AddColumn("Name", 2000);
+    list.AddColumn("Attributes", 2000);
+    list.AddRow({"TV M\xFC", "Device", {"Caf\xE9"}, "CCF1/D/40"});
+    EXPECT_EQ(list.Model().item(0, 0)->text(), QString::fromUtf8("TV Mü"));
+    EXPECT_EQ(list.Model().item(0, 1)->text(), QString::fromUtf8("Café"));
+}
+
 TEST(WidgetTree, NodesAreFoundByKeyAndRemovedWithEverythingUnderThem) {
     QTreeWidget widget;
     WidgetTree tree(widget);
@@ -63,11 +81,15 @@ TEST(DetailList, ColumnsRowsAndClicks) {
     EXPECT_EQ(list.Model().item(0, 1)->text(), "Button");
     EXPECT_FALSE(list.Model().item(0, 0)->icon().isNull());
 
-    // A click anywhere on a row gives the row's tag.
-    QSignalSpy clicks(&list, &DetailList::RowClicked);
+    // A click anywhere on a row gives the row's tag, and so does a row
+    // becoming current by the keyboard.
+    QSignalSpy chosen(&list, &DetailList::RowChosen);
     emit list.DetailsView().clicked(list.Model().index(1, 1));
-    ASSERT_EQ(clicks.size(), 1);
-    EXPECT_EQ(clicks[0][0].toString(), "CCF1/F/12");
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][0].toString(), "CCF1/F/12");
+    list.DetailsView().setCurrentIndex(list.Model().index(0, 0));
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[1][0].toString(), "CCF1/B/99");
 
     list.SetHeadingsVisible(false);
     EXPECT_TRUE(list.DetailsView().isHeaderHidden());

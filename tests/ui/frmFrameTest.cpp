@@ -4,9 +4,12 @@
 #include "UiSample.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 
@@ -44,14 +47,15 @@ TEST_F(Viewer, StartsWithTheDesignedControlsAndAnEmptyCanvas) {
     EXPECT_FALSE(viewer.chkHighlightCanvas->isChecked());
     EXPECT_EQ(viewer.fraButtons->title(), "Show Buttons as");
     EXPECT_EQ(viewer.fraHighlight->title(), "Highlight");
-    EXPECT_EQ(viewer.lblHighlightCanvas->text(), "Highlight Canvas");
+    EXPECT_EQ(viewer.chkHighlightCanvas->text(), "Highlight Canvas");
     // The groups lie side by side below the canvas, the check box below them,
     // all inside the window.
     EXPECT_GT(viewer.fraButtons->y(), viewer.pbPict()->geometry().bottom());
     EXPECT_EQ(viewer.fraButtons->y(), viewer.fraHighlight->y());
     EXPECT_LT(viewer.fraButtons->geometry().right(), viewer.fraHighlight->x());
     EXPECT_GT(viewer.chkHighlightCanvas->y(), viewer.fraHighlight->geometry().bottom());
-    EXPECT_TRUE(viewer.rect().contains(viewer.lblHighlightCanvas->geometry()));
+    EXPECT_TRUE(viewer.rect().contains(viewer.chkHighlightCanvas->geometry()));
+    EXPECT_TRUE(viewer.rect().contains(viewer.cmdSavePicture->geometry()));
     EXPECT_TRUE(viewer.rect().contains(viewer.fraHighlight->geometry()));
     // No option text is cut, whatever font stands in for the designed one.
     EXPECT_GE(viewer.fraButtons->width(), viewer.fraButtons->sizeHint().width());
@@ -103,6 +107,12 @@ TEST_F(Viewer, ShowsTheSelectedPanelAndRedrawsOnEveryOptionChange) {
 }
 
 TEST_F(Viewer, HighlightedCanvasTurnsBlueEvenWithNothingShown) {
+    // A click on the box's text ticks it.
+    QCheckBox& box = *viewer.chkHighlightCanvas;
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(box.width() - 5, box.height() / 2));
+    EXPECT_TRUE(box.isChecked());
+    Click(viewer.chkHighlightCanvas);
+    EXPECT_FALSE(browser.Canvas.Options.HighlightCanvas);
     Click(viewer.chkHighlightCanvas);
     EXPECT_TRUE(browser.Canvas.Options.HighlightCanvas);
     EXPECT_EQ(Count(Shown(), Blue), 240 * 219);
@@ -124,4 +134,49 @@ TEST_F(Viewer, DrawingAnIconBringsTheViewerBack) {
     browser.ShowDisplay(TagOf("P", "Home")); // its buttons are icons
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_FALSE(viewer.isMinimized());
+}
+
+// Zoomed, each of the remote's pixels is a square of screen pixels of its own
+// colour (no smoothing); the choice outlives the window.
+TEST_F(Viewer, ZoomShowsCrispPixelsAndIsRemembered) {
+    OpenSample();
+    browser.ShowDisplay(TagOf("P", "TV"));
+    const QImage canvas = browser.Canvas.Image().convertToFormat(QImage::Format_RGB32);
+    for (int zoom = 1; zoom <= frmFrame::MaxZoom; ++zoom) {
+        viewer.cboZoom->setCurrentIndex(zoom - 1);
+        emit viewer.cboZoom->activated(zoom - 1);
+        ASSERT_EQ(viewer.pbPict()->size(), QSize(240 * zoom, 219 * zoom));
+        const QImage shown = Shown().convertToFormat(QImage::Format_RGB32);
+        bool same = true;
+        for (int y = 0; y < shown.height() && same; ++y)
+            for (int x = 0; x < shown.width() && same; ++x)
+                same = shown.pixel(x, y) == canvas.pixel(x / zoom, y / zoom);
+        EXPECT_TRUE(same) << zoom << "x";
+        EXPECT_TRUE(viewer.rect().contains(viewer.pbPict()->geometry()));
+    }
+    frmFrame again(browser);
+    EXPECT_EQ(again.Zoom(), frmFrame::MaxZoom);
+    EXPECT_EQ(again.pbPict()->width(), 240 * frmFrame::MaxZoom);
+    viewer.SetZoom(1);
+}
+
+// At the first start the viewer goes beside the main window, not over it;
+// once a position is stored it is used.
+TEST_F(Viewer, FirstPlacedBesideTheMainWindow) {
+    QSettings("Vantor", "Vantor").remove("Settings");
+    EXPECT_FALSE(frmFrame::HasStoredPosition());
+    QWidget main;
+    main.setGeometry(100, 100, 400, 400);
+    viewer.PlaceBeside(main);
+    EXPECT_FALSE(viewer.frameGeometry().intersects(main.frameGeometry()));
+    EXPECT_EQ(viewer.y(), main.y());
+    // No room on the right: the left side.
+    main.move(main.screen()->availableGeometry().right() - 450, 100);
+    viewer.PlaceBeside(main);
+    EXPECT_FALSE(viewer.frameGeometry().intersects(main.frameGeometry()));
+    EXPECT_LT(viewer.x(), main.x());
+    QSettings("Vantor", "Vantor").setValue("Settings/FrameLeft", "1440");
+    QSettings("Vantor", "Vantor").setValue("Settings/FrameTop", "1440");
+    EXPECT_TRUE(frmFrame::HasStoredPosition());
+    QSettings("Vantor", "Vantor").remove("Settings");
 }

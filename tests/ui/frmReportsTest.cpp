@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include <csignal>
@@ -45,7 +46,7 @@ TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
     OpenSample();
     const QString base = QString::fromStdString(PathOf("grey-v2"));
     frmReports dialog(browser, dialogFileName);
-    EXPECT_EQ(dialog.windowTitle(), "Reports");
+    EXPECT_EQ(dialog.windowTitle(), "Reports - grey-v2.ccf");
     EXPECT_FALSE(dialog.isModal());
     ASSERT_EQ(dialog.cboReport->count(), 5);
     EXPECT_EQ(dialog.cboReport->currentText(), "Full Report");
@@ -53,8 +54,13 @@ TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
     EXPECT_EQ(dialogFileName, base + ".rtf") << "the file dialog follows";
     dialog.show();
     EXPECT_TRUE(dialog.chkShowPositions->isVisible());
-    EXPECT_TRUE(dialog.lblShowPositions->isVisible());
     EXPECT_FALSE(dialog.chkShowPositions->isChecked());
+    // A click on the box's text ticks it.
+    QCheckBox& box = *dialog.chkShowPositions;
+    EXPECT_EQ(box.text(), "Show Summary of Positions");
+    QTest::mouseClick(&box, Qt::LeftButton, {},
+                      QPoint(box.sizeHint().width() - 10, box.height() / 2));
+    EXPECT_TRUE(box.isChecked());
 
     const std::pair<const char*, const char*> reports[] = {{"Errors Report", " Errors.rtf"},
                                                            {"Icons Report", " Icons.rtf"},
@@ -65,7 +71,6 @@ TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
         EXPECT_EQ(dialog.txtOutput->text(), base + suffix);
         EXPECT_EQ(dialogFileName, base + suffix);
         EXPECT_FALSE(dialog.chkShowPositions->isVisible()) << report;
-        EXPECT_FALSE(dialog.lblShowPositions->isVisible()) << report;
     }
     Choose(dialog, "Full Report");
     EXPECT_TRUE(dialog.chkShowPositions->isVisible());
@@ -129,9 +134,49 @@ TEST_F(ReportDialog, AFileClosedWhileTheDialogIsOpenIsSaidSo) {
     OpenSample();
     frmReports dialog(browser, dialogFileName);
     browser.CloseCurrentCCF();
+    OpenSample("grey-v1.ccf"); // another file is current now
     QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-    EXPECT_EQ(ui.Messages, std::vector<std::string>{"No CCF file is open"});
+    EXPECT_EQ(ui.Messages, std::vector<std::string>{"The file " + PathOf("grey-v2.ccf") +
+                                                    " was closed; its report cannot be written."});
     EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v2.rtf")));
+    EXPECT_FALSE(std::filesystem::exists(PathOf("grey-v1.rtf")));
+}
+
+// The dialog writes the report of the file it was opened for, under that
+// file's name, whatever is selected meanwhile.
+TEST_F(ReportDialog, ReportsTheFileItWasOpenedFor) {
+    OpenSample("grey-v1.ccf");
+    const std::string first = browser.CurrentTag;
+    OpenSample("grey-v2.ccf");
+    browser.ShowDisplay(first);
+    frmReports dialog(browser, dialogFileName);
+    EXPECT_EQ(dialog.windowTitle(), "Reports - grey-v1.ccf");
+    OpenSample("colour-v3.ccf"); // now current
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    const std::string report = ReadFile(PathOf("grey-v1.rtf"));
+    EXPECT_NE(report.find("grey-v1.ccf"), std::string::npos);
+    EXPECT_EQ(report.find("colour-v3.ccf"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("colour-v3.rtf")));
+}
+
+// "Names in a plain font" declares the names' font as a text font in the
+// report only, and is remembered for the next dialog.
+TEST_F(ReportDialog, NamesInAPlainFontIsRemembered) {
+    QSettings("Vantor", "Vantor").remove("Settings/PlainNameFont");
+    OpenSample();
+    const std::string symbolFont = "{\\f2\\fswiss\\fprq2\\fcharset2 Pronto;}";
+    const std::string plainFont = "{\\f2\\fswiss\\fprq2\\fcharset0 Pronto;}";
+    for (const bool plain : {true, false}) {
+        frmReports dialog(browser, dialogFileName);
+        EXPECT_EQ(dialog.chkPlainNameFont->isChecked(), !plain) << "the last choice";
+        dialog.chkPlainNameFont->setChecked(plain);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        const std::string header = Lines(ReadFile(PathOf("grey-v2.rtf"))).front();
+        EXPECT_NE(header.find(plain ? plainFont : symbolFont), std::string::npos) << plain;
+        EXPECT_NE(display.Document.find(symbolFont), std::string::npos)
+            << "the pane keeps the remote's font";
+    }
+    QSettings("Vantor", "Vantor").remove("Settings/PlainNameFont");
 }
 
 // The dialog writes through the same careful output as the command line: it
@@ -149,6 +194,10 @@ TEST_F(ReportDialog, TheInputAndAnOlderReportSurviveAFailedWrite) {
         rlim_t SizeLimit;
     } cases[] = {
         {input, "Error opening output file\nthe output " + input + " is the input file itself",
+         RLIM_INFINITY},
+        {PathOf("no folder/x.rtf"),
+         "Error opening output file\ncannot write " + PathOf("no folder/x.rtf") +
+             ": No such file or directory",
          RLIM_INFINITY},
         {PathOf("full.rtf"),
          "Error writing output file\ncannot write " + PathOf("full.rtf") +
