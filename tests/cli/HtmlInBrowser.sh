@@ -10,7 +10,7 @@
 #
 # Exits 77 (skipped) where Chromium (Debian package chromium) is missing.
 set -u
-report=$1 source=$2
+report=$(realpath "$1") source=$(realpath "$2")
 browser=$(command -v chromium || command -v chromium-browser || true)
 if [ -z "$browser" ]; then
     echo "skipped: Chromium is not installed (Debian package chromium); the web-page reports were not opened in a browser"
@@ -99,12 +99,23 @@ for page in "$name.html" "$name Errors.html" "$name Icons.html" "$name Panels.ht
     fi
 done
 
-# The top of the full report, and a panel of it (the first one with a picture
-# in the panels report).
+# The top of the full report, and its first panel of the devices group,
+# each shown in a frame as large as the window (Chromium's own screenshot
+# does not follow an anchor).
+cat >shot.html <<'HTML'
+<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>shot</title>
+<style>html,body,iframe{margin:0;border:0;width:100%;height:100%;display:block;overflow:hidden}</style></head>
+<body><iframe id="page"></iframe><script>document.getElementById("page").src = decodeURIComponent(location.hash.slice(1));</script></body></html>
+HTML
 shots=${VANTOR_SCREENSHOT:-$work}
-panel=$(grep -o '<section class="panel" id="p[0-9]*"' "$name Panels.html" | sed -n 2p | grep -o 'p[0-9]*"' | tr -d '"')
-chrome --window-size=1100,900 --screenshot="$shots/html-report.png" "file://$work/$name.html" >/dev/null
-chrome --window-size=1100,900 --screenshot="$shots/html-report-panel.png" "file://$work/$name%20Panels.html#$panel" >/dev/null
+panel=$(sed -n '/<section class="group" id="g1">/,$p' "$name.html" |
+    grep -o -m1 '<section class="panel" id="p[0-9]*"' | grep -o 'p[0-9][0-9]*')
+shoot() {
+    chrome --virtual-time-budget=10000 --window-size=1100,900 --screenshot="$shots/$1" \
+        "file://$work/shot.html#$(printf '%s' "$2" | sed 's/ /%20/g; s/#/%23/g')" >/dev/null
+}
+shoot html-report.png "$name.html"
+shoot html-report-panel.png "$name.html#$panel"
 for shot in html-report.png html-report-panel.png; do
     [ -s "$shots/$shot" ] || { echo "no screenshot $shot"; failed=1; }
 done

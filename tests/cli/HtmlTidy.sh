@@ -7,7 +7,7 @@
 #
 # Exits 77 (skipped) where tidy is missing.
 set -u
-report=$1 source=$2
+report=$(realpath "$1") source=$(realpath "$2")
 if ! command -v tidy >/dev/null; then
     echo "skipped: HTML Tidy is not installed (Debian package tidy)"
     exit 77
