@@ -1,5 +1,6 @@
 #include "frmReports.h"
 
+#include "exports/OutputNames.h"
 #include "session/basCCF.h"
 
 #include <QCheckBox>
@@ -15,23 +16,40 @@
 
 using vantor::basCCF;
 using vantor::CCFlocal;
+using vantor::ReportFormat;
 
 namespace {
 
 struct ReportEntry {
     const char* Name;
-    const char* Suffix; // added to the base name for the default output name
+    vantor::ReportKinds Kind; // its suffix follows the base name in the default output name
 };
 
 // In list order; the full report is the only one with the positions summary.
 constexpr ReportEntry Reports[] = {
-    {"Full Report", ".rtf"},
-    {"Errors Report", " Errors.rtf"},
-    {"Icons Report", " Icons.rtf"},
-    {"Panels Report", " Panels.rtf"},
-    {"IR Codes Report", " IR Codes.rtf"},
+    {"Full Report", vantor::rkFull},        {"Errors Report", vantor::rkErrors},
+    {"Icons Report", vantor::rkIcons},      {"Panels Report", vantor::rkPanels},
+    {"IR Codes Report", vantor::rkIRCodes},
 };
 constexpr int FullReport = 0;
+
+// The document formats, in list order, with the file dialog's filter.
+struct FormatEntry {
+    const char* Name;
+    ReportFormat Format;
+    const char* Filter;
+    const char* Suffix;
+};
+constexpr FormatEntry Formats[] = {
+    {"Rich Text (RTF)", ReportFormat::Rtf, "Rich Text Files (*.rtf)", "rtf"},
+    {"Web Page (HTML)", ReportFormat::Html, "Web Pages (*.html)", "html"},
+};
+
+// The chosen format's entry (RTF while none is chosen).
+const FormatEntry& ChosenFormat(const QComboBox& box) {
+    const int index = box.currentIndex();
+    return Formats[index > 0 && index < static_cast<int>(std::size(Formats)) ? index : 0];
+}
 
 // Runs one report of the current file and shows the current item again.
 bool RunReport(basCCF& browser, const std::function<bool(CCFlocal&)>& dump) {
@@ -58,21 +76,35 @@ std::string frmReports::BaseNameOf(const std::string& fileName) {
     return fileName.substr(0, dot);
 }
 
-bool frmReports::RunFullReport(basCCF& browser, const std::string& outputFile, bool showPositions) {
-    return RunReport(browser,
-                     [&](CCFlocal& file) { return DumpCCF(browser.Tools(), file, outputFile, showPositions); });
+bool frmReports::RunFullReport(basCCF& browser, const std::string& outputFile, bool showPositions,
+                               ReportFormat format) {
+    return RunReport(browser, [&](CCFlocal& file) {
+        return DumpCCF(browser.Tools(format), file, outputFile, showPositions);
+    });
 }
-bool frmReports::RunErrorsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpErrors(browser.Tools(), file, outputFile); });
+bool frmReports::RunErrorsReport(basCCF& browser, const std::string& outputFile,
+                                 ReportFormat format) {
+    return RunReport(browser, [&](CCFlocal& file) {
+        return DumpErrors(browser.Tools(format), file, outputFile);
+    });
 }
-bool frmReports::RunIconsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpIcons(browser.Tools(), file, outputFile); });
+bool frmReports::RunIconsReport(basCCF& browser, const std::string& outputFile,
+                                ReportFormat format) {
+    return RunReport(browser, [&](CCFlocal& file) {
+        return DumpIcons(browser.Tools(format), file, outputFile);
+    });
 }
-bool frmReports::RunPanelsReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpPanels(browser.Tools(), file, outputFile); });
+bool frmReports::RunPanelsReport(basCCF& browser, const std::string& outputFile,
+                                 ReportFormat format) {
+    return RunReport(browser, [&](CCFlocal& file) {
+        return DumpPanels(browser.Tools(format), file, outputFile);
+    });
 }
-bool frmReports::RunIRCodesReport(basCCF& browser, const std::string& outputFile) {
-    return RunReport(browser, [&](CCFlocal& file) { return DumpIRCodes(browser.Tools(), file, outputFile); });
+bool frmReports::RunIRCodesReport(basCCF& browser, const std::string& outputFile,
+                                  ReportFormat format) {
+    return RunReport(browser, [&](CCFlocal& file) {
+        return DumpIRCodes(browser.Tools(format), file, outputFile);
+    });
 }
 
 frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent)
@@ -86,6 +118,10 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     auto* label4 = new QLabel(QStringLiteral("Select Report:"), this);
     cboReport = new QComboBox(this);
     cboReport->setEditable(false);
+    cboFormat = new QComboBox(this);
+    cboFormat->setEditable(false);
+    for (const auto& format : Formats)
+        cboFormat->addItem(QString::fromLatin1(format.Name));
     auto* label3 = new QLabel(QStringLiteral("Output to File:"), this);
     txtOutput = new QLineEdit(this);
     txtOutput->setMinimumWidth(320);
@@ -99,7 +135,8 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(label4, 0, 0, 1, 2);
-    grid->addWidget(cboReport, 1, 0, 1, 2);
+    grid->addWidget(cboReport, 1, 0);
+    grid->addWidget(cboFormat, 1, 1);
     grid->addWidget(label3, 2, 0, 1, 2);
     grid->addWidget(txtOutput, 3, 0);
     grid->addWidget(cmdBrowse, 3, 1);
@@ -120,6 +157,7 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     ReportSelected();
 
     connect(cboReport, &QComboBox::activated, this, &frmReports::ReportSelected);
+    connect(cboFormat, &QComboBox::activated, this, &frmReports::ReportSelected);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmReports::Browse);
     connect(cmdOK, &QPushButton::clicked, this, &frmReports::Ok);
     connect(cmdCancel, &QPushButton::clicked, this, &frmReports::reject);
@@ -131,18 +169,19 @@ void frmReports::ReportSelected() {
         browser_.Ui.ShowMessage("Internal error - unrecognised report");
         return;
     }
-    txtOutput->setText(QString::fromStdString(baseName_) +
-                       QString::fromLatin1(Reports[index].Suffix));
+    txtOutput->setText(
+        QString::fromStdString(baseName_ + ReportSuffix(Reports[index].Kind, Format())));
     chkShowPositions->setVisible(index == FullReport);
     lblShowPositions->setVisible(index == FullReport);
     dialogFileName_ = txtOutput->text();
 }
 
 void frmReports::Browse() {
+    const FormatEntry& format = ChosenFormat(*cboFormat);
     QFileDialog dialog(this, QStringLiteral("Output to File"), dialogFileName_,
-                       QStringLiteral("Rich Text Files (*.rtf)"));
+                       QString::fromLatin1(format.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("rtf"));
+    dialog.setDefaultSuffix(QString::fromLatin1(format.Suffix));
     dialog.selectFile(dialogFileName_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().constFirst();
@@ -157,25 +196,30 @@ void frmReports::Ok() {
         browser_.Ui.ShowMessage("Output file name must be entered");
         return;
     }
+    const ReportFormat format = Format();
     switch (cboReport->currentIndex()) {
     case 0:
-        RunFullReport(browser_, output, chkShowPositions->isChecked());
+        RunFullReport(browser_, output, chkShowPositions->isChecked(), format);
         break;
     case 1:
-        RunErrorsReport(browser_, output);
+        RunErrorsReport(browser_, output, format);
         break;
     case 2:
-        RunIconsReport(browser_, output);
+        RunIconsReport(browser_, output, format);
         break;
     case 3:
-        RunPanelsReport(browser_, output);
+        RunPanelsReport(browser_, output, format);
         break;
     case 4:
-        RunIRCodesReport(browser_, output);
+        RunIRCodesReport(browser_, output, format);
         break;
     default:
         browser_.Ui.ShowMessage("Internal error - unrecognised report");
         return;
     }
     accept();
+}
+
+ReportFormat frmReports::Format() const {
+    return ChosenFormat(*cboFormat).Format;
 }

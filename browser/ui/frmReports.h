@@ -1,7 +1,9 @@
-// The report dialog: one of the five reports of the current file, written to
-// a file the user names. Not modal: the report is written for the file that
-// is current when OK is pressed.
+// The report dialog: one of the five reports of the current file, as RTF or
+// as a web page, written to a file the user names. Not modal: the report is
+// written for the file that is current when OK is pressed.
 #pragma once
+
+#include "model/BrowserTypes.h"
 
 #include <QDialog>
 #include <QString>
@@ -33,13 +35,19 @@ public:
     // shows the current item again, since the run leaves the display pane's
     // writer in report mode. False when nothing was written.
     static bool RunFullReport(vantor::basCCF& browser, const std::string& outputFile,
-                              bool showPositions);
-    static bool RunErrorsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunIconsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunPanelsReport(vantor::basCCF& browser, const std::string& outputFile);
-    static bool RunIRCodesReport(vantor::basCCF& browser, const std::string& outputFile);
+                              bool showPositions,
+                              vantor::ReportFormat format = vantor::ReportFormat::Rtf);
+    static bool RunErrorsReport(vantor::basCCF& browser, const std::string& outputFile,
+                                vantor::ReportFormat format = vantor::ReportFormat::Rtf);
+    static bool RunIconsReport(vantor::basCCF& browser, const std::string& outputFile,
+                               vantor::ReportFormat format = vantor::ReportFormat::Rtf);
+    static bool RunPanelsReport(vantor::basCCF& browser, const std::string& outputFile,
+                                vantor::ReportFormat format = vantor::ReportFormat::Rtf);
+    static bool RunIRCodesReport(vantor::basCCF& browser, const std::string& outputFile,
+                                 vantor::ReportFormat format = vantor::ReportFormat::Rtf);
 
     QComboBox* cboReport = nullptr;
+    QComboBox* cboFormat = nullptr; // RTF or a web page
     QLineEdit* txtOutput = nullptr;
     QPushButton* cmdBrowse = nullptr;
     QCheckBox* chkShowPositions = nullptr;
@@ -51,6 +59,7 @@ private:
     void ReportSelected();
     void Browse();
     void Ok();
+    vantor::ReportFormat Format() const;
 
     vantor::basCCF& browser_;
     QString& dialogFileName_;
