@@ -88,6 +88,18 @@ const char* RecordWords(RecordKind kind) {
 } // namespace
 
 void HtmlWriter::AppendText(std::string& to, const std::string& text, bool attribute) {
+    // Most text is printable ASCII without markup characters; finding that
+    // out without a branch per character keeps the many short lines cheap.
+    bool special = false;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        special |= (byte < 0x20) | (byte >= 0x7F) | (byte == '&') | (byte == '<') | (byte == '>') |
+                   (attribute & (byte == '"'));
+    }
+    if (!special) {
+        to += text;
+        return;
+    }
     std::size_t plain = 0; // start of the run of bytes that stand for themselves
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
@@ -154,7 +166,7 @@ std::string HtmlWriter::End() {
     return PageEnd();
 }
 
-void HtmlWriter::Write(const std::string& text) {
+void HtmlWriter::Write(std::string_view text) {
     file_.Write(text);
 }
 
@@ -239,65 +251,58 @@ void HtmlWriter::WriteCheck(const std::string& line, RecordRef concerns) {
 }
 
 void HtmlWriter::EndLine(const char* paragraphClass) {
-    element_.clear();
+    const std::string_view line = line_;
     if (blockWanted_ && block_ == LineBlock::Dump) {
         PrepareLine(Element::DumpLine);
-        element_ += line_;
-        element_ += '\n';
-    } else if (blockWanted_ && !line_.empty()) {
+        Write(line);
+        Write("\n");
+    } else if (blockWanted_ && !line.empty()) {
         PrepareLine(Element::Row);
         // A property is its label up to the first colon (with the spaces
         // after it) and its value; a line without a colon spans both.
-        const std::size_t colon = line_.find(':');
-        if (colon == std::string::npos || colon > line_.find('<')) {
-            element_ += "<tr><td colspan=\"2\">" + line_ + "</td></tr>\n";
+        const std::size_t colon = line.find(':');
+        if (colon == std::string_view::npos || colon > line.find('<')) {
+            Write("<tr><td colspan=\"2\">");
+            Write(line);
         } else {
-            const std::size_t value = line_.find_first_not_of(' ', colon + 1);
-            const std::size_t split = value == std::string::npos ? line_.size() : value;
-            element_ += "<tr><th>";
-            element_.append(line_, 0, split);
-            element_ += "</th><td>";
-            element_.append(line_, split, std::string::npos);
-            element_ += "</td></tr>\n";
+            const std::size_t split = std::min(line.find_first_not_of(' ', colon + 1), line.size());
+            Write("<tr><th>");
+            Write(line.substr(0, split));
+            Write("</th><td>");
+            Write(line.substr(split));
         }
-    } else if (line_.empty() && !pending_) {
+        Write("</td></tr>\n");
+    } else if (line.empty() && !pending_) {
         PrepareLine(Element::Paragraph);
-        element_ += "<br>\n";
+        Write("<br>\n");
     } else {
         PrepareLine(Element::Paragraph);
-        Introduce("p", paragraphClass);
+        WriteElement("p", paragraphClass);
     }
     line_.clear();
-    Write(element_);
 }
 
-void HtmlWriter::Introduce(const char* tag, const char* elementClass) {
-    element_ += '<';
-    element_ += tag;
-    if (elementClass) {
-        element_ += " class=\"";
-        element_ += elementClass;
-        element_ += '"';
-    }
+void HtmlWriter::WriteElement(const char* tag, const char* elementClass) {
+    std::string start = std::string("<") + tag;
+    if (elementClass) start.append(" class=\"").append(elementClass).append("\"");
     bool linked = false;
     if (pending_) {
         // A record's first appearance is its entry; each later one links
         // back to it instead of repeating an anchor.
         pending_ = false;
         if (anchored_.insert(Key(pendingRecord_)).second) {
-            element_ += " id=\"" + AnchorOf(pendingRecord_) + "\">";
+            start += " id=\"" + AnchorOf(pendingRecord_) + "\">";
         } else {
-            element_ += "><a href=\"#" + Link(pendingRecord_) + "\">";
+            start += "><a href=\"#" + Link(pendingRecord_) + "\">";
             linked = true;
         }
     } else {
-        element_ += '>';
+        start += '>';
     }
-    element_ += line_;
-    if (linked) element_ += "</a>";
-    element_ += "</";
-    element_ += tag;
-    element_ += ">\n";
+    Write(start);
+    Write(line_);
+    if (linked) Write("</a>");
+    Write(std::string("</") + tag + ">\n");
 }
 
 void HtmlWriter::WriteHeading(HeadingLevel heading, const std::string& words,
@@ -311,11 +316,9 @@ void HtmlWriter::WriteHeading(HeadingLevel heading, const std::string& words,
         picturePanel_ = "Panel";
         if (name && !name->empty()) picturePanel_ += " " + Attribute(*name);
     }
-    element_.clear();
     PrepareLine(Element::Paragraph);
-    Introduce(HeadingTags[static_cast<int>(heading)], nullptr);
+    WriteElement(HeadingTags[static_cast<int>(heading)], nullptr);
     line_.clear();
-    Write(element_);
     // The table of contents follows the report's title.
     if (heading == HeadingLevel::Title && !contents_.empty()) Write(std::exchange(contents_, {}));
 }

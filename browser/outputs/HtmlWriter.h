@@ -18,6 +18,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -65,7 +66,7 @@ private:
 
     std::string Beginning() override;
     std::string End() override;
-    void Write(const std::string& text);
+    void Write(std::string_view text);
 
     // Opens what a line needs around it: the main part, its indentation and
     // the block it belongs to, closing what it does not belong to.
@@ -77,9 +78,9 @@ private:
     // The collected line as one element: a paragraph (of `paragraphClass`),
     // a table row or a line of a dump.
     void EndLine(const char* paragraphClass);
-    // Appends the collected line to element_ as `tag`, with the anchor of
-    // the record it introduces or a link to the record's first appearance.
-    void Introduce(const char* tag, const char* elementClass);
+    // Writes the collected line as `tag`, with the anchor of the record it
+    // introduces or a link to the record's first appearance.
+    void WriteElement(const char* tag, const char* elementClass);
     // The anchor of `target`, noted as linked to.
     std::string Link(RecordRef target);
 
@@ -102,7 +103,6 @@ private:
     std::unordered_set<std::uint64_t> anchored_, linked_;
     std::vector<RecordRef> linkTargets_;             // in the order first linked
     std::unordered_set<std::int32_t> picturesShown_; // icons by position
-    std::string element_;                            // the element being written, reused
     IconCache<IconPicture> iconPictures_;
 };
 
