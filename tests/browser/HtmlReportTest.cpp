@@ -149,6 +149,26 @@ TEST_F(HtmlReports, CarryTheLinesOfTheRtfReportsOfTheRealFile) {
     ExpectSameLines(real);
 }
 
+// An icon's picture is embedded once; its later pictures refer to it.
+TEST_F(HtmlReports, EmbedAnIconsPictureOnce) {
+    CCFlocal& file = browser.OpenCCF(std::string(KELPIE_SOURCE_DIR) + "/samples/colour-v3.ccf");
+    const kelpie::Icon& icon = *file.CCF().Icons().begin();
+    const std::string out = PathOf("icons.html");
+    ASSERT_FALSE(browser.Page.OpenReportFile(out));
+    for (int use = 0; use < 3; ++use)
+        browser.Page.WriteIconPicture(icon);
+    ASSERT_TRUE(browser.Page.CloseReportFile());
+    const std::string page = ReadFile(out);
+    const std::string id = "pic" + std::to_string(icon.Position());
+    EXPECT_NE(page.find("<image id=\"" + id + "\""), std::string::npos);
+    std::size_t uses = 0;
+    for (std::size_t at = 0;
+         (at = page.find("<use href=\"#" + id + "\"/>", at)) != std::string::npos; ++at)
+        ++uses;
+    EXPECT_EQ(uses, 2u);
+    EXPECT_EQ(page.find("base64"), page.rfind("base64")) << "one embedded picture";
+}
+
 // Names keep every byte visible and apart, and nothing in them is markup.
 TEST(HtmlText, ShowsEveryByteOfANameAsText) {
     const struct {
