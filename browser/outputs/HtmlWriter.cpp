@@ -103,9 +103,9 @@ void HtmlWriter::AppendText(std::string& to, const std::string& text, bool attri
     std::size_t plain = 0; // start of the run of bytes that stand for themselves
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        const bool special = byte < 0x20 || byte >= 0x7F || byte == '&' || byte == '<' ||
+        const bool escaped = byte < 0x20 || byte >= 0x7F || byte == '&' || byte == '<' ||
                              byte == '>' || (attribute && byte == '"');
-        if (!special || byte == '\t') continue;
+        if (!escaped || byte == '\t') continue;
         to.append(text, plain, i - plain);
         plain = i + 1;
         switch (byte) {
@@ -397,17 +397,26 @@ void HtmlWriter::EndRecords() {
 
 void HtmlWriter::EmbedPicture(const QImage& image) {
     if (image.isNull()) return;
-    const auto line = [alt = picturePanel_](const QImage& picture) {
-        const QByteArray png = EncodePicture(picture);
+    // The img element; "" for an image that cannot be encoded.
+    const auto picture = [alt = picturePanel_](const QImage& shown) {
+        const QByteArray png = EncodePicture(shown);
         if (png.isEmpty()) return std::string();
-        return "<p><img class=\"pic\" src=\"data:image/png;base64," + png.toBase64().toStdString() +
-               "\" width=\"" + std::to_string(picture.width()) + "\" height=\"" +
-               std::to_string(picture.height()) + "\" alt=\"" + alt + "\"></p>\n";
+        return "<img class=\"pic\" src=\"data:image/png;base64," + png.toBase64().toStdString() +
+               "\" width=\"" + std::to_string(shown.width()) + "\" height=\"" +
+               std::to_string(shown.height()) + "\" alt=\"" + alt + "\">";
     };
-    if (!line_.empty()) WriteLn(); // a picture stands on a line of its own
+    if (!line_.empty()) {
+        // As in the RTF report, the picture ends the line it is on.
+        line_ += picture(image);
+        EndLine(nullptr);
+        return;
+    }
     PrepareLine(Element::Paragraph);
-    // Encoded while the report goes on.
-    file_.WritePicture(image, line);
+    // A picture on a line of its own is encoded while the report goes on.
+    file_.WritePicture(image, [picture](const QImage& shown) {
+        const std::string element = picture(shown);
+        return element.empty() ? element : "<p>" + element + "</p>\n";
+    });
 }
 
 void HtmlWriter::WriteIconPicture(const kelpie::Icon& icon) {
