@@ -59,9 +59,10 @@ std::optional<std::vector<FileOutputs>> PlanOutputs(const ReportOptions& options
         FileOutputs outputs;
         outputs.Input = input;
         if (WritesReport(options))
-            outputs.Report = options.Output.empty()
-                                 ? DefaultReportPath(input, options.Kind, options.OutputDir)
-                                 : options.Output;
+            outputs.Report =
+                options.Output.empty()
+                    ? DefaultReportPath(input, options.Kind, options.OutputDir, options.Format)
+                    : options.Output;
         bool beside = !outputs.Report.empty() && options.Output.empty();
         for (const auto& [format, given] : options.Exports) {
             const ExportFormatEntry& entry = EntryOf(format);

@@ -8,6 +8,7 @@
 #include "exports/NoticeSpool.h"
 #include "model/CCFlocal.h"
 #include "model/Sinks.h"
+#include "outputs/HtmlWriter.h"
 #include "outputs/OutputFile.h"
 #include "outputs/OutputFolder.h"
 #include "outputs/PanelCanvas.h"
@@ -83,11 +84,14 @@ class FileRun final : ExportLog {
 public:
     FileRun(const FileOutputs& outputs, const ReportOptions& options, std::ostream& err)
         : file_(outputs.Input), outputs_(outputs), options_(options), err_(err),
-          listsNotices_(AnyExport(outputs, &ExportFormatEntry::ListsNotices)),
-          writer_(ui_), canvas_(ui_) {
+          listsNotices_(AnyExport(outputs, &ExportFormatEntry::ListsNotices)), writer_(ui_),
+          page_(ui_), canvas_(ui_) {
         writer_.SetPlainNameFont(options.PlainNameFont);
-        writer_.SetFailureHandler(
-            [this](const std::string&, const std::string& failure) { writeFailure_ = failure; });
+        const auto failed = [this](const std::string&, const std::string& failure) {
+            writeFailure_ = failure;
+        };
+        writer_.SetFailureHandler(failed);
+        page_.SetFailureHandler(failed);
         files_.SetNoticeHandler([this](const std::string& text) {
             // Kept for an export that lists them (the JSON); a damaged file
             // may have a hundred thousand.
@@ -211,7 +215,7 @@ private:
         bool written = false;
         writeFailure_.clear();
         try {
-            const ReportTools tools{writer_, canvas_, ui_};
+            const ReportTools tools{Document(), canvas_, ui_};
             switch (options_.Kind) {
             case rkFull:
                 written = DumpCCF(tools, local, path, options_.Positions);
@@ -230,13 +234,18 @@ private:
                 break;
             }
         } catch (const std::exception& error) {
-            writer_.AbandonReportFile();
+            Document().AbandonReportFile();
             writeFailure_ = "cannot write " + path + ": " + error.what();
         }
         FlushNotices();
         if (written) return true;
         ReportError(writeFailure_.empty() ? "cannot write " + path : writeFailure_);
         return false;
+    }
+
+    ReportDocument& Document() {
+        if (options_.Format == ReportFormat::Html) return page_;
+        return writer_;
     }
 
     // The folder of a report named by --output-dir may not exist yet.
@@ -259,6 +268,7 @@ private:
     kelpie::CCFs files_;
     std::unique_ptr<CCFlocal> local_;
     RtfWriter writer_;
+    HtmlWriter page_;
     PanelCanvas canvas_;
 };
 

@@ -12,14 +12,10 @@ namespace {
 struct KindName {
     const char* Name;
     ReportKinds Kind;
-    const char* Suffix; // of the report file beside the input
 };
 constexpr KindName Kinds[] = {
-    {"full", rkFull, ".rtf"},
-    {"errors", rkErrors, " Errors.rtf"},
-    {"icons", rkIcons, " Icons.rtf"},
-    {"panels", rkPanels, " Panels.rtf"},
-    {"ircodes", rkIRCodes, " IR Codes.rtf"},
+    {"full", rkFull},     {"errors", rkErrors},   {"icons", rkIcons},
+    {"panels", rkPanels}, {"ircodes", rkIRCodes},
 };
 
 std::optional<kelpie::ButtonState> ButtonStateNamed(const std::string& name) {
@@ -96,6 +92,7 @@ std::string ReportHelp() {
            "and exports its IR codes, its object graph, its pictures and a map of its bytes.\n"
            "\n"
            "  -r, --report KIND   full (default), errors, icons, panels, ircodes\n"
+           "      --format rtf|html     the report as Rich Text (default) or as a web page\n"
            "  -p, --positions     add the structure-positions summary (full report only)\n"
            "  -o, --output PATH   the one output of a single FILE (report, IR codes or JSON);\n"
            "                      - is standard output\n"
@@ -123,12 +120,13 @@ std::string ReportHelp() {
            "\n"
            "Without -o each output goes beside its input (or into --output-dir), named after it\n"
            "without its extension: NAME.rtf, NAME Errors.rtf, NAME Icons.rtf, NAME Panels.rtf,\n"
-           "NAME IR Codes.rtf; NAME IR Codes.csv or NAME IR Codes.json; NAME.json; and\n"
+           "NAME IR Codes.rtf (with --format html: NAME.html, NAME Errors.html, ...);\n"
+           "NAME IR Codes.csv or NAME IR Codes.json; NAME.json; and\n"
            "NAME Byte Map.png in the --byte-map folder. POSITION is the record's position in\n"
            "the file, in decimal.\n"
            "\n"
            "The report is written unless only --ir-codes, --json or --byte-map are asked for;\n"
-           "give -r to have it as well.\n"
+           "give -r (or --format) to have it as well.\n"
            "\n"
            "Notices (anomalies that do not stop a load) go to standard error as FILE: notice: "
            "TEXT.\n"
@@ -153,11 +151,9 @@ bool WritesReport(const ReportOptions& options) {
     return options.ReportAsked || !standAlone;
 }
 
-std::string DefaultReportPath(const std::string& input, ReportKinds kind,
-                              const std::string& folder) {
-    for (const KindName& name : Kinds)
-        if (name.Kind == kind) return OutputPath(input, folder, name.Suffix);
-    return OutputPath(input, folder, ".rtf");
+std::string DefaultReportPath(const std::string& input, ReportKinds kind, const std::string& folder,
+                              ReportFormat format) {
+    return OutputPath(input, folder, ReportSuffix(kind, format));
 }
 
 std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& args,
@@ -215,6 +211,16 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
                     "unknown report kind \"" + kind + "\" (full, errors, icons, panels, ircodes)";
                 return std::nullopt;
             }
+        } else if (arg == "--format") {
+            std::string format;
+            if (!takeValue(format)) return std::nullopt;
+            if (format != "rtf" && format != "html") {
+                error = "unknown report format \"" + format + "\" (rtf, html)";
+                return std::nullopt;
+            }
+            options.Format = format == "html" ? ReportFormat::Html : ReportFormat::Rtf;
+            options.ReportAsked = true; // the format is the report's
+
         } else if (arg == "-o" || arg == "--output") {
             if (!takeValue(options.Output)) return std::nullopt;
         } else if (arg == "--output-dir") {
@@ -272,6 +278,10 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
     }
     if (positionsGiven && options.Kind != rkFull) {
         error = "-p/--positions belongs to the full report only";
+        return std::nullopt;
+    }
+    if (options.PlainNameFont && options.Format != ReportFormat::Rtf) {
+        error = "--plain-name-font belongs to RTF reports (a web page shows names as text)";
         return std::nullopt;
     }
     if (options.ExportSettings.CsvRaw && !options.Asks(ExportFormat::IRCodesCsv)) {

@@ -13,6 +13,7 @@ namespace vantor {
 
 struct ReportOptions {
     ReportKinds Kind = rkFull;
+    ReportFormat Format = ReportFormat::Rtf;
     bool Positions = false;     // structure positions in the full report
     std::string Output;         // "" = beside the input
     bool Quiet = false;         // no notices
@@ -22,7 +23,7 @@ struct ReportOptions {
     std::map<ExportFormat, std::string> Exports;
     ExportOptions ExportSettings;
     std::string OutputDir;    // "" = outputs beside their inputs
-    bool ReportAsked = false; // -r or -p given
+    bool ReportAsked = false; // -r, -p or --format given
     bool Help = false;
     bool Version = false;
     std::vector<std::string> Files;
@@ -39,15 +40,16 @@ std::optional<ReportOptions> ParseReportOptions(const std::vector<std::string>& 
 std::string ReportUsage();
 std::string ReportHelp();
 
-// True when the call writes the RTF report: always, unless only exports that
+// True when the call writes the report: always, unless only exports that
 // stand alone (IR codes, JSON, byte map) were asked for and neither -r nor -p
 // was given. Calls of the older options keep their report.
 bool WritesReport(const ReportOptions& options);
 
 // Where a report goes without -o: beside the input (or in `folder`), named
 // after it without its last extension, with the report's suffix (".rtf",
-// " Errors.rtf", ...).
+// " Errors.rtf", ..., or ".html", " Errors.html", ...).
 std::string DefaultReportPath(const std::string& input, ReportKinds kind,
-                              const std::string& folder = "");
+                              const std::string& folder = "",
+                              ReportFormat format = ReportFormat::Rtf);
 
 } // namespace vantor

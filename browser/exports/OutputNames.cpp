@@ -13,4 +13,21 @@ std::string OutputPath(const std::string& input, const std::string& folder,
     return (std::filesystem::path(folder) / (path.filename().string() + suffix)).string();
 }
 
+std::string ReportSuffix(ReportKinds kind, ReportFormat format) {
+    const char* extension = format == ReportFormat::Html ? ".html" : ".rtf";
+    switch (kind) {
+    case rkErrors:
+        return std::string(" Errors") + extension;
+    case rkIcons:
+        return std::string(" Icons") + extension;
+    case rkPanels:
+        return std::string(" Panels") + extension;
+    case rkIRCodes:
+        return std::string(" IR Codes") + extension;
+    case rkFull:
+        break;
+    }
+    return extension;
+}
+
 } // namespace vantor

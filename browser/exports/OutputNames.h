@@ -3,6 +3,8 @@
 // last extension and followed by the output's suffix (" IR Codes.csv").
 #pragma once
 
+#include "model/BrowserTypes.h"
+
 #include <string>
 
 namespace vantor {
@@ -11,5 +13,10 @@ namespace vantor {
 // `folder`.
 std::string OutputPath(const std::string& input, const std::string& folder,
                        const std::string& suffix);
+
+// The suffix of a report of `kind` in `format` after the input's name:
+// ".rtf", " Errors.rtf", " Icons.rtf", " Panels.rtf", " IR Codes.rtf", or the
+// same with ".html".
+std::string ReportSuffix(ReportKinds kind, ReportFormat format);
 
 } // namespace vantor

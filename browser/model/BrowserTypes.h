@@ -24,4 +24,7 @@ enum ReportKinds : std::int32_t {
     rkErrors = 4,
 };
 
+// The document format of a report file: Rich Text, or a web page.
+enum class ReportFormat { Rtf, Html };
+
 } // namespace vantor

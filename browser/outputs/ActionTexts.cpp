@@ -17,14 +17,15 @@ namespace vantor {
 namespace {
 
 ActionTextPiece Text(std::string text) {
-    return {std::move(text), false};
+    return {std::move(text), false, std::nullopt};
 }
 
-// The name of a linked object, or what is missing and where the action
-// points: the graph holds no object for that position.
+// The name of a linked object (of `kind`), or what is missing and where the
+// action points: the graph holds no object for that position.
 template <class T>
-ActionTextPiece NameOrMissing(const T* object, const char* what, std::int32_t raw) {
-    if (object) return {object->Name(), true};
+ActionTextPiece NameOrMissing(const T* object, RecordKind kind, const char* what,
+                              std::int32_t raw) {
+    if (object) return {object->Name(), true, RecordRef{kind, object->Position()}};
     return Text(std::string("(missing ") + what + " at " + Hex8(raw) + ")");
 }
 
@@ -75,24 +76,25 @@ std::vector<ActionTextPiece> ActionLine(const kelpie::Action& action) {
     const std::int32_t p1 = action.Parameter1(), p2 = action.Parameter2();
     switch (action.ActionType()) {
     case kelpie::actCode:
-        return {Text("[C] "), NameOrMissing(action.IRCode(), "IR code", p2)};
+        return {Text("[C] "), NameOrMissing(action.IRCode(), RecordKind::IRCode, "IR code", p2)};
     case kelpie::actTimer:
         return {Text("[T] Timer (missing timer at " + Hex8(p2) + ")")};
     case kelpie::actButtonAlias:
-        return {Text("[B] "), NameOrMissing(action.Device(), "device", p1), Text(" - "),
-                NameOrMissing(action.Button(), "button", p2)};
+        return {Text("[B] "), NameOrMissing(action.Device(), RecordKind::Device, "device", p1),
+                Text(" - "), NameOrMissing(action.Button(), RecordKind::Button, "button", p2)};
     case kelpie::actJump:
         if (const JumpTargetName* special = SpecialJumpTarget(p2))
             return {Text(std::string("[J] Jump: ") + special->ReportWord)};
-        return {Text("[J] Jump: "), NameOrMissing(action.Device(), "device", p1), Text(" - "),
-                NameOrMissing(action.Panel(), "panel", p2)};
+        return {Text("[J] Jump: "),
+                NameOrMissing(action.Device(), RecordKind::Device, "device", p1), Text(" - "),
+                NameOrMissing(action.Panel(), RecordKind::Panel, "panel", p2)};
     case kelpie::actDelay:
         return {Text("[D] " + DelaySeconds(p2) + " sec")};
     case kelpie::actKeyAlias:
-        return {Text("[K] "), NameOrMissing(action.Device(), "device", p1),
+        return {Text("[K] "), NameOrMissing(action.Device(), RecordKind::Device, "device", p1),
                 Text(" - " + KeyWord(p2))};
     case kelpie::actAliasDevice:
-        return {Text("[A] "), NameOrMissing(action.Device(), "device", p1)};
+        return {Text("[A] "), NameOrMissing(action.Device(), RecordKind::Device, "device", p1)};
     case kelpie::actSound:
         // The duration is stored in tens of milliseconds.
         return {Text("[S] " + std::to_string(action.BeepFrequency()) + "Hz " +

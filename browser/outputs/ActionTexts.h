@@ -2,7 +2,10 @@
 // taken from the file can go in the remote's font.
 #pragma once
 
+#include "outputs/TextDocument.h"
+
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,7 @@ namespace vantor {
 struct ActionTextPiece {
     std::string Text;
     bool IsName = false; // a device, button or panel name from the file
+    std::optional<RecordRef> Target; // the record a name refers to
 };
 
 // The line of an action other than a linked code or timer action, for

@@ -34,6 +34,7 @@ void WriteUnaccountedMemory(TextDocument& writer, const kelpie::CCFfile& file) {
         if (first) {
             writer.WriteLn();
             writer.WriteLn("Unaccounted memory locations:");
+            writer.BeginBlock(LineBlock::Dump);
             first = false;
         }
         const std::int32_t end = p + length - 1;
@@ -49,6 +50,7 @@ void WriteUnaccountedMemory(TextDocument& writer, const kelpie::CCFfile& file) {
         // The run stays unmarked, so the next search starts after its end.
         p = file.NextUnaccessedMemory(end, length);
     }
+    if (!first) writer.EndBlock();
     writer.WriteLn();
 }
 

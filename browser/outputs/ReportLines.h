@@ -2,6 +2,7 @@
 #pragma once
 
 #include "outputs/TextDocument.h"
+#include "walk/WalkOutput.h"
 
 #include <cstdint>
 #include <string>
@@ -15,10 +16,14 @@ inline void WriteNameLine(TextDocument& writer, const std::string& label, const 
     writer.WriteLn();
 }
 
-// The "****" layout checks of a frame or button at (x, y) in its parent at
-// (parentX, parentY) against the 240 by 219 pixel panel.
+// The "****" layout checks of a frame or button (`concerns`) at (x, y) in
+// its parent at (parentX, parentY) against the 240 by 219 pixel panel.
 void WriteCoordinateErrors(TextDocument& out, std::int32_t x, std::int32_t y, std::int32_t parentX,
-                           std::int32_t parentY, std::int32_t width, std::int32_t height);
+                           std::int32_t parentY, std::int32_t width, std::int32_t height,
+                           RecordRef concerns);
+
+// The heading over a device group in a report: "Home Group: ", ...
+const char* GroupHeading(DeviceGroup group);
 
 inline const char* YesNo(bool value) {
     return value ? "Yes" : "No";

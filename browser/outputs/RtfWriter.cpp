@@ -2,7 +2,6 @@
 
 #include "outputs/PictureEncoder.h"
 
-#include "model/Sinks.h"
 #include "outputs/Windows1252.h"
 
 #include <kelpie/Error.h>
@@ -20,7 +19,7 @@ namespace {
 constexpr const char* LineEnd = "\r\n";
 }
 
-RtfWriter::RtfWriter(UserInterface& ui) : ui_(ui) {}
+RtfWriter::RtfWriter(UserInterface& ui) : ReportDocument(ui) {}
 
 std::string RtfWriter::HeaderLine(const char* sizeControl) const {
     return std::string("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang3081") +
@@ -31,41 +30,13 @@ std::string RtfWriter::HeaderLine(const char* sizeControl) const {
            "\\viewkind4\\uc1\\pard\\f0 " + sizeControl;
 }
 
-bool RtfWriter::OpenReportFile(const std::string& fileName, const OutputBounds& bounds) {
-    if (!file_.Open(fileName, bounds)) {
-        ReportFailure("Error opening output file", file_.Error());
-        return true;
-    }
+std::string RtfWriter::Beginning() {
     currentLine_.clear();
-    try {
-        file_.Write(HeaderLine("\\fs20 ") + LineEnd);
-    } catch (const OutputFailed& failure) {
-        file_.Discard();
-        ReportFailure("Error opening output file", failure.what());
-        return true;
-    }
-    return false;
+    return HeaderLine("\\fs20 ") + LineEnd;
 }
 
-bool RtfWriter::CloseReportFile() {
-    try {
-        file_.Write(std::string("\\par }") + LineEnd);
-    } catch (const OutputFailed&) {
-        file_.Discard();
-        return false;
-    }
-    return file_.Close();
-}
-
-void RtfWriter::AbandonReportFile() {
-    file_.Discard();
-}
-
-void RtfWriter::ReportFailure(const std::string& heading, const std::string& failure) {
-    if (failureHandler_)
-        failureHandler_(heading, failure);
-    else
-        ui_.ShowError(heading + "\n" + failure);
+std::string RtfWriter::End() {
+    return std::string("\\par }") + LineEnd;
 }
 
 void RtfWriter::StartLine() {

@@ -10,13 +10,11 @@
 #pragma once
 
 #include "outputs/IconCache.h"
-#include "outputs/ReportOutput.h"
-#include "outputs/TextDocument.h"
+#include "outputs/ReportDocument.h"
 
 #include <kelpie/file/CCFEnums.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 class QImage;
@@ -29,7 +27,7 @@ namespace vantor {
 
 class UserInterface;
 
-class RtfWriter final : public TextDocument {
+class RtfWriter final : public ReportDocument {
 public:
     explicit RtfWriter(UserInterface& ui);
 
@@ -40,26 +38,6 @@ public:
     // The header line: the font table and the body size control ("\fs20 " in
     // files, "\fs16 " on screen), without the line end.
     std::string HeaderLine(const char* sizeControl) const;
-
-    // Starts the file (it replaces an existing one only once it is complete)
-    // and writes the header line. Returns true on failure, after reporting
-    // "Error opening output file" and the reason.
-    bool OpenReportFile(const std::string& fileName, const OutputBounds& bounds = {});
-    // Writes "\par }" and puts the file in place. Returns false when some
-    // write failed; nothing of the file is left then.
-    bool CloseReportFile();
-    // Drops an unfinished report file; a file it would have replaced stays.
-    void AbandonReportFile();
-    bool ReportFileOpen() const noexcept { return file_.IsOpen(); }
-    // Why the report file failed: "cannot write PATH: REASON".
-    const std::string& FileError() const noexcept { return file_.Error(); }
-
-    // Where a failure of the report file goes: by default a message box of
-    // `heading`, a line break and the failure.
-    using FailureHandler =
-        std::function<void(const std::string& heading, const std::string& failure)>;
-    void SetFailureHandler(FailureHandler handler) { failureHandler_ = std::move(handler); }
-    void ReportFailure(const std::string& heading, const std::string& failure);
 
     void WriteText(const std::string& text) override;
     void WriteRTF(const std::string& rtf);
@@ -72,7 +50,7 @@ public:
 
     void IndentIn() noexcept override { ++indentLevel_; }
     void IndentOut() noexcept override { --indentLevel_; }
-    void ResetIndent() noexcept { indentLevel_ = 0; }
+    void ResetIndent() noexcept override { indentLevel_ = 0; }
     std::int32_t IndentLevel() const noexcept { return indentLevel_; }
     // No spaces at level 0, otherwise 2 x level + 2.
     std::string IndentString() const;
@@ -115,16 +93,16 @@ public:
     static std::string ToWindows1252(const std::string& utf8);
 
 private:
+    // The header line (font table, body size), and the closing "\par }".
+    std::string Beginning() override;
+    std::string End() override;
     void StartLine();
 
-    UserInterface& ui_;
     bool plainNameFont_ = false;
     std::int32_t indentLevel_ = 0;
     std::string currentLine_;
     std::string displayText_;
-    ReportOutput file_;
     IconCache<std::string> iconGroups_; // each icon's picture group
-    FailureHandler failureHandler_;
 };
 
 } // namespace vantor

@@ -24,9 +24,11 @@ std::string Pair(std::int64_t a, std::int64_t b) {
 // Frames and buttons in a report: a separator in the full report, and a
 // heading wherever their layout checks or IR codes may follow.
 void WriteChildHeading(TextDocument& out, const TextLines& lines, const char* words,
-                       const std::string& name) {
+                       const kelpie::Child& child, RecordKind kind) {
     if (lines.InReport() && lines.Carries(Lines::Block)) out.WriteLn("--------------------");
-    if (lines.Carries(Lines::ChildHeading)) out.WriteHeading(HeadingLevel::Child, words, &name);
+    if (!lines.Carries(Lines::ChildHeading)) return;
+    out.BeginRecord({kind, child.Position()});
+    out.WriteHeading(HeadingLevel::Child, words, &child.Name());
 }
 
 // The lines every frame and button block begins with; the two kinds label
@@ -35,6 +37,7 @@ void WritePlacement(TextDocument& out, const kelpie::Child& child, const char* n
                     const char* sizeLabel) {
     out.WriteLn(" Properties:");
     out.IndentIn();
+    out.BeginBlock(LineBlock::Properties);
     out.WriteLn("Position: " + RtfWriter::FormatPosition(child.Position()));
     WriteNameLine(out, nameLabel, child.Name());
     out.WriteLn("Size: " + std::to_string(child.Size()));
@@ -45,7 +48,8 @@ void WritePlacement(TextDocument& out, const kelpie::Child& child, const char* n
 } // namespace
 
 void WriteCoordinateErrors(TextDocument& out, std::int32_t x, std::int32_t y, std::int32_t parentX,
-                           std::int32_t parentY, std::int32_t width, std::int32_t height) {
+                           std::int32_t parentY, std::int32_t width, std::int32_t height,
+                           RecordRef concerns) {
     // In 64-bit: offsets accumulate down the nesting and the sums must not wrap.
     const std::int64_t left = std::int64_t{parentX} + x;
     const std::int64_t top = std::int64_t{parentY} + y;
@@ -54,26 +58,30 @@ void WriteCoordinateErrors(TextDocument& out, std::int32_t x, std::int32_t y, st
     bool found = true;
 
     if (right <= 0)
-        out.WriteLn("**** Not visible - too far to left of panel");
+        out.WriteCheck("**** Not visible - too far to left of panel", concerns);
     else if (left > PanelWidth)
-        out.WriteLn("**** Not visible - too far to right of panel");
+        out.WriteCheck("**** Not visible - too far to right of panel", concerns);
     else if (left < 0)
-        out.WriteLn("**** Partly to left of panel by " + std::to_string(-left) + " pixels");
+        out.WriteCheck("**** Partly to left of panel by " + std::to_string(-left) + " pixels",
+                       concerns);
     else if (right > PanelWidth)
-        out.WriteLn("**** Partly to right of panel by " + std::to_string(right - PanelWidth) +
-                    " pixels");
+        out.WriteCheck("**** Partly to right of panel by " + std::to_string(right - PanelWidth) +
+                           " pixels",
+                       concerns);
     else
         found = false;
 
     bool foundVertical = true;
     if (bottom <= 0)
-        out.WriteLn("**** Not visible - too far above panel");
+        out.WriteCheck("**** Not visible - too far above panel", concerns);
     else if (top > PanelHeight)
-        out.WriteLn("**** Not visible - too far below panel");
+        out.WriteCheck("**** Not visible - too far below panel", concerns);
     else if (top < 0)
-        out.WriteLn("**** Partly above panel by " + std::to_string(-top) + " pixels");
+        out.WriteCheck("**** Partly above panel by " + std::to_string(-top) + " pixels", concerns);
     else if (bottom > PanelHeight)
-        out.WriteLn("**** Part below panel by " + std::to_string(bottom - PanelHeight) + " pixels");
+        out.WriteCheck("**** Part below panel by " + std::to_string(bottom - PanelHeight) +
+                           " pixels",
+                       concerns);
     else
         foundVertical = false;
 
@@ -85,15 +93,15 @@ void WriteCoordinateErrors(TextDocument& out, std::int32_t x, std::int32_t y, st
     if (nested) line += "absolute location is " + Pair(left, top) + ", absolute ";
     line += "bottom right is " + Pair(right - 1, bottom - 1) + ", size is " +
             std::to_string(width) + " x " + std::to_string(height);
-    out.WriteLn(line);
+    out.WriteCheck(line, concerns);
 }
 
 namespace {
 
-void WriteCoordinateErrors(TextDocument& out, const kelpie::Child& child, std::int32_t parentX,
-                           std::int32_t parentY) {
+void WriteCoordinateErrors(TextDocument& out, const kelpie::Child& child, RecordKind kind,
+                           std::int32_t parentX, std::int32_t parentY) {
     WriteCoordinateErrors(out, child.X(), child.Y(), parentX, parentY, child.Width(),
-                          child.Height());
+                          child.Height(), {kind, child.Position()});
 }
 
 } // namespace
@@ -101,7 +109,7 @@ void WriteCoordinateErrors(TextDocument& out, const kelpie::Child& child, std::i
 Visit TextOutput::Frame(kelpie::Frame& frame, const Node& parent, std::int32_t, std::int32_t,
                         std::int32_t parentX, std::int32_t parentY, const Drawing& drawing) {
     DrawShown(drawing);
-    WriteChildHeading(out_, lines_, "Frame: ", frame.Name());
+    WriteChildHeading(out_, lines_, "Frame: ", frame, RecordKind::Frame);
     const bool block = Carries(Lines::Block);
     if (block) {
         std::int32_t points = 0;
@@ -112,8 +120,10 @@ Visit TextOutput::Frame(kelpie::Frame& frame, const Node& parent, std::int32_t, 
         if (frame.Filler1() != 0) out_.WriteLn("Filler: " + std::to_string(frame.Filler1()));
         out_.WriteLn("Number of child Frames/Buttons is " +
                      std::to_string(frame.Children() ? frame.Children()->Count() : 0));
+        out_.EndBlock(); // the checks are lines of their own
     }
-    if (Carries(Lines::Check)) WriteCoordinateErrors(out_, frame, parentX, parentY);
+    if (Carries(Lines::Check))
+        WriteCoordinateErrors(out_, frame, RecordKind::Frame, parentX, parentY);
     Scope subordinates;
     if (block) {
         out_.IndentOut();
@@ -127,7 +137,8 @@ Visit TextOutput::Frame(kelpie::Frame& frame, const Node& parent, std::int32_t, 
 Visit TextOutput::Button(kelpie::Button& button, const Node& parent, std::int32_t, std::int32_t,
                          std::int32_t parentX, std::int32_t parentY, const Drawing& drawing) {
     DrawShown(drawing);
-    WriteChildHeading(out_, lines_, "Button: ", button.Name());
+    WriteChildHeading(out_, lines_, "Button: ", button, RecordKind::Button);
+    button_ = button.Position();
     const bool block = Carries(Lines::Block);
     if (block) {
         std::int32_t points = 0;
@@ -148,8 +159,10 @@ Visit TextOutput::Button(kelpie::Button& button, const Node& parent, std::int32_
                          ", Background: " +
                          RtfWriter::ColorName(button.BackgroundColorOf(state.State), format_));
         if (button.Filler1() != 0) out_.WriteLn("Filler: " + std::to_string(button.Filler1()));
+        out_.EndBlock();
     }
-    if (Carries(Lines::Check)) WriteCoordinateErrors(out_, button, parentX, parentY);
+    if (Carries(Lines::Check))
+        WriteCoordinateErrors(out_, button, RecordKind::Button, parentX, parentY);
     if (block) {
         out_.IndentOut();
         out_.WriteLn(" Subordinates:");
@@ -160,7 +173,8 @@ Visit TextOutput::Button(kelpie::Button& button, const Node& parent, std::int32_
 }
 
 void TextOutput::ButtonWithoutActions() {
-    if (Carries(Lines::Check)) out_.WriteLn("**** Button has no actions");
+    if (Carries(Lines::Check))
+        out_.WriteCheck("**** Button has no actions", {RecordKind::Button, button_});
 }
 
 } // namespace vantor

@@ -56,6 +56,7 @@ void WriteProperties(TextDocument& writer, const kelpie::CCF& ccf, bool hasHomeI
     const kelpie::CCFfile& file = ccf.CCFfile();
     writer.WriteLn(" Properties:");
     writer.IndentIn();
+    writer.BeginBlock(LineBlock::Properties);
     writer.WriteLn("File Name: " + RtfWriter::ToWindows1252(file.FileName()));
     writer.WriteLn("File size: " + std::to_string(file.FileSize()));
     writer.WriteLn("Size: " + std::to_string(ccf.Size()));
@@ -80,6 +81,7 @@ void WriteProperties(TextDocument& writer, const kelpie::CCF& ccf, bool hasHomeI
     for (std::size_t i = 0; i < 4; ++i)
         if (fillers[i] != 0)
             writer.WriteLn("Filler " + std::to_string(i + 1) + ": " + std::to_string(fillers[i]));
+    writer.EndBlock();
     writer.IndentOut();
 }
 
@@ -100,15 +102,20 @@ void WriteSubordinatePositions(TextDocument& writer, const kelpie::CCF& ccf) {
 
 // The "****" checks of the header: protections, and home panels named "home".
 void WriteHeaderChecks(TextDocument& writer, const kelpie::CCF& ccf) {
-    if (ccf.ConfigWriteProtected()) writer.WriteLn("****Configuration is write protected");
-    if (ccf.HomeWriteProtected()) writer.WriteLn("****Home panels are write protected");
+    if (ccf.ConfigWriteProtected())
+        writer.WriteCheck("****Configuration is write protected", {RecordKind::File, 0});
+    if (ccf.HomeWriteProtected())
+        writer.WriteCheck("****Home panels are write protected", {RecordKind::File, 0});
     for (auto& device : ccf.HomeGroup())
         if (const kelpie::Panels* panels = device.FindPanels())
             for (auto& panel : *panels)
-                if (panel.Name() == "home") writer.WriteLn("****Home panel has name \"home\"");
+                if (panel.Name() == "home")
+                    writer.WriteCheck("****Home panel has name \"home\"",
+                                      {RecordKind::Panel, panel.Position()});
 }
 
-// The heading over each device group in a report.
+} // namespace
+
 const char* GroupHeading(DeviceGroup group) {
     switch (group) {
     case DeviceGroup::Home:
@@ -122,8 +129,6 @@ const char* GroupHeading(DeviceGroup group) {
     }
     return "Macro Recording Panel: ";
 }
-
-} // namespace
 
 Scope TextOutput::Indent() {
     out_.IndentIn();
@@ -150,8 +155,10 @@ void TextOutput::DrawShown(const Drawing& drawing) {
 }
 
 Visit TextOutput::Header(const kelpie::CCF& ccf, const Node& parent, bool hasHomeIcon) {
-    if (Carries(Lines::FileHeading))
+    if (Carries(Lines::FileHeading)) {
+        out_.BeginRecord({RecordKind::File, 0});
         out_.WriteHeading(HeadingLevel::Title, RtfWriter::ToWindows1252(ccf.CCFfile().FileName()));
+    }
     Scope subordinates;
     if (Carries(Lines::Block)) {
         out_.WriteLn("CCF File Header");
@@ -171,16 +178,23 @@ void TextOutput::HeaderEnd(const kelpie::CCF& ccf, std::int32_t homeDevices, std
 }
 
 Node TextOutput::Group(DeviceGroup group, const kelpie::CCF&, const Node& parent) {
-    if (Carries(Lines::Heading)) out_.WriteHeading(HeadingLevel::Section, GroupHeading(group));
+    if (Carries(Lines::Heading)) {
+        out_.BeginRecord({RecordKind::Group, static_cast<std::int32_t>(group)});
+        out_.WriteHeading(HeadingLevel::Section, GroupHeading(group));
+    }
     return parent;
 }
 
 Visit TextOutput::Device(kelpie::Device& device, const Node& parent) {
-    if (Carries(Lines::Heading)) out_.WriteHeading(HeadingLevel::Device, "Device: ", &device.Name());
+    if (Carries(Lines::Heading)) {
+        out_.BeginRecord({RecordKind::Device, device.Position()});
+        out_.WriteHeading(HeadingLevel::Device, "Device: ", &device.Name());
+    }
     Scope subordinates;
     if (Carries(Lines::Block)) {
         out_.WriteLn(" Properties:");
         out_.IndentIn();
+        out_.BeginBlock(LineBlock::Properties);
         out_.WriteLn("Position: " + RtfWriter::FormatPosition(device.Position()));
         WriteNameLine(out_, "Name: ", device.Name());
         out_.WriteLn("Size: " + std::to_string(device.Size()));
@@ -192,6 +206,7 @@ Visit TextOutput::Device(kelpie::Device& device, const Node& parent) {
             out_.WriteLn("RF Extender: " + UpperHex(device.RFExtender()));
         if (device.Filler1() != 0) out_.WriteLn("Filler 1: " + std::to_string(device.Filler1()));
         if (device.Filler2() != 0) out_.WriteLn("Filler 2: " + std::to_string(device.Filler2()));
+        out_.EndBlock();
         out_.IndentOut();
         out_.WriteLn(" Subordinates: ");
         subordinates = Indent();
@@ -209,7 +224,10 @@ void TextOutput::DeviceEnd(const kelpie::Device& device) {
 
 Visit TextOutput::Panel(kelpie::Panel& panel, const Node& parent, const Drawing& drawing) {
     DrawShown(drawing);
-    if (Carries(Lines::Heading)) out_.WriteHeading(HeadingLevel::Panel, "Panel: ", &panel.Name());
+    if (Carries(Lines::Heading)) {
+        out_.BeginRecord({RecordKind::Panel, panel.Position()});
+        out_.WriteHeading(HeadingLevel::Panel, "Panel: ", &panel.Name());
+    }
     if (Carries(Lines::PanelPicture)) {
         // The panel as the remote shows it, drawn on the shared canvas.
         out_.WriteLn();
@@ -222,12 +240,14 @@ Visit TextOutput::Panel(kelpie::Panel& panel, const Node& parent, const Drawing&
     if (Carries(Lines::Block)) {
         out_.WriteLn(" Properties:");
         out_.IndentIn();
+        out_.BeginBlock(LineBlock::Properties);
         out_.WriteLn("Position: " + RtfWriter::FormatPosition(panel.Position()));
         WriteNameLine(out_, "Name: ", panel.Name());
         out_.WriteLn("Size: " + std::to_string(panel.Size()));
         out_.WriteLn(std::string("Hidden: ") + YesNo(panel.Hidden()));
         out_.WriteLn("Number of child Frames/Buttons: " +
                      std::to_string(kelpie::CountOf(panel.FindChildren())));
+        out_.EndBlock();
         out_.IndentOut();
         out_.WriteLn(" Subordinates:");
         out_.IndentIn();
@@ -238,13 +258,15 @@ Visit TextOutput::Panel(kelpie::Panel& panel, const Node& parent, const Drawing&
     return Below(parent, lines_.InReport());
 }
 
-void TextOutput::PanelEnd(const kelpie::Panel&, bool hasActions) {
-    if (Carries(Lines::Check) && !hasActions) out_.WriteLn("**** Panel has no actions");
+void TextOutput::PanelEnd(const kelpie::Panel& panel, bool hasActions) {
+    if (Carries(Lines::Check) && !hasActions)
+        out_.WriteCheck("**** Panel has no actions", {RecordKind::Panel, panel.Position()});
 }
 
 void TextOutput::ObjectCounts(const kelpie::CCFfile& file, std::int32_t homeDevices,
                               std::int32_t devices, std::int32_t macroDevices) {
     std::int32_t start = -1, startNext = -1;
+    out_.EndRecords(); // the counts are the whole file's
     if (lines_.InReport()) out_.WriteLn("********************");
     out_.WriteLn(" Object Counts:");
     out_.IndentIn();

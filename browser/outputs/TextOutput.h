@@ -72,6 +72,7 @@ private:
     TextLines lines_;
     kelpie::CCFFileFormats format_;
     PanelCanvas& canvas_;
+    std::int32_t button_ = 0; // the position of the button being written
 };
 
 // The display pane's text of the selected record.

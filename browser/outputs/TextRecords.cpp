@@ -67,8 +67,10 @@ Visit TextOutput::ActionList(const std::string& title, kelpie::Actions& actions,
     // own lines are not written (the IR codes it sends).
     Scope list = Indent();
     if (writes) {
+        out_.BeginBlock(LineBlock::Properties);
         out_.WriteLn("Position: " + RtfWriter::FormatPosition(actions.Position()));
         out_.WriteLn("Size: " + std::to_string(actions.Size()));
+        out_.EndBlock();
     }
     return Below(parent, true, std::move(list));
 }
@@ -77,8 +79,12 @@ void TextOutput::Action(const kelpie::Action& action, const std::string&, const 
     // A missing IR code is written where its block would have been.
     if (!Carries(action.ActionType() == kelpie::actCode ? Lines::IRCode : Lines::ActionList))
         return;
-    for (const ActionTextPiece& piece : ActionLine(action))
-        piece.IsName ? out_.WriteProntoText(piece.Text) : out_.WriteText(piece.Text);
+    for (const ActionTextPiece& piece : ActionLine(action)) {
+        if (piece.Target)
+            out_.WriteLink(piece.Text, piece.IsName, *piece.Target);
+        else
+            piece.IsName ? out_.WriteProntoText(piece.Text) : out_.WriteText(piece.Text);
+    }
     out_.WriteLn();
 }
 
@@ -87,11 +93,13 @@ Visit TextOutput::Timer(kelpie::Timer& timer, const Node& parent, bool expand) {
     out_.WriteLn("[T] Timer");
     if (!expand) return Below(parent, false);
     Scope block = Indent();
+    out_.BeginBlock(LineBlock::Properties);
     out_.WriteLn("Position: " + RtfWriter::FormatPosition(timer.Position()));
     out_.WriteLn("Size: " + std::to_string(timer.Size()));
     const kelpie::Timer* next = timer.NextTimer();
     out_.WriteLn("Next Timer at: " +
                  (next ? RtfWriter::FormatPosition(next->Position()) : std::string("None")));
+    out_.EndBlock();
     return Below(parent, true, std::move(block));
 }
 
@@ -114,6 +122,8 @@ void TextOutput::TimerEnd(const kelpie::Timer& timer) {
 
 void TextOutput::IRCode(const kelpie::IRCode& code, const Node&, bool expand) {
     if (!Carries(Lines::IRCode)) return;
+    // Each use of a code shows its block; the first one is the code's entry.
+    if (expand) out_.BeginRecord({RecordKind::IRCode, code.Position()});
     out_.WriteText("[C] ");
     out_.WriteProntoText(code.Name());
     out_.WriteLn();
@@ -124,11 +134,13 @@ void TextOutput::IRCode(const kelpie::IRCode& code, const Node&, bool expand) {
     const std::vector<std::uint8_t>& data = code.IRCodeData();
     const std::int64_t dataSize = static_cast<std::int64_t>(data.size());
     const Scope block = Indent();
+    out_.BeginBlock(LineBlock::Properties);
     out_.WriteLn("Position: " + RtfWriter::FormatPosition(code.Position()));
     out_.WriteLn("Type: " + IRCodeTypeName(code.IRCodeType()));
     out_.WriteLn("Structure Size: " +
                  std::to_string(dataSize + kelpie::basStructures::IRCodeHeadSize));
     out_.WriteLn("IR Code Size: " + std::to_string(dataSize));
+    out_.BeginBlock(LineBlock::Dump);
     // The data as big-endian words, ten to a line; an odd last byte is not
     // shown.
     const std::vector<std::string> words = IRCodeDataWords(data);
@@ -140,6 +152,7 @@ void TextOutput::IRCode(const kelpie::IRCode& code, const Node&, bool expand) {
             line.clear();
         }
     }
+    out_.EndBlock();
 }
 
 void TextOutput::Icon(const kelpie::Icon& icon, const std::string& type, bool printIcon,
@@ -150,6 +163,8 @@ void TextOutput::Icon(const kelpie::Icon& icon, const std::string& type, bool pr
         DrawOutput(canvas_, format_).Icon(icon, type, printIcon, parent, expand, x, y, root);
     if (!Carries(Lines::Icon)) return;
     if (lines_.InReport()) out_.WriteLn(Separator);
+    // The uses that show the icon's block refer to the first of them.
+    if (expand) out_.BeginRecord({RecordKind::Icon, icon.Position()});
     if (!type.empty()) out_.WriteText(type + " ");
     out_.WriteLn("Icon");
     if (!expand) return;
@@ -159,6 +174,7 @@ void TextOutput::Icon(const kelpie::Icon& icon, const std::string& type, bool pr
     const std::int64_t width = icon.Width(), height = icon.Height();
     {
         const Scope block = Indent();
+        out_.BeginBlock(LineBlock::Properties);
         out_.WriteLn("Position: " + RtfWriter::FormatPosition(icon.Position()));
         out_.WriteLn("Structure Size: " + std::to_string(icon.Size()));
         out_.WriteLn("Icon Size: " + std::to_string(static_cast<std::int64_t>(icon.Size()) -
@@ -167,6 +183,7 @@ void TextOutput::Icon(const kelpie::Icon& icon, const std::string& type, bool pr
                      ") [" + std::to_string(width * height) + " pixels]");
         out_.WriteLn("Type: " + IconTypeWord(icon));
         out_.WriteLn("Reference Count: " + std::to_string(icon.ReferenceCount()));
+        out_.EndBlock();
     }
     if (lines_.InReport() && printIcon) out_.WriteIconPicture(icon);
 }

@@ -2,10 +2,10 @@
 
 #include "model/BusyPointer.h"
 #include "model/CCFlocal.h"
-#include "outputs/RtfWriter.h"
+#include "outputs/OutputFile.h"
+#include "outputs/ReportDocument.h"
 
 #include <kelpie/Error.h>
-#include "outputs/OutputFile.h"
 
 #include <new>
 
@@ -13,7 +13,7 @@ namespace vantor {
 
 bool RunReport(const ReportTools& tools, const CCFlocal& input, const std::string& outputFile,
                const std::function<void()>& body) {
-    RtfWriter& writer = tools.Writer;
+    ReportDocument& writer = tools.Writer;
     const kelpie::CCFfile& file = input.CCF().CCFfile();
     if (writer.OpenReportFile(outputFile, BoundsFor(file.FileName(), file.FileSize())))
         return false;
@@ -27,6 +27,7 @@ bool RunReport(const ReportTools& tools, const CCFlocal& input, const std::strin
             } catch (const kelpie::Error& error) {
                 writer.WriteLn(); // ends a line the error cut short
                 writer.ResetIndent();
+                writer.EndRecords(); // the line is about the whole report
                 writer.WriteLn(std::string("**** The report is incomplete: ") + error.what());
             }
         } catch (const OutputFailed& error) {

@@ -1,5 +1,6 @@
-// The five reports of an open file, each one walk into an RtfReport. Each
-// returns false when the file could not be written.
+// The five reports of an open file, each one walk into an RtfReport that
+// writes the document the tools carry (RTF or a web page). Each returns false
+// when the file could not be written.
 #pragma once
 
 #include <string>
@@ -8,14 +9,14 @@ namespace vantor {
 
 class CCFlocal;
 class PanelCanvas;
-class RtfWriter;
+class ReportDocument;
 class UserInterface;
 
-// What a report run needs besides the file: the writer (with its failure
-// handler), the canvas that draws the panel pictures (with the viewer's
-// options) and the user interface (busy pointer, messages).
+// What a report run needs besides the file: the document it writes (with its
+// failure handler), the canvas that draws the panel pictures (with the
+// viewer's options) and the user interface (busy pointer, messages).
 struct ReportTools {
-    RtfWriter& Writer;
+    ReportDocument& Writer;
     PanelCanvas& Canvas;
     UserInterface& Ui;
 };

@@ -15,7 +15,7 @@ CCFlocal* OwnerOf(const CCFlocals& files, const std::string& tag) {
 } // namespace
 
 basCCF::basCCF(TreeSink& tree, ListSink& list, DisplaySink& display, UserInterface& ui)
-    : TreeControl(tree), ListControl(list), DisplayControl(display), Ui(ui), Writer(ui),
+    : TreeControl(tree), ListControl(list), DisplayControl(display), Ui(ui), Writer(ui), Page(ui),
       Canvas(ui) {}
 
 CCFlocal& basCCF::OpenCCF(const std::string& fileName,

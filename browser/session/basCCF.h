@@ -6,6 +6,7 @@
 #include "model/CCFlocals.h"
 #include "model/Sinks.h"
 #include "model/Tags.h"
+#include "outputs/HtmlWriter.h"
 #include "outputs/PanelCanvas.h"
 #include "outputs/RtfWriter.h"
 #include "session/Reports.h"
@@ -41,8 +42,12 @@ public:
     void ShowDetailList(const std::string& tag);
     void ShowDisplay(const std::string& tag);
     void RefreshDisplay();
-    // The writer, canvas and user interface that reports run with.
-    ReportTools Tools() { return {Writer, Canvas, Ui}; }
+    // The document, canvas and user interface that reports of `format` run
+    // with.
+    ReportTools Tools(ReportFormat format = ReportFormat::Rtf) {
+        if (format == ReportFormat::Html) return {Page, Canvas, Ui};
+        return {Writer, Canvas, Ui};
+    }
 
     kelpie::CCFs LibraryFiles;
     CCFlocals BrowserFiles;
@@ -55,7 +60,8 @@ public:
     ListSink& ListControl;
     DisplaySink& DisplayControl;
     UserInterface& Ui;
-    RtfWriter Writer;
+    RtfWriter Writer; // the display pane and the RTF reports
+    HtmlWriter Page;  // the reports as web pages
     PanelCanvas Canvas;
 };
 

@@ -1,5 +1,6 @@
 #include "frmReports.h"
 
+#include "exports/OutputNames.h"
 #include "session/basCCF.h"
 
 #include <QCheckBox>
@@ -17,23 +18,40 @@
 
 using vantor::basCCF;
 using vantor::CCFlocal;
+using vantor::ReportFormat;
 
 namespace {
 
 struct ReportEntry {
     const char* Name;
-    const char* Suffix; // added to the base name for the default output name
+    vantor::ReportKinds Kind; // its suffix follows the base name in the default output name
 };
 
 // In list order; the full report is the only one with the positions summary.
 constexpr ReportEntry Reports[] = {
-    {"Full Report", ".rtf"},
-    {"Errors Report", " Errors.rtf"},
-    {"Icons Report", " Icons.rtf"},
-    {"Panels Report", " Panels.rtf"},
-    {"IR Codes Report", " IR Codes.rtf"},
+    {"Full Report", vantor::rkFull},        {"Errors Report", vantor::rkErrors},
+    {"Icons Report", vantor::rkIcons},      {"Panels Report", vantor::rkPanels},
+    {"IR Codes Report", vantor::rkIRCodes},
 };
 constexpr int FullReport = 0;
+
+// The document formats, in list order, with the file dialog's filter.
+struct FormatEntry {
+    const char* Name;
+    ReportFormat Format;
+    const char* Filter;
+    const char* Suffix;
+};
+constexpr FormatEntry Formats[] = {
+    {"Rich Text (RTF)", ReportFormat::Rtf, "Rich Text Files (*.rtf)", "rtf"},
+    {"Web Page (HTML)", ReportFormat::Html, "Web Pages (*.html)", "html"},
+};
+
+// The chosen format's entry (RTF while none is chosen).
+const FormatEntry& ChosenFormat(const QComboBox& box) {
+    const int index = box.currentIndex();
+    return Formats[index > 0 && index < static_cast<int>(std::size(Formats)) ? index : 0];
+}
 
 // Runs one report of `file` and shows the current item again, its names in
 // the remote's font as the pane always declares it.
@@ -63,26 +81,31 @@ std::string frmReports::BaseNameOf(const std::string& fileName) {
 }
 
 bool frmReports::RunFullReport(basCCF& browser, CCFlocal& file, const std::string& outputFile,
-                               bool showPositions) {
+                               bool showPositions, ReportFormat format) {
     return RunReport(browser, file, [&](CCFlocal& f) {
-        return DumpCCF(browser.Tools(), f, outputFile, showPositions);
+        return DumpCCF(browser.Tools(format), f, outputFile, showPositions);
     });
 }
-bool frmReports::RunErrorsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+bool frmReports::RunErrorsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile,
+                                 ReportFormat format) {
     return RunReport(browser, file,
-                     [&](CCFlocal& f) { return DumpErrors(browser.Tools(), f, outputFile); });
+                     [&](CCFlocal& f) { return DumpErrors(browser.Tools(format), f, outputFile); });
 }
-bool frmReports::RunIconsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+bool frmReports::RunIconsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile,
+                                ReportFormat format) {
     return RunReport(browser, file,
-                     [&](CCFlocal& f) { return DumpIcons(browser.Tools(), f, outputFile); });
+                     [&](CCFlocal& f) { return DumpIcons(browser.Tools(format), f, outputFile); });
 }
-bool frmReports::RunPanelsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
+bool frmReports::RunPanelsReport(basCCF& browser, CCFlocal& file, const std::string& outputFile,
+                                 ReportFormat format) {
     return RunReport(browser, file,
-                     [&](CCFlocal& f) { return DumpPanels(browser.Tools(), f, outputFile); });
+                     [&](CCFlocal& f) { return DumpPanels(browser.Tools(format), f, outputFile); });
 }
-bool frmReports::RunIRCodesReport(basCCF& browser, CCFlocal& file, const std::string& outputFile) {
-    return RunReport(browser, file,
-                     [&](CCFlocal& f) { return DumpIRCodes(browser.Tools(), f, outputFile); });
+bool frmReports::RunIRCodesReport(basCCF& browser, CCFlocal& file, const std::string& outputFile,
+                                  ReportFormat format) {
+    return RunReport(browser, file, [&](CCFlocal& f) {
+        return DumpIRCodes(browser.Tools(format), f, outputFile);
+    });
 }
 
 frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent)
@@ -99,6 +122,10 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     auto* label4 = new QLabel(QStringLiteral("Select Report:"), this);
     cboReport = new QComboBox(this);
     cboReport->setEditable(false);
+    cboFormat = new QComboBox(this);
+    cboFormat->setEditable(false);
+    for (const auto& format : Formats)
+        cboFormat->addItem(QString::fromLatin1(format.Name));
     auto* label3 = new QLabel(QStringLiteral("Output to File:"), this);
     txtOutput = new QLineEdit(this);
     txtOutput->setMinimumWidth(320);
@@ -116,7 +143,8 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(label4, 0, 0, 1, 2);
-    grid->addWidget(cboReport, 1, 0, 1, 2);
+    grid->addWidget(cboReport, 1, 0);
+    grid->addWidget(cboFormat, 1, 1);
     grid->addWidget(label3, 2, 0, 1, 2);
     grid->addWidget(txtOutput, 3, 0);
     grid->addWidget(cmdBrowse, 3, 1);
@@ -135,6 +163,7 @@ frmReports::frmReports(basCCF& browser, QString& dialogFileName, QWidget* parent
     ReportSelected();
 
     connect(cboReport, &QComboBox::activated, this, &frmReports::ReportSelected);
+    connect(cboFormat, &QComboBox::activated, this, &frmReports::ReportSelected);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmReports::Browse);
     connect(cmdOK, &QPushButton::clicked, this, &frmReports::Ok);
     connect(cmdCancel, &QPushButton::clicked, this, &frmReports::reject);
@@ -146,17 +175,20 @@ void frmReports::ReportSelected() {
         browser_.Ui.ShowMessage("Internal error - unrecognised report");
         return;
     }
-    txtOutput->setText(QString::fromStdString(baseName_) +
-                       QString::fromLatin1(Reports[index].Suffix));
+    txtOutput->setText(
+        QString::fromStdString(baseName_ + ReportSuffix(Reports[index].Kind, Format())));
     chkShowPositions->setVisible(index == FullReport);
+    // A web page shows names in an ordinary font already.
+    chkPlainNameFont->setEnabled(Format() == ReportFormat::Rtf);
     dialogFileName_ = txtOutput->text();
 }
 
 void frmReports::Browse() {
+    const FormatEntry& format = ChosenFormat(*cboFormat);
     QFileDialog dialog(this, QStringLiteral("Output to File"), dialogFileName_,
-                       QStringLiteral("Rich Text Files (*.rtf)"));
+                       QString::fromLatin1(format.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("rtf"));
+    dialog.setDefaultSuffix(QString::fromLatin1(format.Suffix));
     dialog.selectFile(dialogFileName_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().constFirst();
@@ -187,25 +219,30 @@ void frmReports::Ok() {
         ~NamesFont() { Writer.SetPlainNameFont(false); }
     } restore{browser_.Writer};
     browser_.Writer.SetPlainNameFont(plain);
+    const ReportFormat format = Format();
     switch (cboReport->currentIndex()) {
     case 0:
-        RunFullReport(browser_, *file, output, chkShowPositions->isChecked());
+        RunFullReport(browser_, *file, output, chkShowPositions->isChecked(), format);
         break;
     case 1:
-        RunErrorsReport(browser_, *file, output);
+        RunErrorsReport(browser_, *file, output, format);
         break;
     case 2:
-        RunIconsReport(browser_, *file, output);
+        RunIconsReport(browser_, *file, output, format);
         break;
     case 3:
-        RunPanelsReport(browser_, *file, output);
+        RunPanelsReport(browser_, *file, output, format);
         break;
     case 4:
-        RunIRCodesReport(browser_, *file, output);
+        RunIRCodesReport(browser_, *file, output, format);
         break;
     default:
         browser_.Ui.ShowMessage("Internal error - unrecognised report");
         break;
     }
     accept();
+}
+
+ReportFormat frmReports::Format() const {
+    return ChosenFormat(*cboFormat).Format;
 }

@@ -1,9 +1,10 @@
-// The report dialog: one of the five reports of a file, written to a file the
-// user names. It is bound to the file that was current when it opened, and
-// names that file in its caption: selecting another file meanwhile does not
-// change what it writes. Not modal.
+// The report dialog: one of the five reports of a file, as RTF or as a web
+// page, written to a file the user names. It is bound to the file that was
+// current when it opened, and names that file in its caption: selecting
+// another file meanwhile does not change what it writes. Not modal.
 #pragma once
 
+#include "model/BrowserTypes.h"
 #include "session/BoundFile.h"
 
 #include <QDialog>
@@ -36,17 +37,23 @@ public:
     // the current item again, since the run leaves the display pane's writer
     // in report mode. False when nothing was written.
     static bool RunFullReport(vantor::basCCF& browser, vantor::CCFlocal& file,
-                              const std::string& outputFile, bool showPositions);
+                              const std::string& outputFile, bool showPositions,
+                              vantor::ReportFormat format = vantor::ReportFormat::Rtf);
     static bool RunErrorsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
-                                const std::string& outputFile);
+                                const std::string& outputFile,
+                                vantor::ReportFormat format = vantor::ReportFormat::Rtf);
     static bool RunIconsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
-                               const std::string& outputFile);
+                               const std::string& outputFile,
+                               vantor::ReportFormat format = vantor::ReportFormat::Rtf);
     static bool RunPanelsReport(vantor::basCCF& browser, vantor::CCFlocal& file,
-                                const std::string& outputFile);
+                                const std::string& outputFile,
+                                vantor::ReportFormat format = vantor::ReportFormat::Rtf);
     static bool RunIRCodesReport(vantor::basCCF& browser, vantor::CCFlocal& file,
-                                 const std::string& outputFile);
+                                 const std::string& outputFile,
+                                 vantor::ReportFormat format = vantor::ReportFormat::Rtf);
 
     QComboBox* cboReport = nullptr;
+    QComboBox* cboFormat = nullptr; // RTF or a web page
     QLineEdit* txtOutput = nullptr;
     QPushButton* cmdBrowse = nullptr;
     QCheckBox* chkShowPositions = nullptr;
@@ -60,6 +67,7 @@ private:
     void ReportSelected();
     void Browse();
     void Ok();
+    vantor::ReportFormat Format() const;
 
     vantor::basCCF& browser_;
     QString& dialogFileName_;

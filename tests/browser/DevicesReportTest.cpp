@@ -33,8 +33,9 @@ struct DeviceReports : ::testing::Test, vantor::testing::WalkerFixture {
     }
     std::vector<std::string> Layout(std::int32_t x, std::int32_t y, std::int32_t parentX,
                                     std::int32_t parentY, std::int32_t width, std::int32_t height) {
-        return DisplayLines(
-            [&] { WriteCoordinateErrors(browser.Writer, x, y, parentX, parentY, width, height); });
+        return DisplayLines([&] {
+            WriteCoordinateErrors(browser.Writer, x, y, parentX, parentY, width, height, {});
+        });
     }
 };
 

@@ -62,6 +62,8 @@ TEST(ReportCommandUsage, UsageErrorsExitWithTwoAndAShortUsage) {
         {"--export-icons", "dir", "a.ccf", "b.ccf"},
         {"-p", "-r", "errors", "a.ccf"},
         {"--quiet=yes", "a.ccf"},
+        {"--format", "pdf", "a.ccf"},
+        {"--format", "html", "--plain-name-font", "a.ccf"},
     };
     for (const auto& args : wrong) {
         const CommandRun run = RunCommand(args);
@@ -96,6 +98,15 @@ TEST(ReportCommandUsage, OptionsAndDefaultNames) {
     EXPECT_EQ(DefaultReportPath("dir.x/plain", rkIRCodes), "dir.x/plain IR Codes.rtf");
     EXPECT_EQ(DefaultReportPath("a.ccf", rkIcons), "a Icons.rtf");
     EXPECT_EQ(DefaultReportPath("a.ccf", rkPanels), "a Panels.rtf");
+    EXPECT_EQ(DefaultReportPath("dir/a.b.ccf", rkErrors, "", ReportFormat::Html),
+              "dir/a.b Errors.html");
+    EXPECT_EQ(DefaultReportPath("a.ccf", rkFull, "out", ReportFormat::Html), "out/a.html");
+
+    // The format asks for the report, also beside an export.
+    const auto page = ParseReportOptions({"--format=html", "--json", "a.ccf"}, error);
+    ASSERT_TRUE(page) << error;
+    EXPECT_EQ(page->Format, ReportFormat::Html);
+    EXPECT_TRUE(WritesReport(*page));
 }
 
 TEST_F(SampleCopy, MissingFileFailsWithItsNameAndTheOthersAreStillWritten) {

@@ -77,6 +77,22 @@ TEST_F(ReportDialog, DefaultNamesFollowTheChosenReport) {
     EXPECT_TRUE(ui.Messages.empty());
 }
 
+TEST_F(ReportDialog, TheWebPageFormatNamesAndWritesAnHtmlFile) {
+    OpenSample();
+    const QString base = QString::fromStdString(PathOf("grey-v2"));
+    frmReports dialog(browser, dialogFileName);
+    ASSERT_EQ(dialog.cboFormat->count(), 2);
+    dialog.cboFormat->setCurrentText("Web Page (HTML)");
+    emit dialog.cboFormat->activated(dialog.cboFormat->currentIndex());
+    Choose(dialog, "Errors Report");
+    EXPECT_EQ(dialog.txtOutput->text(), base + " Errors.html");
+    QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    const std::string page = ReadFile(PathOf("grey-v2 Errors.html"));
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>")) << page.substr(0, 40);
+    EXPECT_NE(page.find("<h1 id=\"file\">Errors Report </h1>"), std::string::npos);
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
 TEST_F(ReportDialog, AnEmptyNameKeepsTheDialogOpenAndWritesNothing) {
     OpenSample();
     frmReports dialog(browser, dialogFileName);
