@@ -47,10 +47,9 @@ std::uint16_t DivisorOfCarrier(double hertz) {
 }
 
 std::vector<std::uint16_t> WordsOf(const std::vector<std::uint8_t>& data) {
-    std::vector<std::uint16_t> words;
-    words.reserve(data.size() / 2);
-    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
-        words.push_back(static_cast<std::uint16_t>(data[i] << 8 | data[i + 1]));
+    std::vector<std::uint16_t> words(data.size() / 2);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = static_cast<std::uint16_t>(data[2 * i] << 8 | data[2 * i + 1]);
     return words;
 }
 

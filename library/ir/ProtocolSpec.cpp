@@ -2,6 +2,9 @@
 
 #include <kelpie/Error.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kelpie::ir::spec {
 
 namespace {
@@ -52,6 +55,111 @@ bool Spec::Robust() const {
             (step.Inverted || step.Into == Slot::Fixed || step.Into == Slot::Checksum))
             return true;
     return false;
+}
+
+bool IsPulseCode(const BitCode& code) {
+    const auto burst = [](double piece) { return piece > 0; };
+    return burst(code.Zero[0]) != burst(code.Zero[1]) && burst(code.One[0]) != burst(code.One[1]) &&
+           burst(code.Zero[0]) == burst(code.One[0]);
+}
+
+namespace {
+
+// Counts a pulse-code frame's durations piece by piece, as pieces of one
+// kind merge into one duration, to place each closing gap.
+void PlaceGaps(const BitCode& code, double unit, std::vector<Step>& steps) {
+    int durations = 0;
+    bool lastIsBurst = false;
+    double longest = 0; // the frame's greatest length up to here
+    const auto add = [&](bool burst, double micros) {
+        longest += micros;
+        if (durations == 0 && !burst) return; // the silence before the frame
+        if (durations == 0 || burst != lastIsBurst) ++durations;
+        lastIsBurst = burst;
+    };
+    for (Step& step : steps) {
+        switch (step.Kind) {
+        case StepKind::Burst:
+            add(true, step.Micros);
+            break;
+        case StepKind::Space:
+            add(false, step.Micros);
+            break;
+        case StepKind::Bits:
+            for (int bit = 0; bit < step.Width; ++bit)
+                for (int half = 0; half < 2; ++half)
+                    add(code.Zero[half] > 0,
+                        std::max(std::abs(code.Zero[half]), std::abs(code.One[half])) * step.Scale);
+            break;
+        case StepKind::Gap:
+        case StepKind::Extent: {
+            const double ideal = step.Kind == StepKind::Gap ? step.Micros : step.Micros - longest;
+            add(false, std::max(ideal, unit));
+            step.DurationIndex = durations - 1;
+            step.LeastGap = 0.5 * std::max(ideal, unit);
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
+void LinkSteps(const BitCode& code, double unit, std::vector<Step>& steps) {
+    std::size_t bitsSteps = 0;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps[i].Kind == StepKind::Bits) {
+            if (bitsSteps == MaxBitsSteps)
+                throw Error(ErrorKind::Overflow, "an IR frame with more than " +
+                                                     std::to_string(MaxBitsSteps) + " bit fields");
+            steps[i].BitsIndex = static_cast<std::uint8_t>(bitsSteps++);
+        }
+        steps[i].After = 0;
+        if (i + 1 == steps.size()) continue;
+        switch (steps[i + 1].Kind) {
+        case StepKind::Burst:
+            steps[i].After = Bursts;
+            break;
+        case StepKind::Space:
+        case StepKind::Gap:
+        case StepKind::Extent:
+            steps[i].After = Gaps;
+            break;
+        case StepKind::Bits:
+            steps[i].After = code.Starts();
+            break;
+        }
+    }
+    if (IsPulseCode(code)) PlaceGaps(code, unit, steps);
+}
+
+bool Spec::SameFirstFrame(const Spec& other) const {
+    return Unit == other.Unit && MsbFirst == other.MsbFirst && Code == other.Code &&
+           Checksum == other.Checksum && FirstFrame() == other.FirstFrame();
+}
+
+bool Spec::SameFirstTiming(const Spec& other) const {
+    const auto& mine = FirstFrame();
+    const auto& theirs = other.FirstFrame();
+    if (Unit != other.Unit || MsbFirst != other.MsbFirst || !(Code == other.Code) ||
+        mine.size() != theirs.size())
+        return false;
+    for (std::size_t i = 0; i < mine.size(); ++i)
+        if (mine[i].Kind != theirs[i].Kind || mine[i].Micros != theirs[i].Micros ||
+            mine[i].Width != theirs[i].Width || mine[i].Scale != theirs[i].Scale ||
+            mine[i].After != theirs[i].After)
+            return false;
+    return true;
+}
+
+std::optional<Fields> Interpret(const Spec& spec, const std::vector<Step>& steps,
+                                const ReceivedBits& received) {
+    Fields fields;
+    for (const Step& step : steps)
+        if (step.Kind == StepKind::Bits && !StoreBits(step, received[step.BitsIndex], fields))
+            return std::nullopt;
+    if (!ChecksumHolds(spec, fields)) return std::nullopt;
+    return fields;
 }
 
 std::uint32_t BitsToSend(const Spec& spec, const Step& step, const Fields& fields) {

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,12 +54,34 @@ struct Step {
     bool Inverted = false;   // Bits: they carry the complement
     std::uint32_t Value = 0; // Bits into Fixed: what they must be
     double Scale = 1;        // Bits: a multiple of the bit code (RC6's trailer bit is 2)
+    // What the piece after this step can be: Bursts, Gaps or both (set by
+    // LinkSteps). A piece that the next one may continue can take just the
+    // start of a duration.
+    std::uint8_t After = 0;
+    std::uint8_t BitsIndex = 0; // Bits: which of the frame's Bits steps (set by LinkSteps)
+    // Gap, Extent in a pulse-distance or pulse-width frame: which duration
+    // of the frame the gap falls on (its durations are the same for every
+    // command), and the least that duration can be inside a signal; -1 where
+    // not known (set by LinkSteps).
+    int DurationIndex = -1;
+    double LeastGap = 0;
+
+    bool operator==(const Step&) const = default;
 };
+
+// Kinds of piece, as a set.
+inline constexpr std::uint8_t Bursts = 1, Gaps = 2;
 
 // The two pieces of each bit value: positive a burst, negative a gap.
 struct BitCode {
     std::array<double, 2> Zero;
     std::array<double, 2> One;
+
+    // The kinds a bit can start with.
+    std::uint8_t Starts() const {
+        return (Zero[0] > 0 ? Bursts : Gaps) | (One[0] > 0 ? Bursts : Gaps);
+    }
+    bool operator==(const BitCode&) const = default;
 };
 
 struct Spec {
@@ -87,7 +110,25 @@ struct Spec {
     // check (complement, fixed bits, checksum) or a lead-in burst. JVC{2}
     // and Mitsubishi carry neither: any 16 bits fit them.
     bool Robust() const;
+    // Whether a frame matcher reads the first frames of both the same way,
+    // and whether it finds the same durations in them (the bits may mean
+    // different things: NEC1 and NECx).
+    bool SameFirstFrame(const Spec& other) const;
+    bool SameFirstTiming(const Spec& other) const;
 };
+
+// The most Bits steps a frame may have.
+inline constexpr std::size_t MaxBitsSteps = 12;
+using ReceivedBits = std::array<std::uint32_t, MaxBitsSteps>;
+
+// Whether both bit values are a burst then a gap (or both a gap then a
+// burst): a pulse-distance or pulse-width code, whose bits each take two
+// durations, whatever their values.
+bool IsPulseCode(const BitCode& code);
+
+// Sets each step's After from the step that follows it, numbers the Bits
+// steps, and places the gaps of a pulse-code frame.
+void LinkSteps(const BitCode& code, double unit, std::vector<Step>& steps);
 
 // Every protocol, in the order of ProtocolInfo (and of the Protocol enum).
 const std::vector<Spec>& Specs();
@@ -99,6 +140,10 @@ std::uint32_t BitsToSend(const Spec& spec, const Step& step, const Fields& field
 // frame set before (a copy or complement that differs, fixed bits that are
 // not); the fields keep their earlier bits then.
 bool StoreBits(const Step& step, std::uint32_t bits, Fields& fields);
+// The fields that the bits received by each Bits step of `steps` give, or
+// nothing when they contradict each other or the checksum.
+std::optional<Fields> Interpret(const Spec& spec, const std::vector<Step>& steps,
+                                const ReceivedBits& received);
 // Why StoreBits refused these bits, in words ("the complement of the
 // function does not match").
 std::string Contradiction(const Step& step, std::uint32_t bits);

@@ -291,6 +291,9 @@ std::vector<Spec> MakeSpecs() {
     specs.push_back(Rca(Protocol::RCA, "RCA", 56000, 50000, 62000));
     specs.push_back(Rca(Protocol::RCA38, "RCA-38", 38700, 33000, 44000));
     specs.push_back(Mitsubishi());
+    for (Spec& spec : specs)
+        for (auto* steps : {&spec.Intro, &spec.Frame, &spec.Ditto})
+            LinkSteps(spec.Code, spec.Unit, *steps);
     return specs;
 }
 
