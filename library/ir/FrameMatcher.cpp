@@ -106,9 +106,10 @@ FrameMatcher::Meeting FrameMatcher::Meet(double piece, bool continues, const Sta
     const double actual = durations[index];
     const double total = state.Used + std::abs(piece);
     const bool first = index == 0;
+    // Only its start, when the rest could be at least one more unit.
+    const double longer = total + spec_.Unit;
     return {Close(actual, total, first),
-            continues && (actual > total + 0.2 * spec_.Unit ||
-                          (first && actual >= 0.5 * (total + spec_.Unit)))};
+            continues && actual >= (first ? 0.5 * longer : WindowOf(longer).Low)};
 }
 
 void FrameMatcher::TakeWhole(double piece, State& state) const {

@@ -20,7 +20,7 @@ struct Numbers {
 
     bool Need(std::size_t count, const char* form) {
         if (Words.size() >= 4 + count) return true;
-        Error = std::string("a ") + form + " code needs " + std::to_string(count) +
+        Error = std::string("an ") + form + " code needs " + std::to_string(count) +
                 " numbers after its header";
         return false;
     }
