@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <span>
 
 namespace kelpie::ir {
 
@@ -256,12 +257,16 @@ struct Reading {
 };
 
 // The readings of a signal; `whole` keeps the once and repeat sequences
-// joined, for the first.
+// joined for the first, where both have durations.
 std::vector<Reading> Readings(const Signal& signal, std::vector<double>& whole) {
     const double period = signal.Frequency > 0 ? 1e6 / signal.Frequency : 0;
-    whole = signal.Once;
-    whole.insert(whole.end(), signal.Repeat.begin(), signal.Repeat.end());
-    std::vector<Reading> readings{{{whole, signal.Once.size(), period}, nullptr}};
+    std::span<const double> all = signal.Once.empty() ? signal.Repeat : signal.Once;
+    if (!signal.Once.empty() && !signal.Repeat.empty()) {
+        whole = signal.Once;
+        whole.insert(whole.end(), signal.Repeat.begin(), signal.Repeat.end());
+        all = whole;
+    }
+    std::vector<Reading> readings{{{all, signal.Once.size(), period}, nullptr}};
     if (!signal.Once.empty() && !signal.Repeat.empty()) {
         readings.push_back({{signal.Repeat, signal.Repeat.size(), period},
                             "decoded from the repeat sequence alone; the once sequence holds "

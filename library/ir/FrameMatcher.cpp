@@ -187,28 +187,41 @@ int FrameMatcher::PlainBits(const Step& step, int bit, State& state, std::uint32
     // The last bit's second piece may merge with the step after it.
     const bool lastMerges = step.After & (code.Zero[1] > 0 ? Bursts : Gaps);
     const int end = lastMerges ? step.Width - 1 : step.Width;
-    const double pieces[2][2] = {
-        {std::abs(code.Zero[0]) * step.Scale, std::abs(code.Zero[1]) * step.Scale},
-        {std::abs(code.One[0]) * step.Scale, std::abs(code.One[1]) * step.Scale}};
-    const Window windows[2][2] = {{WindowOf(pieces[0][0]), WindowOf(pieces[0][1])},
-                                  {WindowOf(pieces[1][0]), WindowOf(pieces[1][1])}};
+    // Each value's two pieces, worked out once for the run of bits.
+    struct Ideal {
+        double Micros, Inverse, Exact;
+        Window Meets;
+    };
+    const auto ideal = [&](double piece) {
+        const double micros = std::abs(piece) * step.Scale;
+        return Ideal{micros, 1 / micros, std::max(0.05 * micros, timeline_.Period + 2),
+                     WindowOf(micros)};
+    };
+    const Ideal pieces[2][2] = {{ideal(code.Zero[0]), ideal(code.Zero[1])},
+                                {ideal(code.One[0]), ideal(code.One[1])}};
     const bool startsWithBurst = code.Zero[0] > 0;
     int read = 0;
     for (; bit < end; ++bit, ++read) {
         const std::size_t index = state.Index;
         if (index == 0 || index + 1 >= durations.size()) break;
         if (timeline_.IsBurst(index) != startsWithBurst) return -1;
-        const double first = durations[index], second = durations[index + 1];
-        bool fits[2];
-        for (int value = 0; value < 2; ++value)
-            fits[value] = windows[value][0].Holds(first) && windows[value][1].Holds(second);
-        if (!fits[0] && !fits[1]) return -1;
-        doubt = doubt || (fits[0] && fits[1]);
-        const int value = fits[0] ? 0 : 1;
-        Note(first, pieces[value][0], state.Fit);
-        Note(second, pieces[value][1], state.Fit);
+        const double actual[2] = {durations[index], durations[index + 1]};
+        const bool zeroFits =
+            pieces[0][0].Meets.Holds(actual[0]) && pieces[0][1].Meets.Holds(actual[1]);
+        const bool oneFits =
+            pieces[1][0].Meets.Holds(actual[0]) && pieces[1][1].Meets.Holds(actual[1]);
+        if (!zeroFits && !oneFits) return -1;
+        doubt = doubt || (zeroFits && oneFits);
+        const int value = zeroFits ? 0 : 1;
+        for (int half = 0; half < 2; ++half) {
+            const Ideal& piece = pieces[value][half];
+            const double off = actual[half] - piece.Micros;
+            state.Fit.SquaredError += off * off * piece.Inverse * piece.Inverse;
+            state.Fit.Exact = state.Fit.Exact && std::abs(off) <= piece.Exact;
+            state.Elapsed += piece.Micros;
+        }
+        state.Fit.Count += 2;
         state.Index += 2;
-        state.Elapsed += pieces[value][0] + pieces[value][1];
         bits |= static_cast<std::uint32_t>(value) << (spec_.MsbFirst ? step.Width - 1 - bit : bit);
     }
     return read;
