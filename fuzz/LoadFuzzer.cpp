@@ -1,9 +1,12 @@
 // Fuzz target: load any bytes as a CCF file, then read everything a caller
-// can reach (the graph, every icon's pixels, the structure map queries).
+// can reach (the graph, every icon's pixels, every IR code's decode, the
+// structure map queries).
 // Loading may end with a kelpie::Error; anything else is a finding.
 #include <kelpie/Error.h>
 #include <kelpie/icons/Icon.h>
+#include <kelpie/ir/Decode.h>
 #include <kelpie/model/CCFs.h>
+#include <kelpie/model/IRCodes.h>
 #include <kelpie/model/Icons.h>
 
 #include <cstddef>
@@ -36,6 +39,12 @@ void DecodeIcons(kelpie::Icons& icons) {
     }
 }
 
+// Decoding never throws: malformed data come back as such.
+void DecodeIRCodes(kelpie::IRCodes& codes) {
+    for (auto& code : codes)
+        kelpie::ir::Decode(code.IRCodeData());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -50,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     ReadStructureMap(ccf->CCFfile());
     DecodeIcons(ccf->Icons());
+    DecodeIRCodes(ccf->IRCodes());
     try {
         ccf->CalculateCRC();
     } catch (const kelpie::Error&) {

@@ -1,0 +1,405 @@
+#include <kelpie/ir/Decode.h>
+
+#include "ir/FrameMatcher.h"
+#include "ir/PredefinedCodes.h"
+#include "ir/ProtocolSpec.h"
+
+#include <kelpie/Error.h>
+#include <kelpie/ir/Pronto.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <span>
+
+namespace kelpie::ir {
+
+namespace {
+
+using spec::FrameMatch;
+using spec::FrameMatcher;
+using spec::Quality;
+using spec::Spec;
+using spec::Timeline;
+
+std::string Number(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string Kilohertz(double hertz) {
+    return Number("%.1f kHz", hertz / 1000);
+}
+
+// "device 163, function 88" (with the subdevice where there is one).
+std::string Numbers(const Command& command) {
+    std::string text = "device " + std::to_string(command.Device);
+    if (command.Subdevice) text += ", subdevice " + std::to_string(*command.Subdevice);
+    return text + ", function " + std::to_string(command.Function);
+}
+
+struct Candidate {
+    ir::Command Command;
+    int Repeats = 0;
+    Quality Fit;
+    double Score = 0; // lower is better
+
+    bool Beats(const Candidate& other) const {
+        if (Fit.Exact != other.Fit.Exact) return Fit.Exact;
+        return Score < other.Score;
+    }
+};
+
+// Why a protocol that fits the timing of some frames still does not fit.
+struct Conflict {
+    std::string Reason;
+    std::size_t Reached = 0; // durations matched before it failed
+    double CarrierOff = 0;   // relative distance from the protocol's carrier
+
+    // The more telling of two reasons: the one that got further, then the
+    // one nearer its carrier.
+    bool Beats(const Conflict& other) const {
+        if (Reached != other.Reached) return Reached > other.Reached;
+        return CarrierOff < other.CarrierOff;
+    }
+};
+
+// One protocol against a timeline: a candidate, or a conflict where frames
+// of it were found, or neither.
+struct Outcome {
+    std::optional<Candidate> Found;
+    std::optional<Conflict> Refusal;
+};
+
+// The most protocols that may own a shared first frame.
+constexpr std::size_t SharedPlaces = 8;
+
+// Which protocols' first frames a frame matcher reads alike, or finds the
+// same durations in: for each protocol the first such one in the table
+// (itself when none), and whether it shares with any other at all.
+struct FirstFrameSharing {
+    std::vector<std::size_t> SameFrame, SameTiming;
+    std::vector<bool> Shares;
+};
+
+const FirstFrameSharing& Sharing() {
+    static const FirstFrameSharing sharing = [] {
+        const auto& specs = spec::Specs();
+        FirstFrameSharing made{std::vector<std::size_t>(specs.size()),
+                               std::vector<std::size_t>(specs.size()),
+                               std::vector<bool>(specs.size(), false)};
+        for (std::size_t i = 0; i < specs.size(); ++i) {
+            made.SameFrame[i] = made.SameTiming[i] = i;
+            for (std::size_t j = i; j-- > 0;) {
+                if (specs[j].SameFirstFrame(specs[i])) made.SameFrame[i] = j;
+                if (specs[j].SameFirstTiming(specs[i])) made.SameTiming[i] = j;
+            }
+            if (made.SameTiming[i] != i) made.Shares[i] = made.Shares[made.SameTiming[i]] = true;
+        }
+        if (std::count(made.Shares.begin(), made.Shares.end(), true) > long{SharedPlaces})
+            throw Error(ErrorKind::Overflow, "too many IR protocols share their first frames");
+        return made;
+    }();
+    return sharing;
+}
+
+// The first frames matched in one reading, kept for the protocols whose
+// first frames read alike (NEC1, NEC2 and Pioneer), and the durations found,
+// kept for those whose frames differ only in what the bits mean (NECx).
+class FirstFrames {
+public:
+    explicit FirstFrames(const Timeline& timeline) : timeline_(timeline) {}
+
+    std::optional<FrameMatch> Of(const Spec& spec) {
+        const FirstFrameSharing& sharing = Sharing();
+        const auto index = static_cast<std::size_t>(spec.Info.Id);
+        if (!sharing.Shares[index]) return Checked(spec);
+        if (const auto* known = checked_.Find(sharing.SameFrame[index])) return *known;
+        const std::size_t timingOwner = sharing.SameTiming[index];
+        const auto* timing = timings_.Find(timingOwner);
+        if (!timing)
+            timing = &timings_.Add(
+                timingOwner, FrameMatcher(spec, timeline_, false).Match(spec.FirstFrame(), 0));
+        std::optional<FrameMatch> match;
+        if (*timing) {
+            if (auto fields = spec::Interpret(spec, spec.FirstFrame(), (*timing)->Received)) {
+                match = **timing;
+                match->Values = *fields;
+                match->ConflictStep = nullptr;
+                match->ChecksumWrong = false;
+            } else {
+                // Another reading of the durations may pass this protocol's checks.
+                match = Checked(spec);
+            }
+        }
+        return checked_.Add(sharing.SameFrame[index], match);
+    }
+
+private:
+    // A few matches by the table index of the protocol that owns them.
+    class Known {
+    public:
+        const std::optional<FrameMatch>* Find(std::size_t owner) const {
+            for (std::size_t i = 0; i < count_; ++i)
+                if (owners_[i] == owner) return &matches_[i];
+            return nullptr;
+        }
+        const std::optional<FrameMatch>& Add(std::size_t owner, std::optional<FrameMatch> match) {
+            const std::size_t place = count_++; // Sharing() sees that there are places enough
+            owners_[place] = owner;
+            matches_[place] = std::move(match);
+            return matches_[place];
+        }
+
+    private:
+        std::array<std::size_t, SharedPlaces> owners_{};
+        std::array<std::optional<FrameMatch>, SharedPlaces> matches_{};
+        std::size_t count_ = 0;
+    };
+
+    std::optional<FrameMatch> Checked(const Spec& spec) const {
+        return FrameMatcher(spec, timeline_, true).Match(spec.FirstFrame(), 0);
+    }
+
+    const Timeline& timeline_;
+    Known checked_, timings_;
+};
+
+class ProtocolMatch {
+public:
+    ProtocolMatch(const Spec& spec, const Timeline& timeline, const Signal& signal)
+        : spec_(spec), timeline_(timeline), signal_(signal) {
+        if (signal.Modulated) {
+            carrierOff_ = std::abs(signal.Frequency - spec.Info.Frequency) / spec.Info.Frequency;
+            carrierFits_ =
+                signal.Frequency >= spec.MinFrequency && signal.Frequency <= spec.MaxFrequency;
+        }
+    }
+
+    // Without `diagnose`, a protocol whose carrier range or first frame does
+    // not fit is passed over at once; with it, the conflict is worked out.
+    Outcome Run(FirstFrames& firsts, bool diagnose) {
+        diagnose_ = diagnose;
+        if (!diagnose && (!carrierFits_ || !FrameMatcher::MayOpen(spec_, timeline_))) return {};
+        const std::optional<FrameMatch> first = firsts.Of(spec_);
+        if (!first) {
+            if (!diagnose) return {};
+            const std::optional<FrameMatch> loose =
+                FrameMatcher(spec_, timeline_, false).Match(spec_.FirstFrame(), 0);
+            if (loose && loose->Conflicts())
+                return Refuse(loose->End, [&] { return "timing, but " + loose->Conflict(); });
+            return {};
+        }
+        Candidate found;
+        found.Fit = first->Fit;
+        found.Command = spec::CommandOf(spec_, first->Values);
+        if (spec_.Rule)
+            if (const char* broken = spec_.Rule(found.Command))
+                return Refuse(first->End, [&] { return std::string("timing, but ") + broken; });
+        FrameMatcher matcher(spec_, timeline_, true);
+        for (std::size_t at = first->End; at < timeline_.Durations.size();) {
+            std::optional<FrameMatch> next;
+            if (!spec_.Ditto.empty()) next = matcher.Match(spec_.Ditto, at);
+            if (!next && (spec_.Ditto.empty() || spec_.FullRepeatsToo)) {
+                next = matcher.Match(spec_.Frame, at);
+                if (next && next->Values != first->Values)
+                    return Refuse(next->End, [&] {
+                        return "timing, but its frames differ: " + Numbers(found.Command) +
+                               ", then " + Numbers(spec::CommandOf(spec_, next->Values));
+                    });
+            }
+            if (!next)
+                return Refuse(at, [&] {
+                    return "frames, but the " + std::to_string(timeline_.Durations.size() - at) +
+                           " durations after frame " + std::to_string(found.Repeats + 1) +
+                           " form no frame of it";
+                });
+            found.Fit.Add(next->Fit);
+            ++found.Repeats;
+            at = next->End;
+        }
+        if (!carrierFits_)
+            return Refuse(timeline_.Durations.size(), [&] {
+                return "timing, but its carrier " + Kilohertz(signal_.Frequency) + " is outside " +
+                       Number("%.1f", spec_.MinFrequency / 1000) + " to " +
+                       Kilohertz(spec_.MaxFrequency);
+            });
+        found.Score = found.Fit.MeanSquaredError() + carrierOff_ * carrierOff_;
+        return {found, std::nullopt};
+    }
+
+private:
+    // The reason is worked out only when diagnosing.
+    template <class Why> Outcome Refuse(std::size_t reached, const Why& why) const {
+        if (!diagnose_) return {};
+        // A refusal outside the protocol's carrier range says less.
+        return {std::nullopt, Conflict{std::string(spec_.Info.Name) + " " + why(), reached,
+                                       carrierFits_ ? carrierOff_ : 1 + carrierOff_}};
+    }
+
+    const Spec& spec_;
+    const Timeline& timeline_;
+    const Signal& signal_;
+    double carrierOff_ = 0;
+    bool carrierFits_ = true;
+    bool diagnose_ = false;
+};
+
+// A way to read the signal: all of it, or one sequence when the other holds
+// no whole frame (a learner that started in the middle of a frame, or caught
+// noise after the key was let go). Only protocols with a check or a lead-in
+// may read a part: any 16 bits of a longer frame fit the others.
+struct Reading {
+    Timeline Durations;
+    const char* SetAside = nullptr;
+};
+
+// The readings of a signal; `whole` keeps the once and repeat sequences
+// joined for the first, where both have durations.
+std::vector<Reading> Readings(const Signal& signal, std::vector<double>& whole) {
+    const double period = signal.Frequency > 0 ? 1e6 / signal.Frequency : 0;
+    std::span<const double> all = signal.Once.empty() ? signal.Repeat : signal.Once;
+    if (!signal.Once.empty() && !signal.Repeat.empty()) {
+        whole = signal.Once;
+        whole.insert(whole.end(), signal.Repeat.begin(), signal.Repeat.end());
+        all = whole;
+    }
+    std::vector<Reading> readings{{{all, signal.Once.size(), period}, nullptr}};
+    if (!signal.Once.empty() && !signal.Repeat.empty()) {
+        readings.push_back({{signal.Repeat, signal.Repeat.size(), period},
+                            "decoded from the repeat sequence alone; the once sequence holds "
+                            "no whole frame of it"});
+        readings.push_back({{signal.Once, signal.Once.size(), period},
+                            "decoded from the once sequence alone; the repeat sequence holds "
+                            "no whole frame of it"});
+    }
+    return readings;
+}
+
+std::string Shape(const Signal& signal) {
+    const auto& first = signal.Once.empty() ? signal.Repeat : signal.Once;
+    std::string shape = "no protocol fits its " + std::to_string(signal.Once.size() / 2) +
+                        " once and " + std::to_string(signal.Repeat.size() / 2) +
+                        " repeat burst pairs";
+    if (signal.Modulated) shape += " at " + Kilohertz(signal.Frequency);
+    if (first.size() >= 2)
+        shape += Number(", which begin with a burst of %.0f us", first[0]) +
+                 Number(" and a gap of %.0f us", first[1]);
+    return shape;
+}
+
+// Sequences of odd length get a closing gap of 0, which reads as a missing one.
+Signal Paired(Signal signal) {
+    if (signal.Once.size() % 2) signal.Once.push_back(0);
+    if (signal.Repeat.size() % 2) signal.Repeat.push_back(0);
+    return signal;
+}
+
+bool Usable(const std::vector<double>& durations) {
+    for (const double micros : durations)
+        if (!(micros >= 0) || !std::isfinite(micros)) return false;
+    return true;
+}
+
+// Why nothing fits: the most telling conflict, from reading the whole signal
+// before a part and from robust protocols before the others; else the shape.
+std::string TellingReason(const std::vector<Reading>& readings, const Signal& signal) {
+    std::optional<Conflict> conflict[2];
+    for (const Reading& reading : readings) {
+        FirstFrames firsts(reading.Durations);
+        std::optional<Conflict> telling[2];
+        for (const Spec& spec : spec::Specs()) {
+            const bool robust = spec.Robust();
+            if (reading.SetAside && !robust) continue;
+            const Outcome outcome =
+                ProtocolMatch(spec, reading.Durations, signal).Run(firsts, true);
+            auto& kept = telling[robust ? 0 : 1];
+            if (outcome.Refusal && (!kept || outcome.Refusal->Beats(*kept))) kept = outcome.Refusal;
+        }
+        for (int kind = 0; kind < 2; ++kind)
+            if (!conflict[kind]) conflict[kind] = telling[kind];
+    }
+    if (conflict[0]) return conflict[0]->Reason;
+    if (conflict[1]) return conflict[1]->Reason;
+    return Shape(signal);
+}
+
+} // namespace
+
+const char* FitName(Fit fit) {
+    return fit == Fit::Exact ? "exact" : "tolerance";
+}
+
+std::string Decoded::Describe() const {
+    if (Malformed) return "unknown: malformed code, " + Reason;
+    if (!Command) return "unknown: " + Reason;
+    const ProtocolInfo& info = InfoOf(Command->Protocol);
+    std::string text = std::string(info.Name) + ", device " + std::to_string(Command->Device);
+    if (Command->Subdevice) text += ", subdevice " + std::to_string(*Command->Subdevice);
+    text += ", function " + std::to_string(Command->Function);
+    if (info.HasToggle) text += ", toggle " + std::to_string(Command->Toggle);
+    if (info.ExtensionBits) text += ", extension " + std::to_string(Command->Extension);
+    text += ", " + (Signal.Modulated ? Kilohertz(Signal.Frequency) : std::string("no carrier"));
+    return text;
+}
+
+namespace {
+
+Decoded Decoding(Signal input) {
+    Decoded decoded;
+    if (!Usable(input.Once) || !Usable(input.Repeat) || !std::isfinite(input.Frequency)) {
+        decoded.Malformed = true;
+        decoded.Reason = "a duration or the carrier is negative or not a number";
+        return decoded;
+    }
+    decoded.Signal = Paired(std::move(input));
+    std::vector<double> whole;
+    const std::vector<Reading> readings = Readings(decoded.Signal, whole);
+    for (const Reading& reading : readings) {
+        FirstFrames firsts(reading.Durations);
+        std::optional<Candidate> best;
+        for (const Spec& spec : spec::Specs()) {
+            if (reading.SetAside && !spec.Robust()) continue;
+            Outcome outcome =
+                ProtocolMatch(spec, reading.Durations, decoded.Signal).Run(firsts, false);
+            if (outcome.Found && (!best || outcome.Found->Beats(*best))) best = outcome.Found;
+        }
+        if (best) {
+            decoded.Command = best->Command;
+            decoded.Fit = best->Fit.Exact && !reading.SetAside ? Fit::Exact : Fit::Tolerance;
+            decoded.Repeats = best->Repeats;
+            if (reading.SetAside) decoded.Reason = reading.SetAside;
+            return decoded;
+        }
+    }
+    decoded.Reason = TellingReason(readings, decoded.Signal);
+    return decoded;
+}
+
+} // namespace
+
+Decoded DecodeSignal(const Signal& signal) {
+    return Decoding(signal);
+}
+
+Decoded Decode(const std::vector<std::uint8_t>& data) {
+    ParsedSignal parsed = ParseSignal(data);
+    if (!parsed.Signal) {
+        Decoded decoded;
+        decoded.Malformed = true;
+        decoded.Reason = parsed.Error;
+        return decoded;
+    }
+    if (!IsPredefinedForm(static_cast<std::uint16_t>(data[0] << 8 | data[1])))
+        return Decoding(std::move(*parsed.Signal));
+    // A predefined code names its numbers: nothing to measure.
+    Decoded decoded;
+    decoded.Command = PredefinedCommand(WordsOf(data)).Command;
+    decoded.Fit = Fit::Exact;
+    decoded.Signal = std::move(*parsed.Signal);
+    return decoded;
+}
+
+} // namespace kelpie::ir

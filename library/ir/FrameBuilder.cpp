@@ -1,0 +1,69 @@
+#include "ir/FrameBuilder.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelpie::ir::spec {
+
+namespace {
+
+// Collects pieces, merging a burst into a burst and a gap into a gap.
+class Pieces {
+public:
+    void Add(double piece) {
+        elapsed_ += std::abs(piece);
+        const bool burst = piece > 0;
+        const bool lastIsBurst = durations_.size() % 2 == 1;
+        if (!burst && durations_.empty())
+            leadingGap_ -= piece;
+        else if (!durations_.empty() && burst == lastIsBurst)
+            durations_.back() += std::abs(piece);
+        else
+            durations_.push_back(std::abs(piece));
+    }
+    double Elapsed() const { return elapsed_; }
+    std::vector<double> Finish() {
+        if (durations_.size() % 2 == 1) durations_.push_back(0);
+        if (!durations_.empty()) durations_.back() += leadingGap_;
+        return std::move(durations_);
+    }
+
+private:
+    std::vector<double> durations_;
+    double leadingGap_ = 0;
+    double elapsed_ = 0;
+};
+
+} // namespace
+
+std::vector<double> FrameDurations(const Spec& spec, const std::vector<Step>& steps,
+                                   const Fields& fields) {
+    Pieces pieces;
+    for (const Step& step : steps) {
+        switch (step.Kind) {
+        case StepKind::Burst:
+            pieces.Add(step.Micros);
+            break;
+        case StepKind::Space:
+        case StepKind::Gap:
+            pieces.Add(-step.Micros);
+            break;
+        case StepKind::Extent:
+            pieces.Add(-std::max(step.Micros - pieces.Elapsed(), spec.Unit));
+            break;
+        case StepKind::Bits: {
+            const std::uint32_t bits = BitsToSend(spec, step, fields);
+            for (int i = 0; i < step.Width; ++i) {
+                const int position = spec.MsbFirst ? step.Width - 1 - i : i;
+                const auto& code = (bits >> position) & 1 ? spec.Code.One : spec.Code.Zero;
+                pieces.Add(code[0] * step.Scale);
+                pieces.Add(code[1] * step.Scale);
+            }
+            break;
+        }
+        }
+    }
+    return pieces.Finish();
+}
+
+} // namespace kelpie::ir::spec

@@ -1,0 +1,367 @@
+#include "ir/FrameMatcher.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelpie::ir::spec {
+
+namespace {
+
+// Steps the full search may take for one frame before it gives up; a clean
+// frame needs about four per bit.
+constexpr long Budget = 20000;
+
+// A learned duration may be off by a quarter of its ideal length plus this.
+constexpr double SlackMicros = 40;
+
+} // namespace
+
+void Quality::Add(const Quality& other) {
+    Exact = Exact && other.Exact;
+    SquaredError += other.SquaredError;
+    Count += other.Count;
+}
+
+FrameMatcher::FrameMatcher(const Spec& spec, const Timeline& timeline, bool enforce)
+    : spec_(spec), timeline_(timeline), enforce_(enforce), pulseCode_(IsPulseCode(spec.Code)) {}
+
+std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, std::size_t start) {
+    steps_ = &steps;
+    if (!GapsCanFall(start)) return std::nullopt;
+    bool doubt = false;
+    if (auto match = Greedy(start, doubt)) return match;
+    if (!doubt) return std::nullopt;
+    calls_ = 0;
+    result_.reset();
+    const Fields none;
+    State state;
+    state.Index = start;
+    state.Values = &none;
+    if (Walk(0, 0, 0, state)) return result_;
+    return std::nullopt;
+}
+
+bool FrameMatcher::MayOpen(const Spec& spec, const Timeline& timeline) {
+    const auto& steps = spec.FirstFrame();
+    if (timeline.Durations.empty() || steps.empty() || (steps.front().After & Bursts)) return true;
+    const Step& opening = steps.front();
+    const double actual = timeline.Durations.front();
+    if (opening.Kind == StepKind::Burst) return Close(actual, opening.Micros, true);
+    if (opening.Kind == StepKind::Bits && IsPulseCode(spec.Code) && spec.Code.Zero[0] > 0)
+        return Close(actual, spec.Code.Zero[0] * opening.Scale, true) ||
+               Close(actual, spec.Code.One[0] * opening.Scale, true);
+    return true;
+}
+
+FrameMatcher::Window FrameMatcher::WindowOf(double ideal) {
+    const double slack = 0.25 * ideal + SlackMicros;
+    return {ideal - slack, ideal + slack};
+}
+
+bool FrameMatcher::Close(double actual, double ideal, bool first) {
+    const Window window = WindowOf(ideal);
+    // The first burst of a learned signal often comes out short: the
+    // receiver needs a moment to lock on to the carrier.
+    const double lowest = first ? 0.5 * ideal : window.Low;
+    return actual >= lowest && actual <= window.High;
+}
+
+void FrameMatcher::Note(double actual, double ideal, Quality& fit) const {
+    const double deviation = (actual - ideal) / ideal;
+    fit.SquaredError += deviation * deviation;
+    fit.Count += 1;
+    fit.Exact = fit.Exact && ExactlyClose(actual, ideal);
+}
+
+bool FrameMatcher::ExactlyClose(double actual, double ideal) const {
+    return std::abs(actual - ideal) <= std::max(0.05 * ideal, timeline_.Period + 2);
+}
+
+// Whether each closing gap of a pulse-code frame starting at `start` can
+// fall where the frame's durations put it: a quick look that spares walking
+// the bits of frames that cannot fit.
+bool FrameMatcher::GapsCanFall(std::size_t start) const {
+    const auto& durations = timeline_.Durations;
+    for (const Step& step : *steps_) {
+        if (step.DurationIndex < 0) continue;
+        const std::size_t index = start + static_cast<std::size_t>(step.DurationIndex);
+        // Where a sequence ends, the gap may be missing or of any length.
+        if (index >= durations.size() || index == timeline_.OnceEnd) return true;
+        if (timeline_.IsBurst(index)) return false;
+        if (!timeline_.EndsSequence(index) && durations[index] < step.LeastGap) return false;
+    }
+    return true;
+}
+
+// A frame that opens with a gap (a bi-phase start bit): the silence before
+// the frame stands for it.
+bool FrameMatcher::OpensWithGap(double piece, const State& state) const {
+    return piece < 0 && !state.Started;
+}
+
+FrameMatcher::Meeting FrameMatcher::Meet(double piece, bool continues, const State& state) const {
+    const auto& durations = timeline_.Durations;
+    const std::size_t index = state.Index;
+    if (index >= durations.size() || timeline_.IsBurst(index) != (piece > 0)) return {};
+    const double actual = durations[index];
+    const double total = state.Used + std::abs(piece);
+    const bool first = index == 0;
+    // Only its start, when the rest could be at least one more unit.
+    const double longer = total + spec_.Unit;
+    return {Close(actual, total, first),
+            continues && actual >= (first ? 0.5 * longer : WindowOf(longer).Low)};
+}
+
+void FrameMatcher::TakeWhole(double piece, State& state) const {
+    Note(timeline_.Durations[state.Index], state.Used + std::abs(piece), state.Fit);
+    state.Index += 1;
+    state.Used = 0;
+    state.Elapsed += std::abs(piece);
+    state.Started = true;
+}
+
+void FrameMatcher::TakeStart(double piece, State& state) const {
+    state.Used += std::abs(piece);
+    state.Elapsed += std::abs(piece);
+    state.Started = true;
+}
+
+bool FrameMatcher::TakeGap(double ideal, State& state) const {
+    ideal = std::max(ideal, spec_.Unit);
+    const auto& durations = timeline_.Durations;
+    const std::size_t index = state.Index;
+    state.Started = true;
+    state.Elapsed += ideal;
+    // The sequence ended without the closing gap (the learner stopped), or
+    // the frame's last piece took all of a short one.
+    if (index >= durations.size() || (index == timeline_.OnceEnd && timeline_.IsBurst(index))) {
+        state.Fit.Exact = false;
+        return state.Used == 0;
+    }
+    if (timeline_.IsBurst(index)) return false;
+    const double rest = durations[index] - state.Used;
+    // Inside a signal a closing gap may be longer than ideal, not much
+    // shorter; at the end of a sequence anything goes.
+    if (!timeline_.EndsSequence(index) && rest < 0.5 * ideal) return false;
+    state.Fit.Exact = state.Fit.Exact && ExactlyClose(rest, ideal);
+    state.Index = index + 1;
+    state.Used = 0;
+    return true;
+}
+
+bool FrameMatcher::Take(double piece, bool continues, State& state, bool& doubt) const {
+    if (OpensWithGap(piece, state)) {
+        state.Elapsed += -piece;
+        return true;
+    }
+    const Meeting meeting = Meet(piece, continues, state);
+    doubt = doubt || (meeting.Whole && meeting.Start);
+    if (meeting.Whole)
+        TakeWhole(piece, state);
+    else if (meeting.Start)
+        TakeStart(piece, state);
+    else
+        return false;
+    return true;
+}
+
+FrameMatcher::BitPieces FrameMatcher::PiecesOf(const Step& step, int bit,
+                                               std::uint32_t value) const {
+    const auto& code = value ? spec_.Code.One : spec_.Code.Zero;
+    const double first = code[0] * step.Scale, second = code[1] * step.Scale;
+    const std::uint8_t following = bit + 1 < step.Width ? spec_.Code.Starts() : step.After;
+    return {first, second, (first > 0) == (second > 0),
+            (following & (second > 0 ? Bursts : Gaps)) != 0};
+}
+
+// Reads bits of a pulse-distance or pulse-width code straight from the
+// durations, two per bit, for as long as the bits are plain: each piece takes
+// one whole duration (none can merge with a neighbour, and none is the
+// signal's first burst). Returns how many bits it read, or -1 when a plain
+// bit fits neither value.
+int FrameMatcher::PlainBits(const Step& step, int bit, State& state, std::uint32_t& bits,
+                            bool& doubt) const {
+    if (!pulseCode_ || state.Used != 0 || !state.Started) return 0;
+    const auto& durations = timeline_.Durations;
+    const auto& code = spec_.Code;
+    // The last bit's second piece may merge with the step after it.
+    const bool lastMerges = step.After & (code.Zero[1] > 0 ? Bursts : Gaps);
+    const int end = lastMerges ? step.Width - 1 : step.Width;
+    // Each value's two pieces, worked out once for the run of bits.
+    struct Ideal {
+        double Micros, Inverse, Exact;
+        Window Meets;
+    };
+    const auto ideal = [&](double piece) {
+        const double micros = std::abs(piece) * step.Scale;
+        return Ideal{micros, 1 / micros, std::max(0.05 * micros, timeline_.Period + 2),
+                     WindowOf(micros)};
+    };
+    const Ideal pieces[2][2] = {{ideal(code.Zero[0]), ideal(code.Zero[1])},
+                                {ideal(code.One[0]), ideal(code.One[1])}};
+    const bool startsWithBurst = code.Zero[0] > 0;
+    int read = 0;
+    for (; bit < end; ++bit, ++read) {
+        const std::size_t index = state.Index;
+        if (index == 0 || index + 1 >= durations.size()) break;
+        if (timeline_.IsBurst(index) != startsWithBurst) return -1;
+        const double actual[2] = {durations[index], durations[index + 1]};
+        const bool zeroFits =
+            pieces[0][0].Meets.Holds(actual[0]) && pieces[0][1].Meets.Holds(actual[1]);
+        const bool oneFits =
+            pieces[1][0].Meets.Holds(actual[0]) && pieces[1][1].Meets.Holds(actual[1]);
+        if (!zeroFits && !oneFits) return -1;
+        doubt = doubt || (zeroFits && oneFits);
+        const int value = zeroFits ? 0 : 1;
+        for (int half = 0; half < 2; ++half) {
+            const Ideal& piece = pieces[value][half];
+            const double off = actual[half] - piece.Micros;
+            state.Fit.SquaredError += off * off * piece.Inverse * piece.Inverse;
+            state.Fit.Exact = state.Fit.Exact && std::abs(off) <= piece.Exact;
+            state.Elapsed += piece.Micros;
+        }
+        state.Fit.Count += 2;
+        state.Index += 2;
+        bits |= static_cast<std::uint32_t>(value) << (spec_.MsbFirst ? step.Width - 1 - bit : bit);
+    }
+    return read;
+}
+
+// Records the bits of a Bits step; false when a contradiction ends the match.
+bool FrameMatcher::Store(const Step& step, std::uint32_t bits, Fields& values, State& state) const {
+    if (StoreBits(step, bits, values)) return true;
+    if (enforce_) return false;
+    if (!state.ConflictStep) {
+        state.ConflictStep = &step;
+        state.ConflictBits = bits;
+    }
+    return true;
+}
+
+std::optional<FrameMatch> FrameMatcher::Greedy(std::size_t start, bool& doubt) {
+    Fields values;
+    ReceivedBits received{};
+    State state;
+    state.Index = start;
+    state.Values = &values;
+    for (const Step& step : *steps_) {
+        bool taken = false;
+        switch (step.Kind) {
+        case StepKind::Burst:
+            taken = Take(step.Micros, step.After & Bursts, state, doubt);
+            break;
+        case StepKind::Space:
+            taken = Take(-step.Micros, step.After & Gaps, state, doubt);
+            break;
+        case StepKind::Gap:
+            taken = TakeGap(step.Micros, state);
+            break;
+        case StepKind::Extent:
+            taken = TakeGap(step.Micros - state.Elapsed, state);
+            break;
+        case StepKind::Bits: {
+            std::uint32_t bits = 0;
+            taken = true;
+            for (int bit = 0; bit < step.Width && taken; ++bit) {
+                const int plain = PlainBits(step, bit, state, bits, doubt);
+                if (plain < 0) {
+                    taken = false;
+                    break;
+                }
+                bit += plain;
+                if (bit == step.Width) break;
+                State read[2] = {state, state};
+                bool fits[2];
+                for (const std::uint32_t value : {0u, 1u}) {
+                    const BitPieces pieces = PiecesOf(step, bit, value);
+                    fits[value] = Take(pieces.First, pieces.FirstContinues, read[value], doubt) &&
+                                  Take(pieces.Second, pieces.SecondContinues, read[value], doubt);
+                }
+                doubt = doubt || (fits[0] && fits[1]);
+                const std::uint32_t value = fits[0] ? 0 : 1;
+                taken = fits[value];
+                state = read[value];
+                bits |= value << (spec_.MsbFirst ? step.Width - 1 - bit : bit);
+            }
+            taken = taken && Store(step, bits, values, state);
+            received[step.BitsIndex] = bits;
+            break;
+        }
+        }
+        if (!taken) return std::nullopt;
+    }
+    if (!Finish(state)) return std::nullopt;
+    result_->Received = received;
+    return result_;
+}
+
+template <class Next>
+bool FrameMatcher::Piece(double piece, bool continues, const State& state, const Next& next) {
+    if (++calls_ > Budget) return false;
+    State taken = state;
+    if (OpensWithGap(piece, state)) {
+        taken.Elapsed += -piece;
+        return next(taken);
+    }
+    const Meeting meeting = Meet(piece, continues, state);
+    if (meeting.Whole) {
+        TakeWhole(piece, taken);
+        if (next(taken)) return true;
+        taken = state;
+    }
+    if (!meeting.Start) return false;
+    TakeStart(piece, taken);
+    return next(taken);
+}
+
+bool FrameMatcher::Walk(std::size_t step, int bit, std::uint32_t bits, const State& state) {
+    if (step == steps_->size()) return Finish(state);
+    const Step& current = (*steps_)[step];
+    const auto nextStep = [&](const State& after) { return Walk(step + 1, 0, 0, after); };
+    State taken = state;
+    switch (current.Kind) {
+    case StepKind::Burst:
+        return Piece(current.Micros, current.After & Bursts, state, nextStep);
+    case StepKind::Space:
+        return Piece(-current.Micros, current.After & Gaps, state, nextStep);
+    case StepKind::Gap:
+        return TakeGap(current.Micros, taken) && nextStep(taken);
+    case StepKind::Extent:
+        return TakeGap(current.Micros - state.Elapsed, taken) && nextStep(taken);
+    case StepKind::Bits:
+        break;
+    }
+    if (bit == current.Width) {
+        Fields values = *state.Values;
+        taken.Values = &values;
+        if (!Store(current, bits, values, taken) || !nextStep(taken)) return false;
+        result_->Received[current.BitsIndex] = bits;
+        return true;
+    }
+    const int position = spec_.MsbFirst ? current.Width - 1 - bit : bit;
+    for (const std::uint32_t value : {0u, 1u}) {
+        const BitPieces pieces = PiecesOf(current, bit, value);
+        const std::uint32_t withBit = bits | value << position;
+        const auto secondHalf = [&](const State& half) {
+            return Piece(pieces.Second, pieces.SecondContinues, half,
+                         [&](const State& whole) { return Walk(step, bit + 1, withBit, whole); });
+        };
+        if (Piece(pieces.First, pieces.FirstContinues, state, secondHalf)) return true;
+    }
+    return false;
+}
+
+bool FrameMatcher::Finish(const State& state) {
+    const bool checksumHolds = ChecksumHolds(spec_, *state.Values);
+    if (!checksumHolds && enforce_) return false;
+    result_ = FrameMatch{state.Index,        *state.Values,      state.Fit,
+                         state.ConflictStep, state.ConflictBits, !checksumHolds};
+    return true;
+}
+
+std::string FrameMatch::Conflict() const {
+    if (ConflictStep) return Contradiction(*ConflictStep, ConflictBits);
+    return ChecksumWrong ? "the checksum does not match" : "";
+}
+
+} // namespace kelpie::ir::spec
