@@ -136,7 +136,9 @@ frmFrame::frmFrame(basCCF& browser, QWidget* parent)
     });
 
     // Drawing an icon brings the viewer into sight: a panel's pictures should
-    // not be drawn on a hidden or minimized window.
+    // not be drawn on a hidden or minimized window. It comes without taking
+    // the focus, so the keyboard stays with the tree or list being browsed.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     browser_.Canvas.BeforeIconDrawn = [this] {
         if (!isVisible()) show();
         if (isMinimized()) showNormal();
