@@ -94,9 +94,9 @@ void FindBar::Previous() {
 
 void FindBar::FilesChanged() {
     if (!isVisible() || searched_.isEmpty()) return;
-    const int current = current_;
+    // An opened or closed file's root is what is shown now, no match: the
+    // bar counts again, and the next step starts from the first match.
     Search(false);
-    current_ = std::min(current, MatchCount() - 1);
     ShowStatus();
 }
 

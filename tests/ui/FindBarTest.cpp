@@ -87,6 +87,7 @@ TEST_F(Find, NamesOfEveryOpenFileNextAndPreviousEachShownAsAClickWould) {
     // Closing a file counts again; nothing found leaves the current node.
     Menu("mnuFileClose")->trigger();
     EXPECT_EQ(Bar().MatchCount(), 6);
+    EXPECT_EQ(Bar().Status().text(), "6 found") << "the root shown is no match";
     QTreeWidgetItem* current = Tree().currentItem();
     Search("zzz");
     EXPECT_EQ(Bar().Status().text(), "No match");
