@@ -1,8 +1,10 @@
 #include "exports/ExportFormats.h"
 
 #include "exports/ByteMap.h"
+#include "exports/FlipperExport.h"
 #include "exports/GraphJson.h"
 #include "exports/IRCodeExport.h"
+#include "exports/LircExport.h"
 #include "exports/PictureExports.h"
 
 namespace vantor {
@@ -46,6 +48,27 @@ constexpr ExportFormatEntry Formats[] = {
      .StandsAlone = true,
      .Rescues = true,
      .Write = ExportIRCodesJson},
+    {.Format = ExportFormat::IRCodesFlipper,
+     .Option = "--ir-codes",
+     .Takes = ExportOption::Choice,
+     .Choice = "flipper",
+     .ChoiceKind = "IR codes format",
+     .Suffix = " Flipper",
+     .Label = "IR codes for Flipper Zero (a folder of .ir files)",
+     .StandsAlone = true,
+     .Rescues = true,
+     .Write = ExportIRCodesFlipper},
+    {.Format = ExportFormat::IRCodesLirc,
+     .Option = "--ir-codes",
+     .Takes = ExportOption::Choice,
+     .Choice = "lirc",
+     .ChoiceKind = "IR codes format",
+     .Suffix = ".lircd.conf",
+     .Label = "IR codes for LIRC (lircd.conf)",
+     .OneFile = true,
+     .StandsAlone = true,
+     .Rescues = true,
+     .Write = ExportIRCodesLirc},
     {.Format = ExportFormat::GraphJson,
      .Option = "--json",
      .Takes = ExportOption::Flag,

@@ -11,12 +11,14 @@ namespace vantor {
 
 // In the order a call writes them.
 enum class ExportFormat {
-    IconPictures,  // every icon as the library builds its picture
-    PanelPictures, // every panel as the viewer draws it
-    IRCodesCsv,    // every use of an IR code, with its Pronto hex
-    IRCodesJson,   // the same uses as JSON
-    GraphJson,     // the whole object graph
-    ByteMap,       // a picture of the file's bytes by record kind
+    IconPictures,   // every icon as the library builds its picture
+    PanelPictures,  // every panel as the viewer draws it
+    IRCodesCsv,     // every use of an IR code, with its Pronto hex
+    IRCodesJson,    // the same uses as JSON
+    IRCodesFlipper, // a Flipper Zero .ir file per device, in a folder
+    IRCodesLirc,    // a lircd.conf with a remote per device
+    GraphJson,      // the whole object graph
+    ByteMap,        // a picture of the file's bytes by record kind
 };
 
 // How the command line asks for a format.
@@ -40,8 +42,9 @@ struct ExportFormatEntry {
     // What the desktop program's export dialog calls it ("IR codes as CSV").
     const char* Label = "";
     // One file whose name is known before the load, so that it is checked
-    // against the call's other outputs and its inputs; otherwise a file for
-    // each record (icon, panel, device), each checked as it is written.
+    // against the call's other outputs and its inputs; otherwise a folder
+    // with a file for each record (icon, panel, device), each checked as it
+    // is written.
     bool OneFile = false;
     bool StandsAlone = false;  // asked for alone, the call writes no report
     bool Rescues = false;      // written from what a load that ended with an error left

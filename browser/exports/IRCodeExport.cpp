@@ -5,6 +5,7 @@
 #include "exports/JsonWriter.h"
 
 #include "exports/IRCodeUses.h"
+#include "exports/IRDecodes.h"
 #include "outputs/IRCodeWords.h"
 #include "outputs/RtfWriter.h"
 #include "outputs/Windows1252.h"
@@ -24,10 +25,15 @@ std::string FramePath(const std::vector<std::string>& frames) {
     return path;
 }
 
+std::string NumberOrEmpty(const std::optional<std::uint32_t>& number) {
+    return number ? std::to_string(*number) : std::string();
+}
+
 // The fields of one use, in the order of IRCodeColumns; numbers as text.
-std::vector<std::string> UseFields(const IRCodeUse& use) {
+std::vector<std::string> UseFields(const IRCodeUse& use, const kelpie::ir::Decoded& decoded) {
     const kelpie::IRCode& code = *use.Code;
     const std::optional<long> carrier = CarrierHertz(code.IRCodeData());
+    const std::optional<kelpie::ir::Command>& command = decoded.Command;
     return {Utf8FromWindows1252(use.Group),
             Utf8FromWindows1252(use.Device),
             Utf8FromWindows1252(use.Panel),
@@ -40,15 +46,43 @@ std::vector<std::string> UseFields(const IRCodeUse& use) {
             IRCodeTypeName(code.IRCodeType()),
             std::to_string(code.ReferenceCount()),
             ProntoHex(code.IRCodeData()),
-            carrier ? std::to_string(*carrier) : std::string()};
+            carrier ? std::to_string(*carrier) : std::string(),
+            ProtocolWord(decoded),
+            NumberOrEmpty(command ? std::optional(command->Device) : std::nullopt),
+            NumberOrEmpty(command ? command->Subdevice : std::nullopt),
+            NumberOrEmpty(command ? std::optional(command->Function) : std::nullopt),
+            command ? kelpie::ir::FitName(decoded.Fit) : "",
+            ReasonWords(decoded)};
+}
+
+// The signal in whole microseconds: its carrier, whether it is modulated,
+// and the once and repeat sequences; null for a malformed code.
+void SignalJson(JsonWriter& json, const kelpie::ir::Decoded& decoded) {
+    json.Key("ir_signal");
+    if (decoded.Malformed) {
+        json.Value(nullptr);
+        return;
+    }
+    const kelpie::ir::Signal& signal = decoded.Signal;
+    const auto object = json.Object();
+    json.Member("carrier_hz", std::lround(signal.Frequency));
+    json.Member("modulated", signal.Modulated);
+    for (const auto& [key, durations] :
+         {std::pair{"once_us", &signal.Once}, std::pair{"repeat_us", &signal.Repeat}}) {
+        const auto list = json.Array(key);
+        for (const double micros : *durations)
+            json.Value(std::lround(micros));
+    }
 }
 
 } // namespace
 
 const std::vector<std::string>& IRCodeColumns() {
     static const std::vector<std::string> columns = {
-        "group", "device",    "panel",  "frame_path",      "sender",     "button",    "position",
-        "name",  "type_word", "scheme", "reference_count", "pronto_hex", "carrier_hz"};
+        "group",           "device",      "panel",      "frame_path",  "sender",
+        "button",          "position",    "name",       "type_word",   "scheme",
+        "reference_count", "pronto_hex",  "carrier_hz", "ir_protocol", "ir_device",
+        "ir_subdevice",    "ir_function", "ir_fit",     "ir_reason"};
     return columns;
 }
 
@@ -68,7 +102,10 @@ std::optional<long> CarrierHertz(const std::vector<std::uint8_t>& data) {
 
 void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out, bool raw) {
     WriteCsvRow(out, IRCodeColumns(), raw);
-    ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) { WriteCsvRow(out, UseFields(use), raw); });
+    IRDecodes decodes;
+    ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) {
+        WriteCsvRow(out, UseFields(use, decodes.Of(*use.Code)), raw);
+    });
 }
 
 void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std::ostream& out) {
@@ -78,27 +115,33 @@ void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std:
     json.Member("error", loadError.empty() ? std::nullopt : std::optional(loadError));
     const auto uses = json.Array("uses");
     const std::vector<std::string>& columns = IRCodeColumns();
+    IRDecodes decodes;
     ForEachIRCodeUse(ccf, [&](const IRCodeUse& use) {
-        const std::vector<std::string> fields = UseFields(use);
+        const kelpie::ir::Decoded& decoded = decodes.Of(*use.Code);
+        const std::vector<std::string> fields = UseFields(use, decoded);
         const auto row = json.Object();
         for (std::size_t i = 0; i < columns.size(); ++i) {
             const std::string& column = columns[i];
+            // Numbers as numbers; a cell the CSV leaves empty for want of a
+            // value is null (names stay strings, empty or not).
+            const bool number = column == "position" || column == "reference_count" ||
+                                column == "carrier_hz" || column == "ir_device" ||
+                                column == "ir_subdevice" || column == "ir_function";
+            const bool optional = number || column == "ir_fit" || column == "ir_reason";
             json.Key(column);
-            if (column == "position" || column == "reference_count") {
-                json.Value(std::stol(fields[i]));
-            } else if (column == "carrier_hz") {
-                if (fields[i].empty())
-                    json.Value(nullptr);
-                else
-                    json.Value(std::stol(fields[i]));
-            } else if (column == "frame_path") {
+            if (column == "frame_path") {
                 const auto frames = json.Array();
                 for (const std::string& frame : use.FramePath)
                     json.Value(Utf8FromWindows1252(frame));
+            } else if (optional && fields[i].empty()) {
+                json.Value(nullptr);
+            } else if (number) {
+                json.Value(std::stol(fields[i]));
             } else {
                 json.Value(fields[i]);
             }
         }
+        SignalJson(json, decoded);
     });
 }
 

@@ -1,6 +1,8 @@
 // The IR codes export: one row for every use of an IR code, in the order of
 // the IR codes report, as CSV or JSON. The data is written as Pronto hex, the
-// form other IR tools import.
+// form other IR tools import, followed by what the decoder makes of it: the
+// protocol ("unknown" with the reason when nothing fits), device, subdevice,
+// function and how well it fits; the JSON adds the signal in microseconds.
 #pragma once
 
 #include "exports/Export.h"
@@ -31,7 +33,9 @@ std::optional<long> CarrierHertz(const std::vector<std::uint8_t>& data);
 void WriteIRCodesCsv(const kelpie::CCF& ccf, std::ostream& out, bool raw = false);
 
 // {"file", "error" (null, or the text of the error that ended the load),
-//  "uses": [one object per use, keyed by the CSV's column names]}, written to
+//  "uses": [one object per use, keyed by the CSV's column names, empty
+//  numbers and decode fields as null, and "ir_signal": {"carrier_hz",
+//  "modulated", "once_us", "repeat_us"} or null for a malformed code]}, written to
 // `out` use by use, with the line break that ends the document.
 void WriteIRCodesJson(const kelpie::CCF& ccf, const std::string& loadError, std::ostream& out);
 

@@ -23,6 +23,7 @@ public:
         current_.Group = name;
         for (const kelpie::Device& device : devices) {
             current_.Device = device.Name();
+            current_.Owner = &device;
             current_.Panel.clear();
             current_.FramePath.clear();
             for (const kelpie::HardKeyInfo& key : kelpie::HardKeys) {

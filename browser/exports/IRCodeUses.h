@@ -6,6 +6,7 @@
 #pragma once
 
 #include <kelpie/file/CCF.h>
+#include <kelpie/model/Device.h>
 #include <kelpie/model/IRCode.h>
 
 #include <functional>
@@ -18,11 +19,12 @@ namespace vantor {
 enum class IRCodeSender { Button, HardKey, TimerStart, TimerEnd };
 
 struct IRCodeUse {
-    std::string Group;                  // "Home", "Devices", "Macros", "Macro Recording"
-    std::string Device;                 // "" for a macro recording panel
-    std::string Panel;                  // "" for a hard key
-    std::vector<std::string> FramePath; // the frames around the button, outermost first
-    std::string Button;                 // the button's name, or the hard key's title
+    std::string Group;                     // "Home", "Devices", "Macros", "Macro Recording"
+    std::string Device;                    // "" for a macro recording panel
+    const kelpie::Device* Owner = nullptr; // the device; null for a macro recording panel
+    std::string Panel;                     // "" for a hard key
+    std::vector<std::string> FramePath;    // the frames around the button, outermost first
+    std::string Button;                    // the button's name, or the hard key's title
     IRCodeSender Sender = IRCodeSender::Button;
     bool ByHardKey = false; // the action list is a hard key's
     const kelpie::IRCode* Code = nullptr;

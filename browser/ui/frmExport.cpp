@@ -135,7 +135,7 @@ void frmExport::FormatSelected() {
 void frmExport::Browse() {
     const ExportFormatEntry& entry = EntryOf(SelectedFormat());
     QString chosen;
-    if (entry.Takes == ExportOption::Folder) {
+    if (!entry.OneFile) { // a folder of files
         chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Export to Folder"),
                                                    QFileInfo(txtOutput->text()).absolutePath());
     } else {

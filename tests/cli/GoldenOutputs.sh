@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every output of vantor-report for the samples, byte for byte: the five
-# reports, the full report with positions, the JSON graph, the IR codes as CSV
-# and JSON, the byte map and the icon and panel pictures. For the real file
-# (kept outside the project) the SHA-256 of each output instead.
+# reports, the full report with positions, the JSON graph, the IR codes as
+# CSV, JSON, Flipper Zero files and lircd.conf, the byte map and the icon and
+# panel pictures. For the real file (kept outside the project) the SHA-256 of
+# each output instead.
 #
 #   GoldenOutputs.sh VANTOR_REPORT SOURCE_DIR            compare with tests/golden
 #   GoldenOutputs.sh VANTOR_REPORT SOURCE_DIR --update   write tests/golden anew
@@ -23,6 +24,8 @@ outputs() {
     "$report" -q -p -o "$base Positions.rtf" "$input" || true
     "$report" -q --json --ir-codes csv "$input" || true
     "$report" -q --ir-codes json "$input" || true
+    "$report" -q --ir-codes flipper "$input" || true
+    "$report" -q --ir-codes lirc "$input" || true
     "$report" -q --byte-map "$base Byte Map.png" "$input" || true
     "$report" -q -r full -o /dev/null --export-icons "$base icons" "$input" || true
     # Panels as PNG in a state of their own; as BMP (uncompressed, large) for
