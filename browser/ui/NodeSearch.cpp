@@ -13,7 +13,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include <map>
+#include <unordered_map>
 
 namespace vantor {
 
@@ -146,9 +146,9 @@ std::vector<std::string> FindNodes(const QTreeWidget& tree, const basCCF& browse
     std::vector<std::string> hits;
     if (query.Text.isEmpty()) return hits;
     const std::string hex = query.Hex.toStdString();
-    // An IR code stands under every button that sends it: its data is
-    // looked at once per search.
-    std::map<const kelpie::IRCode*, bool> codes;
+    // An IR code stands under every button that sends it, each time under
+    // the same tag: its data is looked at once per search.
+    std::unordered_map<std::string, bool> codes;
     for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it != nullptr; ++it) {
         const QTreeWidgetItem& node = **it;
         const std::string tag = node.data(0, TagRole).toString().toStdString();
@@ -158,13 +158,11 @@ std::vector<std::string> FindNodes(const QTreeWidget& tree, const basCCF& browse
         const QString name = SearchedName(QString::fromStdString(type), node.text(0));
         bool found = !name.isEmpty() && name.contains(query.Text, Qt::CaseInsensitive);
         if (!found && type == "C") {
-            if (kelpie::IRCode* code = CodeOf(browser, key, tag)) {
-                const auto [at, added] = codes.try_emplace(code, false);
-                if (added)
-                    at->second = (!hex.empty() && HexMatches(ProntoHex(code->IRCodeData()), hex)) ||
-                                 DecodeMatches(decodes.Decode(*code), query);
-                found = at->second;
-            }
+            const auto [at, added] = codes.try_emplace(tag, false);
+            if (const kelpie::IRCode* code = added ? CodeOf(browser, key, tag) : nullptr)
+                at->second = (!hex.empty() && HexMatches(ProntoHex(code->IRCodeData()), hex)) ||
+                             DecodeMatches(decodes.Decode(*code), query);
+            found = at->second;
         }
         if (found) hits.push_back(node.data(0, KeyRole).toString().toStdString());
     }
