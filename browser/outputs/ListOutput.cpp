@@ -4,8 +4,10 @@
 #include "model/Tags.h"
 
 #include <kelpie/file/CCF.h>
+#include <kelpie/ir/Decode.h>
 #include <kelpie/model/Button.h>
 #include <kelpie/model/Frame.h>
+#include <kelpie/model/IRCode.h>
 
 namespace vantor {
 
@@ -84,7 +86,9 @@ Visit ListOutput::Timer(kelpie::Timer& timer, const Node&, bool) {
 }
 
 void ListOutput::IRCode(const kelpie::IRCode& code, const Node&, bool) {
-    AddRow("[C]", "IRCode", {}, "C", code.Position());
+    // The decode column: which protocol, device and function the code sends.
+    AddRow("[C]", "IRCode", {kelpie::ir::Decode(code.IRCodeData()).Describe()}, "C",
+           code.Position());
 }
 
 void ListOutput::Icon(const kelpie::Icon& icon, const std::string& type, bool, const Node&, bool,

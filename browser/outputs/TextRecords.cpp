@@ -12,6 +12,7 @@
 #include "outputs/RtfWriter.h"
 
 #include <kelpie/file/basStructures.h>
+#include <kelpie/ir/Decode.h>
 #include <kelpie/model/Action.h>
 
 #include <array>
@@ -153,6 +154,13 @@ void TextOutput::IRCode(const kelpie::IRCode& code, const Node&, bool expand) {
         }
     }
     out_.EndBlock();
+    // What the words send, for the person browsing: "NEC1, device 4,
+    // function 8, 38.0 kHz", or why no protocol fits.
+    if (Carries(Lines::IRDecode)) {
+        out_.BeginBlock(LineBlock::Properties);
+        out_.WriteLn("Decoded: " + kelpie::ir::Decode(data).Describe());
+        out_.EndBlock();
+    }
 }
 
 void TextOutput::Icon(const kelpie::Icon& icon, const std::string& type, bool printIcon,

@@ -90,7 +90,8 @@ constexpr Column DeviceColumns[] = {{"Name", 2000}, {"Attributes", 2000}};
 constexpr Column PanelColumns[] = {{"Name", 2000}, {"Attributes", 2000}, {"Children", 2000}};
 constexpr Column ChildColumns[] = {{"Name", 2000}, {"Type", 1000}, {"X", 800}, {"Y", 800}};
 constexpr Column IconColumns[] = {{"Type", 2000}};
-constexpr Column ActionColumns[] = {{"Action", 2000}};
+// An IR code's row says what it sends; the other actions leave that empty.
+constexpr Column ActionColumns[] = {{"Action", 2000}, {"Decoded", 3000}};
 
 template <std::size_t N> void AddColumns(ListSink& list, const Column (&columns)[N]) {
     for (const auto& column : columns)

@@ -1,7 +1,5 @@
 #include "FindBar.h"
 
-#include "NodeSearch.h"
-
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,7 +26,7 @@ FindBar::FindBar(QTreeWidget& tree, const basCCF& browser,
     setIconSize(QSize(16, 16));
     addWidget(new QLabel(QStringLiteral(" Find: "), this));
     field_->setObjectName(QStringLiteral("txtFind"));
-    field_->setPlaceholderText(QStringLiteral("Name or Pronto hex"));
+    field_->setPlaceholderText(QStringLiteral("Name, Pronto hex or protocol"));
     field_->setClearButtonEnabled(true);
     field_->setMaximumWidth(260);
     field_->installEventFilter(this);
@@ -77,7 +75,7 @@ void FindBar::Search(bool selectFirst) {
     typing_->stop();
     Highlight(false);
     searched_ = field_->text();
-    hits_ = FindNodes(tree_, browser_, MakeFindQuery(searched_));
+    hits_ = FindNodes(tree_, browser_, MakeFindQuery(searched_), decodes_);
     current_ = -1;
     Highlight(true);
     ShowStatus();
@@ -93,6 +91,7 @@ void FindBar::Previous() {
 }
 
 void FindBar::FilesChanged() {
+    decodes_.Clear();
     if (!isVisible() || searched_.isEmpty()) return;
     // An opened or closed file's root is what is shown now, no match: the
     // bar counts again, and the next step starts from the first match.

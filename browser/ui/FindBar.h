@@ -1,9 +1,11 @@
 // The find bar (Ctrl+F): a field, Previous and Next, and how many nodes
-// match. Every match is highlighted in the tree; Next and Previous make the
-// next or previous one current, in sight and shown, as a click would.
-// Enter finds the next match, Shift+Enter the previous, Escape closes the
+// match (by name, Pronto hex or what an IR code sends, see NodeSearch.h). Every match is
+// highlighted in the tree; Next and Previous make the next or previous one current, in sight and
+// shown, as a click would. Enter finds the next match, Shift+Enter the previous, Escape closes the
 // bar. Typing searches anew after a short pause.
 #pragma once
+
+#include "NodeSearch.h"
 
 #include <QToolBar>
 
@@ -68,6 +70,7 @@ private:
     std::vector<std::string> hits_; // node keys, in the tree's order
     int current_ = -1;
     QString searched_; // the text the matches are of
+    DecodeCache decodes_;
 };
 
 } // namespace vantor

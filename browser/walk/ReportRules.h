@@ -1,5 +1,7 @@
 // Which lines a text output carries: the display pane shows every record's
 // own block, one level deep; a report file carries the lines of its kind.
+// Some lines help the person browsing and are no part of any report file
+// (whose layout stays what other programs read).
 #pragma once
 
 #include "model/BrowserTypes.h"
@@ -18,19 +20,20 @@ enum class Lines : std::uint16_t {
     ActionList = 1 << 6,   // action lists, actions and timers
     IRCode = 1 << 7,       // IR codes (and code actions whose code is gone)
     Icon = 1 << 8,         // icons (and their pictures in a report)
+    IRDecode = 1 << 9,     // an IR code's protocol, device and function
 };
 
 class TextLines {
 public:
     static constexpr TextLines Display() {
-        return TextLines(false, Mask(Lines::Block) | Mask(Lines::ActionList) |
-                                    Mask(Lines::IRCode) | Mask(Lines::Icon));
+        return TextLines(false, Mask(Lines::Block) | Mask(Lines::ActionList) | Mask(Lines::IRCode) |
+                                    Mask(Lines::IRDecode) | Mask(Lines::Icon));
     }
     static constexpr TextLines Report(ReportKinds kind) {
         const std::uint16_t headings = Mask(Lines::Heading);
         switch (kind) {
         case rkFull:
-            return TextLines(true, 0xFFFF);
+            return TextLines(true, static_cast<std::uint16_t>(0xFFFF & ~PaneOnly));
         case rkIcons:
             return TextLines(true, headings | Mask(Lines::Icon));
         case rkPanels:
@@ -48,6 +51,9 @@ public:
     constexpr bool InReport() const { return report_; }
 
 private:
+    // The lines no report file carries.
+    static constexpr auto PaneOnly = static_cast<std::uint16_t>(Lines::IRDecode);
+
     constexpr TextLines(bool report, std::uint16_t carried) : report_(report), carried_(carried) {}
     static constexpr std::uint16_t Mask(Lines lines) { return static_cast<std::uint16_t>(lines); }
 

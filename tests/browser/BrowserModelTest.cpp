@@ -221,7 +221,8 @@ TEST_F(OpenedFiles, TheListRoutesEachTypeOfTag) {
     EXPECT_EQ(headings(MakeTag("CCF1", "P", panel.Position())), children);
     EXPECT_EQ(headings(MakeTag("CCF1", "F", frame->Position())), children);
     EXPECT_EQ(headings(MakeTag("CCF1", "B", button->Position())), Names{"Type:2000"});
-    EXPECT_EQ(headings(MakeTag("CCF1", "L", button->Actions().Position())), Names{"Action:2000"});
+    EXPECT_EQ(headings(MakeTag("CCF1", "L", button->Actions().Position())),
+              (Names{"Action:2000", "Decoded:3000"}));
     EXPECT_TRUE(list.HeadingsVisible);
     // Selecting a group lists it with a counter of its own.
     EXPECT_EQ(file.HomeDeviceCount, homeCount);

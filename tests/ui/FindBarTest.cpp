@@ -1,5 +1,5 @@
-// The find bar: names and Pronto hex of every open file, next and previous,
-// highlighting, and each match shown as a click shows it.
+// The find bar: names, Pronto hex and decodes of every open file, next and
+// previous, highlighting, and each match shown as a click shows it.
 #include "FindBar.h"
 #include "ItemCommands.h"
 #include "MainWindowFixture.h"
@@ -31,6 +31,27 @@ TEST(FindQuery, HexWordsAreFoundWithOrWithoutSpaces) {
     EXPECT_EQ(SearchedName("C", "[C] IR Code: TV Power"), "TV Power");
     EXPECT_EQ(SearchedName("I", "Inactive Selected Icon"), "Inactive Selected");
     EXPECT_EQ(SearchedName("L", "Guide Action List"), "") << "action lists are not searched";
+}
+
+TEST(FindQuery, DecodesAreFoundPhraseByPhrase) {
+    const QString nec = QStringLiteral("NEC1, device 4, function 8, 38.0 kHz");
+    const std::pair<const char*, bool> queries[] = {
+        {"NEC1", true},
+        {"nec", true},
+        {"NEC2", false},
+        {"device 4", true},
+        {"device 42", false},
+        {"function 4", false},
+        {"nec1 function 8", true},
+        {"Device 4, function 8", true},
+        {"4", true},
+        {"38.0 kHz", true},
+        {"subdevice 4", false},
+        {"unknown", false},
+    };
+    for (const auto& [text, found] : queries)
+        EXPECT_EQ(DecodeMatches(nec, MakeFindQuery(text)), found) << text;
+    EXPECT_FALSE(DecodeMatches(nec, MakeFindQuery("  ")));
 }
 
 struct Find : MainWindow {
@@ -120,6 +141,31 @@ TEST_F(Find, ProntoHexFindsTheCodesThatHoldIt) {
     }
     Search("0000 0001 000C"); // not the code's words in a row
     EXPECT_EQ(Bar().MatchCount(), 0);
+}
+
+// What a code sends finds it: the amplifier's learned codes are NEC1, the
+// TV's are RC5 with the function numbers of their buttons.
+TEST_F(Find, ProtocolDeviceAndFunctionFindTheCodesThatDecodeSo) {
+    window->OpenFile(Sample);
+    window->Find().Open();
+    const std::pair<const char*, QStringList> searches[] = {
+        {"NEC1", {"Amp Power", "Amp Vol-", "Amp Vol+", "Amp Mute", "Amp TV", "Amp DVD, BD"}},
+        {"rc5 function 12", {"TV Power"}},
+        {"RC5 device 0, function 1", {"TV 1"}},
+    };
+    for (const auto& [query, names] : searches) {
+        Search(query);
+        int uses = 0;
+        for (QTreeWidgetItem* node :
+             Tree().findItems("[C] IR Code: ", Qt::MatchStartsWith | Qt::MatchRecursive))
+            uses += names.contains(SearchedName("C", node->text(0)));
+        EXPECT_GT(uses, 0) << query;
+        EXPECT_EQ(Bar().MatchCount(), uses) << query;
+        for (const QString& text : Matches()) {
+            const QString name = SearchedName("C", text);
+            EXPECT_TRUE(names.contains(name)) << query << ": " << text.toStdString();
+        }
+    }
 }
 
 } // namespace

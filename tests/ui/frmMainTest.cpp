@@ -83,6 +83,31 @@ TEST_F(MainWindow, OpeningASampleShowsItsTreeAndSelectionsFillTheListAndThePane)
     }
 }
 
+// An IR code says what it sends: below its words in the pane, in the
+// decode column of its row in an action list.
+TEST_F(MainWindow, AnIRCodeShowsItsDecodeInThePaneAndItsListRow) {
+    window->OpenFile(Sample);
+    const QList<QTreeWidgetItem*> uses =
+        Tree().findItems("[C] IR Code: Amp Power", Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_FALSE(uses.isEmpty());
+    const QString decode = QStringLiteral("NEC1, device 122, function 29, 38.0 kHz");
+    Click(uses[0]);
+    EXPECT_EQ(window->DisplayPane().toPlainText().trimmed().split('\n').last().trimmed(),
+              "Decoded: " + decode);
+
+    Click(uses[0]->parent());
+    QStandardItemModel& model = window->ListView().Model();
+    ASSERT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Decoded");
+    int shown = 0;
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.item(row, 0)->data(TagRole) == uses[0]->data(0, TagRole)) {
+            EXPECT_EQ(Cell(row, 0), "[C]");
+            EXPECT_EQ(Cell(row, 1), decode);
+            ++shown;
+        }
+    EXPECT_EQ(shown, 1);
+}
+
 TEST_F(MainWindow, CommandsNeedingAFileAreOfferedFromTheFirstOpenOn) {
     QAction* reports = Menu("mnuReports");
     QAction* close = Menu("mnuFileClose");
