@@ -10,6 +10,7 @@ namespace {
 // Collects pieces, merging a burst into a burst and a gap into a gap.
 class Pieces {
 public:
+    explicit Pieces(std::size_t most) { durations_.reserve(most); }
     void Add(double piece) {
         elapsed_ += std::abs(piece);
         const bool burst = piece > 0;
@@ -38,7 +39,11 @@ private:
 
 std::vector<double> FrameDurations(const Spec& spec, const std::vector<Step>& steps,
                                    const Fields& fields) {
-    Pieces pieces;
+    // At most a duration per piece, and the closing gap Finish may add.
+    std::size_t most = 1;
+    for (const Step& step : steps)
+        most += step.Kind == StepKind::Bits ? 2 * std::size_t{step.Width} : 1;
+    Pieces pieces(most);
     for (const Step& step : steps) {
         switch (step.Kind) {
         case StepKind::Burst:

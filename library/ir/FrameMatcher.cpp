@@ -29,7 +29,10 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
     steps_ = &steps;
     if (!GapsCanFall(start)) return std::nullopt;
     bool doubt = false;
-    if (auto match = Greedy(start, doubt)) return match;
+    if (auto match = Greedy(start, doubt)) {
+        match->Only = !doubt;
+        return match;
+    }
     if (!doubt) return std::nullopt;
     calls_ = 0;
     result_.reset();
@@ -43,13 +46,16 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
 
 bool FrameMatcher::MayOpen(const Spec& spec, const Timeline& timeline) {
     const auto& steps = spec.FirstFrame();
-    if (timeline.Durations.empty() || steps.empty() || (steps.front().After & Bursts)) return true;
+    if (timeline.Durations.empty() || steps.empty()) return true;
     const Step& opening = steps.front();
     const double actual = timeline.Durations.front();
-    if (opening.Kind == StepKind::Burst) return Close(actual, opening.Micros, true);
+    // A pulse code's first burst is followed by its bit's gap, whatever
+    // comes after the step: it is always a whole duration.
     if (opening.Kind == StepKind::Bits && IsPulseCode(spec.Code) && spec.Code.Zero[0] > 0)
         return Close(actual, spec.Code.Zero[0] * opening.Scale, true) ||
                Close(actual, spec.Code.One[0] * opening.Scale, true);
+    if (opening.After & Bursts) return true; // the next burst may lengthen it
+    if (opening.Kind == StepKind::Burst) return Close(actual, opening.Micros, true);
     return true;
 }
 

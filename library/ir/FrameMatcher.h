@@ -57,6 +57,9 @@ struct FrameMatch {
     std::uint32_t ConflictBits = 0;
     bool ChecksumWrong = false;
     ReceivedBits Received{}; // what each Bits step received
+    // Read by the greedy pass without meeting a duration that had another
+    // reading: no other reading of the same durations exists.
+    bool Only = false;
 
     bool Conflicts() const { return ConflictStep || ChecksumWrong; }
     // The contradiction in words.
