@@ -45,18 +45,72 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
 }
 
 bool FrameMatcher::MayOpen(const Spec& spec, const Timeline& timeline) {
+    static const std::vector<Window> openings = [] {
+        std::vector<Window> made;
+        for (const Spec& each : Specs())
+            made.push_back(OpeningOf(each));
+        return made;
+    }();
+    return timeline.Durations.empty() ||
+           openings[static_cast<std::size_t>(spec.Info.Id)].Holds(timeline.Durations.front());
+}
+
+// The first burst of a signal is at least half the frame's first burst piece
+// (where the frame surely starts with one) and at most the longest run of
+// burst pieces the frame can start with, plus the slack of a duration.
+FrameMatcher::Window FrameMatcher::OpeningOf(const Spec& spec) {
     const auto& steps = spec.FirstFrame();
-    if (timeline.Durations.empty() || steps.empty()) return true;
-    const Step& opening = steps.front();
-    const double actual = timeline.Durations.front();
-    // A pulse code's first burst is followed by its bit's gap, whatever
-    // comes after the step: it is always a whole duration.
-    if (opening.Kind == StepKind::Bits && IsPulseCode(spec.Code) && spec.Code.Zero[0] > 0)
-        return Close(actual, spec.Code.Zero[0] * opening.Scale, true) ||
-               Close(actual, spec.Code.One[0] * opening.Scale, true);
-    if (opening.After & Bursts) return true; // the next burst may lengthen it
-    if (opening.Kind == StepKind::Burst) return Close(actual, opening.Micros, true);
-    return true;
+    if (steps.empty()) return {0, HUGE_VAL};
+    const Step& first = steps.front();
+    double low = 0;
+    if (first.Kind == StepKind::Burst) low = 0.5 * first.Micros;
+    if (first.Kind == StepKind::Bits && spec.Code.Zero[0] > 0 && spec.Code.One[0] > 0)
+        low = 0.5 * std::min(spec.Code.Zero[0], spec.Code.One[0]) * first.Scale;
+
+    // Over every value the bits can have: the longest opening run that is
+    // still open (-1 where none is), the longest one already ended, and
+    // whether no burst has come yet (the frame may open with a gap: the
+    // silence before it stands for that).
+    struct Run {
+        double Open = -1, Ended = 0;
+        bool Before = true;
+    };
+    const auto add = [](Run run, double piece) {
+        if (piece > 0) {
+            run.Open = std::max(run.Open >= 0 ? run.Open + piece : -1.0, run.Before ? piece : -1.0);
+            run.Before = false;
+        } else {
+            run.Ended = std::max(run.Ended, run.Open);
+            run.Open = -1;
+        }
+        return run;
+    };
+    Run run;
+    for (const Step& step : steps) {
+        if (!run.Before && run.Open < 0) break; // the opening run has ended
+        switch (step.Kind) {
+        case StepKind::Burst:
+            run = add(run, step.Micros);
+            break;
+        case StepKind::Space:
+        case StepKind::Gap:
+        case StepKind::Extent:
+            run = add(run, -1);
+            break;
+        case StepKind::Bits:
+            for (int bit = 0; bit < step.Width; ++bit) {
+                const Run zero =
+                    add(add(run, spec.Code.Zero[0] * step.Scale), spec.Code.Zero[1] * step.Scale);
+                const Run one =
+                    add(add(run, spec.Code.One[0] * step.Scale), spec.Code.One[1] * step.Scale);
+                run = {std::max(zero.Open, one.Open), std::max(zero.Ended, one.Ended),
+                       zero.Before || one.Before};
+            }
+            break;
+        }
+    }
+    const double longest = std::max(run.Open, run.Ended);
+    return {low, longest > 0 ? WindowOf(longest).High : HUGE_VAL};
 }
 
 FrameMatcher::Window FrameMatcher::WindowOf(double ideal) {
