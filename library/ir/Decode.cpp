@@ -169,19 +169,23 @@ private:
 class ProtocolMatch {
 public:
     ProtocolMatch(const Spec& spec, const Timeline& timeline, const Signal& signal)
-        : spec_(spec), timeline_(timeline), signal_(signal) {
-        if (signal.Modulated) {
+        : spec_(spec), timeline_(timeline), signal_(signal),
+          carrierFits_(CarrierFits(spec, signal)) {
+        if (signal.Modulated)
             carrierOff_ = std::abs(signal.Frequency - spec.Info.Frequency) / spec.Info.Frequency;
-            carrierFits_ =
-                signal.Frequency >= spec.MinFrequency && signal.Frequency <= spec.MaxFrequency;
-        }
     }
 
-    // Without `diagnose`, a protocol whose carrier range or first frame does
-    // not fit is passed over at once; with it, the conflict is worked out.
+    // A quick look that rules most protocols out before any matching: the
+    // carrier outside the protocol's range, or a first burst that cannot
+    // open its first frame.
+    static bool MayFit(const Spec& spec, const Timeline& timeline, const Signal& signal) {
+        return CarrierFits(spec, signal) && FrameMatcher::MayOpen(spec, timeline);
+    }
+
+    // Without `diagnose`, for a protocol that MayFit: the candidate, if the
+    // protocol fits. With it, the conflict is worked out too.
     Outcome Run(FirstFrames& firsts, bool diagnose) {
         diagnose_ = diagnose;
-        if (!diagnose && (!carrierFits_ || !FrameMatcher::MayOpen(spec_, timeline_))) return {};
         const std::optional<FrameMatch> first = firsts.Of(spec_);
         if (!first) {
             if (!diagnose) return {};
@@ -230,6 +234,11 @@ public:
     }
 
 private:
+    static bool CarrierFits(const Spec& spec, const Signal& signal) {
+        return !signal.Modulated ||
+               (signal.Frequency >= spec.MinFrequency && signal.Frequency <= spec.MaxFrequency);
+    }
+
     // The reason is worked out only when diagnosing.
     template <class Why> Outcome Refuse(std::size_t reached, const Why& why) const {
         if (!diagnose_) return {};
@@ -242,7 +251,7 @@ private:
     const Timeline& timeline_;
     const Signal& signal_;
     double carrierOff_ = 0;
-    bool carrierFits_ = true;
+    bool carrierFits_;
     bool diagnose_ = false;
 };
 
@@ -369,6 +378,7 @@ Decoded Decoding(Signal input) {
         std::optional<Candidate> best;
         for (const Spec& spec : spec::Specs()) {
             if (reading.SetAside && !spec.Robust()) continue;
+            if (!ProtocolMatch::MayFit(spec, reading.Durations, decoded.Signal)) continue;
             Outcome outcome =
                 ProtocolMatch(spec, reading.Durations, decoded.Signal).Run(firsts, false);
             if (outcome.Found && (!best || outcome.Found->Beats(*best))) best = outcome.Found;

@@ -260,31 +260,47 @@ int FrameMatcher::PlainBits(const Step& step, int bit, State& state, std::uint32
     const Ideal pieces[2][2] = {{ideal(code.Zero[0]), ideal(code.Zero[1])},
                                 {ideal(code.One[0]), ideal(code.One[1])}};
     const bool startsWithBurst = code.Zero[0] > 0;
-    int read = 0;
-    for (; bit < end; ++bit, ++read) {
-        const std::size_t index = state.Index;
-        if (index == 0 || index + 1 >= durations.size()) break;
-        if (timeline_.IsBurst(index) != startsWithBurst) return -1;
+    std::size_t index = state.Index;
+    if (bit >= end || index == 0 || index + 1 >= durations.size()) return 0;
+    // Bits take two durations each: every bit of the run starts on a burst
+    // when the first does.
+    if (timeline_.IsBurst(index) != startsWithBurst) return -1;
+    // Kept in locals until the run is read: the compiler need not store
+    // them at every bit.
+    Quality fit = state.Fit;
+    double elapsed = state.Elapsed;
+    std::uint32_t value = bits;
+    bool twoReadings = false;
+    const bool msbFirst = spec_.MsbFirst;
+    const int first = bit;
+    for (; bit < end && index + 1 < durations.size(); ++bit, index += 2) {
         const double actual[2] = {durations[index], durations[index + 1]};
         const bool zeroFits =
             pieces[0][0].Meets.Holds(actual[0]) && pieces[0][1].Meets.Holds(actual[1]);
         const bool oneFits =
             pieces[1][0].Meets.Holds(actual[0]) && pieces[1][1].Meets.Holds(actual[1]);
-        if (!zeroFits && !oneFits) return -1;
-        doubt = doubt || (zeroFits && oneFits);
-        const int value = zeroFits ? 0 : 1;
-        for (int half = 0; half < 2; ++half) {
-            const Ideal& piece = pieces[value][half];
-            const double off = actual[half] - piece.Micros;
-            state.Fit.SquaredError += off * off * piece.Inverse * piece.Inverse;
-            state.Fit.Exact = state.Fit.Exact && std::abs(off) <= piece.Exact;
-            state.Elapsed += piece.Micros;
+        if (!zeroFits && !oneFits) {
+            doubt = doubt || twoReadings;
+            return -1;
         }
-        state.Fit.Count += 2;
-        state.Index += 2;
-        bits |= static_cast<std::uint32_t>(value) << (spec_.MsbFirst ? step.Width - 1 - bit : bit);
+        twoReadings = twoReadings || (zeroFits && oneFits);
+        const int one = zeroFits ? 0 : 1;
+        for (int half = 0; half < 2; ++half) {
+            const Ideal& piece = pieces[one][half];
+            const double off = actual[half] - piece.Micros;
+            fit.SquaredError += off * off * piece.Inverse * piece.Inverse;
+            fit.Exact = fit.Exact && std::abs(off) <= piece.Exact;
+            elapsed += piece.Micros;
+        }
+        fit.Count += 2;
+        value |= static_cast<std::uint32_t>(one) << (msbFirst ? step.Width - 1 - bit : bit);
     }
-    return read;
+    doubt = doubt || twoReadings;
+    bits = value;
+    state.Fit = fit;
+    state.Elapsed = elapsed;
+    state.Index = index;
+    return bit - first;
 }
 
 // Records the bits of a Bits step; false when a contradiction ends the match.
