@@ -45,14 +45,18 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
 }
 
 bool FrameMatcher::MayOpen(const Spec& spec, const Timeline& timeline) {
+    return timeline.Durations.empty() ||
+           Openings()[static_cast<std::size_t>(spec.Info.Id)].Holds(timeline.Durations.front());
+}
+
+const std::vector<FrameMatcher::Window>& FrameMatcher::Openings() {
     static const std::vector<Window> openings = [] {
         std::vector<Window> made;
-        for (const Spec& each : Specs())
-            made.push_back(OpeningOf(each));
+        for (const Spec& spec : Specs())
+            made.push_back(OpeningOf(spec));
         return made;
     }();
-    return timeline.Durations.empty() ||
-           openings[static_cast<std::size_t>(spec.Info.Id)].Holds(timeline.Durations.front());
+    return openings;
 }
 
 // The first burst of a signal is at least half the frame's first burst piece

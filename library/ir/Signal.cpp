@@ -6,6 +6,7 @@
 #include <kelpie/ir/Encode.h>
 #include <kelpie/ir/Pronto.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kelpie::ir {
@@ -37,8 +38,9 @@ ParsedCode Learned(const std::vector<std::uint16_t>& words) {
     const std::size_t once = 2 * std::size_t{words[2]}, repeat = 2 * std::size_t{words[3]};
     if (words[1] == 0) return Failure("the carrier divisor is 0");
     if (once + repeat == 0) return Failure("the code has no burst pairs");
-    for (std::size_t i = 4; i < words.size(); ++i)
-        if (words[i] == 0) return Failure("word " + std::to_string(i + 1) + " is a duration of 0");
+    const auto zero = std::find(words.begin() + 4, words.end(), std::uint16_t{0});
+    if (zero != words.end())
+        return Failure("word " + std::to_string(zero - words.begin() + 1) + " is a duration of 0");
     const double period = words[1] * ProntoClockMicros;
     Signal signal;
     signal.Frequency = CarrierOfDivisor(words[1]);
