@@ -1,11 +1,10 @@
 #include <kelpie/ir/Decode.h>
 
+#include "ir/CodeParser.h"
 #include "ir/FrameMatcher.h"
-#include "ir/PredefinedCodes.h"
 #include "ir/ProtocolSpec.h"
 
 #include <kelpie/Error.h>
-#include <kelpie/ir/Pronto.h>
 
 #include <algorithm>
 #include <array>
@@ -129,7 +128,7 @@ public:
                 match->Values = *fields;
                 match->ConflictStep = nullptr;
                 match->ChecksumWrong = false;
-            } else {
+            } else if (!(*timing)->Only) {
                 // Another reading of the durations may pass this protocol's checks.
                 match = Checked(spec);
             }
@@ -170,19 +169,23 @@ private:
 class ProtocolMatch {
 public:
     ProtocolMatch(const Spec& spec, const Timeline& timeline, const Signal& signal)
-        : spec_(spec), timeline_(timeline), signal_(signal) {
-        if (signal.Modulated) {
+        : spec_(spec), timeline_(timeline), signal_(signal),
+          carrierFits_(CarrierFits(spec, signal)) {
+        if (signal.Modulated)
             carrierOff_ = std::abs(signal.Frequency - spec.Info.Frequency) / spec.Info.Frequency;
-            carrierFits_ =
-                signal.Frequency >= spec.MinFrequency && signal.Frequency <= spec.MaxFrequency;
-        }
     }
 
-    // Without `diagnose`, a protocol whose carrier range or first frame does
-    // not fit is passed over at once; with it, the conflict is worked out.
+    // A quick look that rules most protocols out before any matching: the
+    // carrier outside the protocol's range, or a first burst that cannot
+    // open its first frame.
+    static bool MayFit(const Spec& spec, const Timeline& timeline, const Signal& signal) {
+        return CarrierFits(spec, signal) && FrameMatcher::MayOpen(spec, timeline);
+    }
+
+    // Without `diagnose`, for a protocol that MayFit: the candidate, if the
+    // protocol fits. With it, the conflict is worked out too.
     Outcome Run(FirstFrames& firsts, bool diagnose) {
         diagnose_ = diagnose;
-        if (!diagnose && (!carrierFits_ || !FrameMatcher::MayOpen(spec_, timeline_))) return {};
         const std::optional<FrameMatch> first = firsts.Of(spec_);
         if (!first) {
             if (!diagnose) return {};
@@ -231,6 +234,11 @@ public:
     }
 
 private:
+    static bool CarrierFits(const Spec& spec, const Signal& signal) {
+        return !signal.Modulated ||
+               (signal.Frequency >= spec.MinFrequency && signal.Frequency <= spec.MaxFrequency);
+    }
+
     // The reason is worked out only when diagnosing.
     template <class Why> Outcome Refuse(std::size_t reached, const Why& why) const {
         if (!diagnose_) return {};
@@ -243,7 +251,7 @@ private:
     const Timeline& timeline_;
     const Signal& signal_;
     double carrierOff_ = 0;
-    bool carrierFits_ = true;
+    bool carrierFits_;
     bool diagnose_ = false;
 };
 
@@ -256,27 +264,39 @@ struct Reading {
     const char* SetAside = nullptr;
 };
 
-// The readings of a signal; `whole` keeps the once and repeat sequences
-// joined for the first, where both have durations.
-std::vector<Reading> Readings(const Signal& signal, std::vector<double>& whole) {
-    const double period = signal.Frequency > 0 ? 1e6 / signal.Frequency : 0;
-    std::span<const double> all = signal.Once.empty() ? signal.Repeat : signal.Once;
-    if (!signal.Once.empty() && !signal.Repeat.empty()) {
-        whole = signal.Once;
-        whole.insert(whole.end(), signal.Repeat.begin(), signal.Repeat.end());
-        all = whole;
+// The readings of a signal: the whole signal first, then each sequence alone
+// where both have durations.
+class Readings {
+public:
+    explicit Readings(const Signal& signal) {
+        const double period = signal.Frequency > 0 ? 1e6 / signal.Frequency : 0;
+        if (signal.Once.empty() || signal.Repeat.empty()) {
+            const auto& all = signal.Once.empty() ? signal.Repeat : signal.Once;
+            Add({all, signal.Once.size(), period}, nullptr);
+            return;
+        }
+        whole_.reserve(signal.Once.size() + signal.Repeat.size());
+        whole_.insert(whole_.end(), signal.Once.begin(), signal.Once.end());
+        whole_.insert(whole_.end(), signal.Repeat.begin(), signal.Repeat.end());
+        Add({whole_, signal.Once.size(), period}, nullptr);
+        Add({signal.Repeat, signal.Repeat.size(), period},
+            "decoded from the repeat sequence alone; the once sequence holds no whole frame of it");
+        Add({signal.Once, signal.Once.size(), period},
+            "decoded from the once sequence alone; the repeat sequence holds no whole frame of it");
     }
-    std::vector<Reading> readings{{{all, signal.Once.size(), period}, nullptr}};
-    if (!signal.Once.empty() && !signal.Repeat.empty()) {
-        readings.push_back({{signal.Repeat, signal.Repeat.size(), period},
-                            "decoded from the repeat sequence alone; the once sequence holds "
-                            "no whole frame of it"});
-        readings.push_back({{signal.Once, signal.Once.size(), period},
-                            "decoded from the once sequence alone; the repeat sequence holds "
-                            "no whole frame of it"});
-    }
-    return readings;
-}
+    Readings(const Readings&) = delete; // the first reading may point into whole_
+    Readings& operator=(const Readings&) = delete;
+
+    const Reading* begin() const { return list_.data(); }
+    const Reading* end() const { return list_.data() + count_; }
+
+private:
+    void Add(Timeline durations, const char* setAside) { list_[count_++] = {durations, setAside}; }
+
+    std::vector<double> whole_; // the once and repeat sequences joined
+    std::array<Reading, 3> list_{};
+    std::size_t count_ = 0;
+};
 
 std::string Shape(const Signal& signal) {
     const auto& first = signal.Once.empty() ? signal.Repeat : signal.Once;
@@ -305,7 +325,7 @@ bool Usable(const std::vector<double>& durations) {
 
 // Why nothing fits: the most telling conflict, from reading the whole signal
 // before a part and from robust protocols before the others; else the shape.
-std::string TellingReason(const std::vector<Reading>& readings, const Signal& signal) {
+std::string TellingReason(const Readings& readings, const Signal& signal) {
     std::optional<Conflict> conflict[2];
     for (const Reading& reading : readings) {
         FirstFrames firsts(reading.Durations);
@@ -347,21 +367,18 @@ std::string Decoded::Describe() const {
 
 namespace {
 
+// A signal whose durations and carrier are numbers of at least 0, as those
+// of parsed data are.
 Decoded Decoding(Signal input) {
     Decoded decoded;
-    if (!Usable(input.Once) || !Usable(input.Repeat) || !std::isfinite(input.Frequency)) {
-        decoded.Malformed = true;
-        decoded.Reason = "a duration or the carrier is negative or not a number";
-        return decoded;
-    }
     decoded.Signal = Paired(std::move(input));
-    std::vector<double> whole;
-    const std::vector<Reading> readings = Readings(decoded.Signal, whole);
+    const Readings readings(decoded.Signal);
     for (const Reading& reading : readings) {
         FirstFrames firsts(reading.Durations);
         std::optional<Candidate> best;
         for (const Spec& spec : spec::Specs()) {
             if (reading.SetAside && !spec.Robust()) continue;
+            if (!ProtocolMatch::MayFit(spec, reading.Durations, decoded.Signal)) continue;
             Outcome outcome =
                 ProtocolMatch(spec, reading.Durations, decoded.Signal).Run(firsts, false);
             if (outcome.Found && (!best || outcome.Found->Beats(*best))) best = outcome.Found;
@@ -381,24 +398,29 @@ Decoded Decoding(Signal input) {
 } // namespace
 
 Decoded DecodeSignal(const Signal& signal) {
+    if (!Usable(signal.Once) || !Usable(signal.Repeat) || !std::isfinite(signal.Frequency)) {
+        Decoded decoded;
+        decoded.Malformed = true;
+        decoded.Reason = "a duration or the carrier is negative or not a number";
+        return decoded;
+    }
     return Decoding(signal);
 }
 
 Decoded Decode(const std::vector<std::uint8_t>& data) {
-    ParsedSignal parsed = ParseSignal(data);
-    if (!parsed.Signal) {
+    ParsedCode code = ParseCode(data);
+    if (!code.Parsed.Signal) {
         Decoded decoded;
         decoded.Malformed = true;
-        decoded.Reason = parsed.Error;
+        decoded.Reason = std::move(code.Parsed.Error);
         return decoded;
     }
-    if (!IsPredefinedForm(static_cast<std::uint16_t>(data[0] << 8 | data[1])))
-        return Decoding(std::move(*parsed.Signal));
+    if (!code.Predefined) return Decoding(std::move(*code.Parsed.Signal));
     // A predefined code names its numbers: nothing to measure.
     Decoded decoded;
-    decoded.Command = PredefinedCommand(WordsOf(data)).Command;
+    decoded.Command = code.Predefined;
     decoded.Fit = Fit::Exact;
-    decoded.Signal = std::move(*parsed.Signal);
+    decoded.Signal = std::move(*code.Parsed.Signal);
     return decoded;
 }
 

@@ -10,16 +10,18 @@ namespace {
 // Collects pieces, merging a burst into a burst and a gap into a gap.
 class Pieces {
 public:
+    explicit Pieces(std::size_t most) { durations_.reserve(most); }
     void Add(double piece) {
-        elapsed_ += std::abs(piece);
+        const double micros = std::abs(piece);
         const bool burst = piece > 0;
-        const bool lastIsBurst = durations_.size() % 2 == 1;
-        if (!burst && durations_.empty())
-            leadingGap_ -= piece;
-        else if (!durations_.empty() && burst == lastIsBurst)
-            durations_.back() += std::abs(piece);
+        elapsed_ += micros;
+        if (durations_.empty() && !burst)
+            leadingGap_ += micros;
+        else if (!durations_.empty() && burst == lastIsBurst_)
+            durations_.back() += micros;
         else
-            durations_.push_back(std::abs(piece));
+            durations_.push_back(micros);
+        lastIsBurst_ = burst;
     }
     double Elapsed() const { return elapsed_; }
     std::vector<double> Finish() {
@@ -30,6 +32,7 @@ public:
 
 private:
     std::vector<double> durations_;
+    bool lastIsBurst_ = false;
     double leadingGap_ = 0;
     double elapsed_ = 0;
 };
@@ -38,7 +41,11 @@ private:
 
 std::vector<double> FrameDurations(const Spec& spec, const std::vector<Step>& steps,
                                    const Fields& fields) {
-    Pieces pieces;
+    // At most a duration per piece, and the closing gap Finish may add.
+    std::size_t most = 1;
+    for (const Step& step : steps)
+        most += step.Kind == StepKind::Bits ? 2 * std::size_t{step.Width} : 1;
+    Pieces pieces(most);
     for (const Step& step : steps) {
         switch (step.Kind) {
         case StepKind::Burst:

@@ -29,7 +29,10 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
     steps_ = &steps;
     if (!GapsCanFall(start)) return std::nullopt;
     bool doubt = false;
-    if (auto match = Greedy(start, doubt)) return match;
+    if (auto match = Greedy(start, doubt)) {
+        match->Only = !doubt;
+        return match;
+    }
     if (!doubt) return std::nullopt;
     calls_ = 0;
     result_.reset();
@@ -42,15 +45,76 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
 }
 
 bool FrameMatcher::MayOpen(const Spec& spec, const Timeline& timeline) {
+    return timeline.Durations.empty() ||
+           Openings()[static_cast<std::size_t>(spec.Info.Id)].Holds(timeline.Durations.front());
+}
+
+const std::vector<FrameMatcher::Window>& FrameMatcher::Openings() {
+    static const std::vector<Window> openings = [] {
+        std::vector<Window> made;
+        for (const Spec& spec : Specs())
+            made.push_back(OpeningOf(spec));
+        return made;
+    }();
+    return openings;
+}
+
+// The first burst of a signal is at least half the frame's first burst piece
+// (where the frame surely starts with one) and at most the longest run of
+// burst pieces the frame can start with, plus the slack of a duration.
+FrameMatcher::Window FrameMatcher::OpeningOf(const Spec& spec) {
     const auto& steps = spec.FirstFrame();
-    if (timeline.Durations.empty() || steps.empty() || (steps.front().After & Bursts)) return true;
-    const Step& opening = steps.front();
-    const double actual = timeline.Durations.front();
-    if (opening.Kind == StepKind::Burst) return Close(actual, opening.Micros, true);
-    if (opening.Kind == StepKind::Bits && IsPulseCode(spec.Code) && spec.Code.Zero[0] > 0)
-        return Close(actual, spec.Code.Zero[0] * opening.Scale, true) ||
-               Close(actual, spec.Code.One[0] * opening.Scale, true);
-    return true;
+    if (steps.empty()) return {0, HUGE_VAL};
+    const Step& first = steps.front();
+    double low = 0;
+    if (first.Kind == StepKind::Burst) low = 0.5 * first.Micros;
+    if (first.Kind == StepKind::Bits && spec.Code.Zero[0] > 0 && spec.Code.One[0] > 0)
+        low = 0.5 * std::min(spec.Code.Zero[0], spec.Code.One[0]) * first.Scale;
+
+    // Over every value the bits can have: the longest opening run that is
+    // still open (-1 where none is), the longest one already ended, and
+    // whether no burst has come yet (the frame may open with a gap: the
+    // silence before it stands for that).
+    struct Run {
+        double Open = -1, Ended = 0;
+        bool Before = true;
+    };
+    const auto add = [](Run run, double piece) {
+        if (piece > 0) {
+            run.Open = std::max(run.Open >= 0 ? run.Open + piece : -1.0, run.Before ? piece : -1.0);
+            run.Before = false;
+        } else {
+            run.Ended = std::max(run.Ended, run.Open);
+            run.Open = -1;
+        }
+        return run;
+    };
+    Run run;
+    for (const Step& step : steps) {
+        if (!run.Before && run.Open < 0) break; // the opening run has ended
+        switch (step.Kind) {
+        case StepKind::Burst:
+            run = add(run, step.Micros);
+            break;
+        case StepKind::Space:
+        case StepKind::Gap:
+        case StepKind::Extent:
+            run = add(run, -1);
+            break;
+        case StepKind::Bits:
+            for (int bit = 0; bit < step.Width; ++bit) {
+                const Run zero =
+                    add(add(run, spec.Code.Zero[0] * step.Scale), spec.Code.Zero[1] * step.Scale);
+                const Run one =
+                    add(add(run, spec.Code.One[0] * step.Scale), spec.Code.One[1] * step.Scale);
+                run = {std::max(zero.Open, one.Open), std::max(zero.Ended, one.Ended),
+                       zero.Before || one.Before};
+            }
+            break;
+        }
+    }
+    const double longest = std::max(run.Open, run.Ended);
+    return {low, longest > 0 ? WindowOf(longest).High : HUGE_VAL};
 }
 
 FrameMatcher::Window FrameMatcher::WindowOf(double ideal) {
@@ -200,31 +264,47 @@ int FrameMatcher::PlainBits(const Step& step, int bit, State& state, std::uint32
     const Ideal pieces[2][2] = {{ideal(code.Zero[0]), ideal(code.Zero[1])},
                                 {ideal(code.One[0]), ideal(code.One[1])}};
     const bool startsWithBurst = code.Zero[0] > 0;
-    int read = 0;
-    for (; bit < end; ++bit, ++read) {
-        const std::size_t index = state.Index;
-        if (index == 0 || index + 1 >= durations.size()) break;
-        if (timeline_.IsBurst(index) != startsWithBurst) return -1;
+    std::size_t index = state.Index;
+    if (bit >= end || index == 0 || index + 1 >= durations.size()) return 0;
+    // Bits take two durations each: every bit of the run starts on a burst
+    // when the first does.
+    if (timeline_.IsBurst(index) != startsWithBurst) return -1;
+    // Kept in locals until the run is read: the compiler need not store
+    // them at every bit.
+    Quality fit = state.Fit;
+    double elapsed = state.Elapsed;
+    std::uint32_t value = bits;
+    bool twoReadings = false;
+    const bool msbFirst = spec_.MsbFirst;
+    const int first = bit;
+    for (; bit < end && index + 1 < durations.size(); ++bit, index += 2) {
         const double actual[2] = {durations[index], durations[index + 1]};
         const bool zeroFits =
             pieces[0][0].Meets.Holds(actual[0]) && pieces[0][1].Meets.Holds(actual[1]);
         const bool oneFits =
             pieces[1][0].Meets.Holds(actual[0]) && pieces[1][1].Meets.Holds(actual[1]);
-        if (!zeroFits && !oneFits) return -1;
-        doubt = doubt || (zeroFits && oneFits);
-        const int value = zeroFits ? 0 : 1;
-        for (int half = 0; half < 2; ++half) {
-            const Ideal& piece = pieces[value][half];
-            const double off = actual[half] - piece.Micros;
-            state.Fit.SquaredError += off * off * piece.Inverse * piece.Inverse;
-            state.Fit.Exact = state.Fit.Exact && std::abs(off) <= piece.Exact;
-            state.Elapsed += piece.Micros;
+        if (!zeroFits && !oneFits) {
+            doubt = doubt || twoReadings;
+            return -1;
         }
-        state.Fit.Count += 2;
-        state.Index += 2;
-        bits |= static_cast<std::uint32_t>(value) << (spec_.MsbFirst ? step.Width - 1 - bit : bit);
+        twoReadings = twoReadings || (zeroFits && oneFits);
+        const int one = zeroFits ? 0 : 1;
+        for (int half = 0; half < 2; ++half) {
+            const Ideal& piece = pieces[one][half];
+            const double off = actual[half] - piece.Micros;
+            fit.SquaredError += off * off * piece.Inverse * piece.Inverse;
+            fit.Exact = fit.Exact && std::abs(off) <= piece.Exact;
+            elapsed += piece.Micros;
+        }
+        fit.Count += 2;
+        value |= static_cast<std::uint32_t>(one) << (msbFirst ? step.Width - 1 - bit : bit);
     }
-    return read;
+    doubt = doubt || twoReadings;
+    bits = value;
+    state.Fit = fit;
+    state.Elapsed = elapsed;
+    state.Index = index;
+    return bit - first;
 }
 
 // Records the bits of a Bits step; false when a contradiction ends the match.

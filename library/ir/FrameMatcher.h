@@ -57,6 +57,9 @@ struct FrameMatch {
     std::uint32_t ConflictBits = 0;
     bool ChecksumWrong = false;
     ReceivedBits Received{}; // what each Bits step received
+    // Read by the greedy pass without meeting a duration that had another
+    // reading: no other reading of the same durations exists.
+    bool Only = false;
 
     bool Conflicts() const { return ConflictStep || ChecksumWrong; }
     // The contradiction in words.
@@ -125,6 +128,10 @@ private:
     bool Store(const Step& step, std::uint32_t bits, Fields& values, State& state) const;
     bool Finish(const State& state);
     static Window WindowOf(double ideal);
+    // The durations that can open the protocol's first frame, and those of
+    // every protocol (by its index in the table).
+    static Window OpeningOf(const Spec& spec);
+    static const std::vector<Window>& Openings();
     static bool Close(double actual, double ideal, bool first);
     // Adds how far a duration is from its ideal to a fit.
     void Note(double actual, double ideal, Quality& fit) const;

@@ -1,10 +1,12 @@
 #include <kelpie/ir/Signal.h>
 
+#include "ir/CodeParser.h"
 #include "ir/PredefinedCodes.h"
 
 #include <kelpie/ir/Encode.h>
 #include <kelpie/ir/Pronto.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kelpie::ir {
@@ -14,8 +16,8 @@ namespace {
 constexpr std::uint16_t LearnedForm = 0x0000;
 constexpr std::uint16_t UnmodulatedForm = 0x0100;
 
-ParsedSignal Failure(std::string reason) {
-    return {std::nullopt, std::move(reason)};
+ParsedCode Failure(std::string reason) {
+    return {{std::nullopt, std::move(reason)}, std::nullopt};
 }
 
 std::string Hex(std::uint16_t word) {
@@ -26,39 +28,37 @@ std::string Hex(std::uint16_t word) {
 
 std::vector<double> Durations(const std::vector<std::uint16_t>& words, std::size_t first,
                               std::size_t count, double period) {
-    std::vector<double> durations;
-    durations.reserve(count);
-    for (std::size_t i = first; i < first + count; ++i)
-        durations.push_back(words[i] * period);
+    std::vector<double> durations(count);
+    for (std::size_t i = 0; i < count; ++i)
+        durations[i] = words[first + i] * period;
     return durations;
 }
 
-ParsedSignal Learned(const std::vector<std::uint16_t>& words) {
+ParsedCode Learned(const std::vector<std::uint16_t>& words) {
     const std::size_t once = 2 * std::size_t{words[2]}, repeat = 2 * std::size_t{words[3]};
     if (words[1] == 0) return Failure("the carrier divisor is 0");
     if (once + repeat == 0) return Failure("the code has no burst pairs");
-    for (std::size_t i = 4; i < words.size(); ++i)
-        if (words[i] == 0) return Failure("word " + std::to_string(i + 1) + " is a duration of 0");
+    const auto zero = std::find(words.begin() + 4, words.end(), std::uint16_t{0});
+    if (zero != words.end())
+        return Failure("word " + std::to_string(zero - words.begin() + 1) + " is a duration of 0");
     const double period = words[1] * ProntoClockMicros;
     Signal signal;
     signal.Frequency = CarrierOfDivisor(words[1]);
     signal.Modulated = words[0] == LearnedForm;
     signal.Once = Durations(words, 4, once, period);
     signal.Repeat = Durations(words, 4 + once, repeat, period);
-    return {std::move(signal), {}};
+    return {{std::move(signal), {}}, std::nullopt};
 }
 
-ParsedSignal Predefined(const std::vector<std::uint16_t>& words) {
-    const PredefinedCode code = PredefinedCommand(words);
-    if (!code.Command) return Failure(code.Error);
+ParsedCode Predefined(const std::vector<std::uint16_t>& words) {
+    PredefinedCode code = PredefinedCommand(words);
+    if (!code.Command) return Failure(std::move(code.Error));
     Signal signal = Encode(*code.Command);
     if (words[1] != 0) signal.Frequency = CarrierOfDivisor(words[1]);
-    return {std::move(signal), {}};
+    return {{std::move(signal), {}}, code.Command};
 }
 
-} // namespace
-
-ParsedSignal ParseWords(const std::vector<std::uint16_t>& words) {
+ParsedCode ParseCodeWords(const std::vector<std::uint16_t>& words) {
     if (words.size() < 4)
         return Failure("the code has " + std::to_string(words.size()) +
                        " words where the header alone needs 4");
@@ -73,10 +73,20 @@ ParsedSignal ParseWords(const std::vector<std::uint16_t>& words) {
     return IsPredefinedForm(form) ? Predefined(words) : Learned(words);
 }
 
-ParsedSignal ParseSignal(const std::vector<std::uint8_t>& data) {
+} // namespace
+
+ParsedCode ParseCode(const std::vector<std::uint8_t>& data) {
     if (data.size() % 2)
         return Failure("the code has an odd number of bytes (" + std::to_string(data.size()) + ")");
-    return ParseWords(WordsOf(data));
+    return ParseCodeWords(WordsOf(data));
+}
+
+ParsedSignal ParseWords(const std::vector<std::uint16_t>& words) {
+    return ParseCodeWords(words).Parsed;
+}
+
+ParsedSignal ParseSignal(const std::vector<std::uint8_t>& data) {
+    return ParseCode(data).Parsed;
 }
 
 } // namespace kelpie::ir
