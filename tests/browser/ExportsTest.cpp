@@ -3,8 +3,7 @@
 // QImage; a damaged file, a batch, and the real file's Pronto hex against its
 // IR codes report.
 #include "CsvReader.h"
-#include "ReportCommand.h"
-#include "TestBrowser.h"
+#include "CommandBrowser.h"
 
 #include "exports/ByteMap.h"
 #include "exports/CsvWriter.h"
@@ -29,15 +28,7 @@ using Json = nlohmann::json;
 
 namespace {
 
-struct Exports : TestBrowser {
-    int Run(const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        const int status = RunReportCommand(args, out, err);
-        errors = err.str();
-        return status;
-    }
-    std::string errors;
-
+struct Exports : CommandBrowser {
     // A TV whose button, in a frame, sends a learned code; names with a
     // comma, quotes and a Windows-1252 letter.
     std::vector<std::uint8_t> RemoteWithOddNames(CCFBuilder& ccf) {

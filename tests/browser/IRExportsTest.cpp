@@ -6,8 +6,7 @@
 // samples' exports are checked against their Pronto data; their bytes are
 // kept in tests/golden.
 #include "CsvReader.h"
-#include "ReportCommand.h"
-#include "TestBrowser.h"
+#include "CommandBrowser.h"
 
 #include "exports/FlipperExport.h"
 #include "exports/LircExport.h"
@@ -142,15 +141,7 @@ std::vector<LircRemote> ReadLirc(const std::string& text) {
     return remotes;
 }
 
-struct IRExports : TestBrowser {
-    int Run(const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        const int status = RunReportCommand(args, out, err);
-        errors = err.str();
-        return status;
-    }
-    std::string errors;
-};
+using IRExports = CommandBrowser;
 
 const std::set<std::string> FlipperProtocols = {"NEC", "NECext",    "NEC42", "RC5",    "RC5X",
                                                 "RC6", "Samsung32", "SIRC",  "SIRC15", "SIRC20"};
