@@ -178,8 +178,8 @@ public:
     // A quick look that rules most protocols out before any matching: the
     // carrier outside the protocol's range, or a first burst that cannot
     // open its first frame.
-    static bool MayFit(const Spec& spec, const Timeline& timeline, const Signal& signal) {
-        return CarrierFits(spec, signal) && FrameMatcher::MayOpen(spec, timeline);
+    static bool MayFit(const Spec& spec, const spec::Openers& openers, const Signal& signal) {
+        return CarrierFits(spec, signal) && openers.MayOpen(spec);
     }
 
     // Without `diagnose`, for a protocol that MayFit: the candidate, if the
@@ -375,10 +375,11 @@ Decoded Decoding(Signal input) {
     const Readings readings(decoded.Signal);
     for (const Reading& reading : readings) {
         FirstFrames firsts(reading.Durations);
+        const spec::Openers openers(reading.Durations);
         std::optional<Candidate> best;
         for (const Spec& spec : spec::Specs()) {
             if (reading.SetAside && !spec.Robust()) continue;
-            if (!ProtocolMatch::MayFit(spec, reading.Durations, decoded.Signal)) continue;
+            if (!ProtocolMatch::MayFit(spec, openers, decoded.Signal)) continue;
             Outcome outcome =
                 ProtocolMatch(spec, reading.Durations, decoded.Signal).Run(firsts, false);
             if (outcome.Found && (!best || outcome.Found->Beats(*best))) best = outcome.Found;

@@ -44,11 +44,6 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
     return std::nullopt;
 }
 
-bool FrameMatcher::MayOpen(const Spec& spec, const Timeline& timeline) {
-    return timeline.Durations.empty() ||
-           Openings()[static_cast<std::size_t>(spec.Info.Id)].Holds(timeline.Durations.front());
-}
-
 const std::vector<FrameMatcher::Window>& FrameMatcher::Openings() {
     static const std::vector<Window> openings = [] {
         std::vector<Window> made;

@@ -78,9 +78,14 @@ public:
     // search try them all.
     std::optional<FrameMatch> Match(const std::vector<Step>& steps, std::size_t start);
 
-    // Whether the timeline's first duration can open the protocol's first
-    // frame: a quick look before matching, true where it cannot tell.
-    static bool MayOpen(const Spec& spec, const Timeline& timeline);
+    // The durations that meet an ideal one, but for a signal's first burst.
+    struct Window {
+        double Low, High;
+        bool Holds(double actual) const { return actual >= Low && actual <= High; }
+    };
+    // The durations that can open each protocol's first frame, by the
+    // protocol's index in the table.
+    static const std::vector<Window>& Openings();
 
 private:
     struct State {
@@ -98,11 +103,6 @@ private:
     struct Meeting {
         bool Whole = false;
         bool Start = false;
-    };
-    // The durations that meet an ideal one, but for a signal's first burst.
-    struct Window {
-        double Low, High;
-        bool Holds(double actual) const { return actual >= Low && actual <= High; }
     };
     // The two pieces of one bit value.
     struct BitPieces {
@@ -128,10 +128,8 @@ private:
     bool Store(const Step& step, std::uint32_t bits, Fields& values, State& state) const;
     bool Finish(const State& state);
     static Window WindowOf(double ideal);
-    // The durations that can open the protocol's first frame, and those of
-    // every protocol (by its index in the table).
+    // The durations that can open the protocol's first frame.
     static Window OpeningOf(const Spec& spec);
-    static const std::vector<Window>& Openings();
     static bool Close(double actual, double ideal, bool first);
     // Adds how far a duration is from its ideal to a fit.
     void Note(double actual, double ideal, Quality& fit) const;
@@ -146,6 +144,25 @@ private:
     const std::vector<Step>* steps_ = nullptr;
     long calls_ = 0;
     std::optional<FrameMatch> result_;
+};
+
+// Whether a timeline's first duration can open a protocol's first frame: a
+// quick look before matching, true where it cannot tell. The table of
+// openings is looked up once per timeline, not once per protocol.
+class Openers {
+public:
+    explicit Openers(const Timeline& timeline)
+        : windows_(FrameMatcher::Openings()), empty_(timeline.Durations.empty()),
+          first_(empty_ ? 0 : timeline.Durations.front()) {}
+
+    bool MayOpen(const Spec& spec) const {
+        return empty_ || windows_[static_cast<std::size_t>(spec.Info.Id)].Holds(first_);
+    }
+
+private:
+    const std::vector<FrameMatcher::Window>& windows_;
+    bool empty_;
+    double first_;
 };
 
 } // namespace kelpie::ir::spec
