@@ -15,7 +15,7 @@ std::string Hex(std::uint16_t word) {
 // The numbers after the header, or an error when there are fewer than needed
 // or one is out of its range.
 struct Numbers {
-    const std::vector<std::uint16_t>& Words;
+    std::span<const std::uint16_t> Words;
     std::string Error;
 
     bool Need(std::size_t count, const char* form) {
@@ -39,7 +39,7 @@ bool IsPredefinedForm(std::uint16_t form) {
     return form == 0x5000 || form == 0x5001 || form == 0x6000 || form == 0x6001;
 }
 
-PredefinedCode PredefinedCommand(const std::vector<std::uint16_t>& words) {
+PredefinedCode PredefinedCommand(std::span<const std::uint16_t> words) {
     Numbers numbers{words, {}};
     Command command;
     switch (words[0]) {

@@ -15,8 +15,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
-#include <vector>
 
 namespace kelpie::ir {
 
@@ -28,7 +28,8 @@ struct PredefinedCode {
 };
 
 // The command of a predefined code whose words have passed the header checks
-// (at least four words, pair counts that match the words present).
-PredefinedCode PredefinedCommand(const std::vector<std::uint16_t>& words);
+// (at least four words, pair counts that match the words present). Only
+// the header and the three numbers after it are read: `words` may end there.
+PredefinedCode PredefinedCommand(std::span<const std::uint16_t> words);
 
 } // namespace kelpie::ir
