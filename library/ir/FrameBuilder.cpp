@@ -7,31 +7,35 @@ namespace kelpie::ir::spec {
 
 namespace {
 
-// Collects pieces, merging a burst into a burst and a gap into a gap.
+// Collects pieces, merging a burst into a burst and a gap into a gap. The
+// durations are written into room made for the most there can be and cut to
+// size at the end: a predefined code builds its signal at every decode.
 class Pieces {
 public:
-    explicit Pieces(std::size_t most) { durations_.reserve(most); }
+    explicit Pieces(std::size_t most) : durations_(most) {}
     void Add(double piece) {
         const double micros = std::abs(piece);
         const bool burst = piece > 0;
         elapsed_ += micros;
-        if (durations_.empty() && !burst)
+        if (count_ == 0 && !burst)
             leadingGap_ += micros;
-        else if (!durations_.empty() && burst == lastIsBurst_)
-            durations_.back() += micros;
+        else if (count_ != 0 && burst == lastIsBurst_)
+            durations_[count_ - 1] += micros;
         else
-            durations_.push_back(micros);
+            durations_[count_++] = micros;
         lastIsBurst_ = burst;
     }
     double Elapsed() const { return elapsed_; }
     std::vector<double> Finish() {
-        if (durations_.size() % 2 == 1) durations_.push_back(0);
-        if (!durations_.empty()) durations_.back() += leadingGap_;
+        if (count_ % 2 == 1) durations_[count_++] = 0;
+        durations_.resize(count_);
+        if (count_ != 0) durations_.back() += leadingGap_;
         return std::move(durations_);
     }
 
 private:
     std::vector<double> durations_;
+    std::size_t count_ = 0;
     bool lastIsBurst_ = false;
     double leadingGap_ = 0;
     double elapsed_ = 0;
