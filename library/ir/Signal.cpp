@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <span>
 #include <cstdio>
+#include <span>
 
 namespace kelpie::ir {
 
