@@ -2,7 +2,7 @@
 
 #include "ir/CodeParser.h"
 #include "ir/FrameMatcher.h"
-#include "ir/ProtocolSpec.h"
+#include "ir/ProtocolLayout.h"
 
 #include <kelpie/Error.h>
 
@@ -16,11 +16,11 @@ namespace kelpie::ir {
 
 namespace {
 
-using spec::FrameMatch;
-using spec::FrameMatcher;
-using spec::Quality;
-using spec::Spec;
-using spec::Timeline;
+using layout::FrameMatch;
+using layout::FrameMatcher;
+using layout::Quality;
+using layout::Layout;
+using layout::Timeline;
 
 std::string Number(const char* format, double value) {
     char text[64];
@@ -85,15 +85,15 @@ struct FirstFrameSharing {
 
 const FirstFrameSharing& Sharing() {
     static const FirstFrameSharing sharing = [] {
-        const auto& specs = spec::Specs();
-        FirstFrameSharing made{std::vector<std::size_t>(specs.size()),
-                               std::vector<std::size_t>(specs.size()),
-                               std::vector<bool>(specs.size(), false)};
-        for (std::size_t i = 0; i < specs.size(); ++i) {
+        const auto& layouts = layout::Layouts();
+        FirstFrameSharing made{std::vector<std::size_t>(layouts.size()),
+                               std::vector<std::size_t>(layouts.size()),
+                               std::vector<bool>(layouts.size(), false)};
+        for (std::size_t i = 0; i < layouts.size(); ++i) {
             made.SameFrame[i] = made.SameTiming[i] = i;
             for (std::size_t j = i; j-- > 0;) {
-                if (specs[j].SameFirstFrame(specs[i])) made.SameFrame[i] = j;
-                if (specs[j].SameFirstTiming(specs[i])) made.SameTiming[i] = j;
+                if (layouts[j].SameFirstFrame(layouts[i])) made.SameFrame[i] = j;
+                if (layouts[j].SameFirstTiming(layouts[i])) made.SameTiming[i] = j;
             }
             if (made.SameTiming[i] != i) made.Shares[i] = made.Shares[made.SameTiming[i]] = true;
         }
@@ -111,26 +111,26 @@ class FirstFrames {
 public:
     explicit FirstFrames(const Timeline& timeline) : timeline_(timeline) {}
 
-    std::optional<FrameMatch> Of(const Spec& spec) {
+    std::optional<FrameMatch> Of(const Layout& layout) {
         const FirstFrameSharing& sharing = Sharing();
-        const auto index = static_cast<std::size_t>(spec.Info.Id);
-        if (!sharing.Shares[index]) return Checked(spec);
+        const auto index = static_cast<std::size_t>(layout.Info.Id);
+        if (!sharing.Shares[index]) return Checked(layout);
         if (const auto* known = checked_.Find(sharing.SameFrame[index])) return *known;
         const std::size_t timingOwner = sharing.SameTiming[index];
         const auto* timing = timings_.Find(timingOwner);
         if (!timing)
             timing = &timings_.Add(
-                timingOwner, FrameMatcher(spec, timeline_, false).Match(spec.FirstFrame(), 0));
+                timingOwner, FrameMatcher(layout, timeline_, false).Match(layout.FirstFrame(), 0));
         std::optional<FrameMatch> match;
         if (*timing) {
-            if (auto fields = spec::Interpret(spec, spec.FirstFrame(), (*timing)->Received)) {
+            if (auto fields = layout::Interpret(layout, layout.FirstFrame(), (*timing)->Received)) {
                 match = **timing;
                 match->Values = *fields;
                 match->ConflictStep = nullptr;
                 match->ChecksumWrong = false;
             } else if (!(*timing)->Only) {
                 // Another reading of the durations may pass this protocol's checks.
-                match = Checked(spec);
+                match = Checked(layout);
             }
         }
         return checked_.Add(sharing.SameFrame[index], match);
@@ -158,8 +158,8 @@ private:
         std::size_t count_ = 0;
     };
 
-    std::optional<FrameMatch> Checked(const Spec& spec) const {
-        return FrameMatcher(spec, timeline_, true).Match(spec.FirstFrame(), 0);
+    std::optional<FrameMatch> Checked(const Layout& layout) const {
+        return FrameMatcher(layout, timeline_, true).Match(layout.FirstFrame(), 0);
     }
 
     const Timeline& timeline_;
@@ -168,49 +168,49 @@ private:
 
 class ProtocolMatch {
 public:
-    ProtocolMatch(const Spec& spec, const Timeline& timeline, const Signal& signal)
-        : spec_(spec), timeline_(timeline), signal_(signal),
-          carrierFits_(CarrierFits(spec, signal)) {
+    ProtocolMatch(const Layout& layout, const Timeline& timeline, const Signal& signal)
+        : layout_(layout), timeline_(timeline), signal_(signal),
+          carrierFits_(CarrierFits(layout, signal)) {
         if (signal.Modulated)
-            carrierOff_ = std::abs(signal.Frequency - spec.Info.Frequency) / spec.Info.Frequency;
+            carrierOff_ = std::abs(signal.Frequency - layout.Info.Frequency) / layout.Info.Frequency;
     }
 
     // A quick look that rules most protocols out before any matching: the
     // carrier outside the protocol's range, or a first burst that cannot
     // open its first frame.
-    static bool MayFit(const Spec& spec, const spec::Openers& openers, const Signal& signal) {
-        return CarrierFits(spec, signal) && openers.MayOpen(spec);
+    static bool MayFit(const Layout& layout, const layout::Openers& openers, const Signal& signal) {
+        return CarrierFits(layout, signal) && openers.MayOpen(layout);
     }
 
     // Without `diagnose`, for a protocol that MayFit: the candidate, if the
     // protocol fits. With it, the conflict is worked out too.
     Outcome Run(FirstFrames& firsts, bool diagnose) {
         diagnose_ = diagnose;
-        const std::optional<FrameMatch> first = firsts.Of(spec_);
+        const std::optional<FrameMatch> first = firsts.Of(layout_);
         if (!first) {
             if (!diagnose) return {};
             const std::optional<FrameMatch> loose =
-                FrameMatcher(spec_, timeline_, false).Match(spec_.FirstFrame(), 0);
+                FrameMatcher(layout_, timeline_, false).Match(layout_.FirstFrame(), 0);
             if (loose && loose->Conflicts())
                 return Refuse(loose->End, [&] { return "timing, but " + loose->Conflict(); });
             return {};
         }
         Candidate found;
         found.Fit = first->Fit;
-        found.Command = spec::CommandOf(spec_, first->Values);
-        if (spec_.Rule)
-            if (const char* broken = spec_.Rule(found.Command))
+        found.Command = layout::CommandOf(layout_, first->Values);
+        if (layout_.Rule)
+            if (const char* broken = layout_.Rule(found.Command))
                 return Refuse(first->End, [&] { return std::string("timing, but ") + broken; });
-        FrameMatcher matcher(spec_, timeline_, true);
+        FrameMatcher matcher(layout_, timeline_, true);
         for (std::size_t at = first->End; at < timeline_.Durations.size();) {
             std::optional<FrameMatch> next;
-            if (!spec_.Ditto.empty()) next = matcher.Match(spec_.Ditto, at);
-            if (!next && (spec_.Ditto.empty() || spec_.FullRepeatsToo)) {
-                next = matcher.Match(spec_.Frame, at);
+            if (!layout_.Ditto.empty()) next = matcher.Match(layout_.Ditto, at);
+            if (!next && (layout_.Ditto.empty() || layout_.FullRepeatsToo)) {
+                next = matcher.Match(layout_.Frame, at);
                 if (next && next->Values != first->Values)
                     return Refuse(next->End, [&] {
                         return "timing, but its frames differ: " + Numbers(found.Command) +
-                               ", then " + Numbers(spec::CommandOf(spec_, next->Values));
+                               ", then " + Numbers(layout::CommandOf(layout_, next->Values));
                     });
             }
             if (!next)
@@ -226,28 +226,28 @@ public:
         if (!carrierFits_)
             return Refuse(timeline_.Durations.size(), [&] {
                 return "timing, but its carrier " + Kilohertz(signal_.Frequency) + " is outside " +
-                       Number("%.1f", spec_.MinFrequency / 1000) + " to " +
-                       Kilohertz(spec_.MaxFrequency);
+                       Number("%.1f", layout_.MinFrequency / 1000) + " to " +
+                       Kilohertz(layout_.MaxFrequency);
             });
         found.Score = found.Fit.MeanSquaredError() + carrierOff_ * carrierOff_;
         return {found, std::nullopt};
     }
 
 private:
-    static bool CarrierFits(const Spec& spec, const Signal& signal) {
+    static bool CarrierFits(const Layout& layout, const Signal& signal) {
         return !signal.Modulated ||
-               (signal.Frequency >= spec.MinFrequency && signal.Frequency <= spec.MaxFrequency);
+               (signal.Frequency >= layout.MinFrequency && signal.Frequency <= layout.MaxFrequency);
     }
 
     // The reason is worked out only when diagnosing.
     template <class Why> Outcome Refuse(std::size_t reached, const Why& why) const {
         if (!diagnose_) return {};
         // A refusal outside the protocol's carrier range says less.
-        return {std::nullopt, Conflict{std::string(spec_.Info.Name) + " " + why(), reached,
+        return {std::nullopt, Conflict{std::string(layout_.Info.Name) + " " + why(), reached,
                                        carrierFits_ ? carrierOff_ : 1 + carrierOff_}};
     }
 
-    const Spec& spec_;
+    const Layout& layout_;
     const Timeline& timeline_;
     const Signal& signal_;
     double carrierOff_ = 0;
@@ -330,11 +330,11 @@ std::string TellingReason(const Readings& readings, const Signal& signal) {
     for (const Reading& reading : readings) {
         FirstFrames firsts(reading.Durations);
         std::optional<Conflict> telling[2];
-        for (const Spec& spec : spec::Specs()) {
-            const bool robust = spec.Robust();
+        for (const Layout& layout : layout::Layouts()) {
+            const bool robust = layout.Robust();
             if (reading.SetAside && !robust) continue;
             const Outcome outcome =
-                ProtocolMatch(spec, reading.Durations, signal).Run(firsts, true);
+                ProtocolMatch(layout, reading.Durations, signal).Run(firsts, true);
             auto& kept = telling[robust ? 0 : 1];
             if (outcome.Refusal && (!kept || outcome.Refusal->Beats(*kept))) kept = outcome.Refusal;
         }
@@ -375,13 +375,13 @@ Decoded Decoding(Signal input) {
     const Readings readings(decoded.Signal);
     for (const Reading& reading : readings) {
         FirstFrames firsts(reading.Durations);
-        const spec::Openers openers(reading.Durations);
+        const layout::Openers openers(reading.Durations);
         std::optional<Candidate> best;
-        for (const Spec& spec : spec::Specs()) {
-            if (reading.SetAside && !spec.Robust()) continue;
-            if (!ProtocolMatch::MayFit(spec, openers, decoded.Signal)) continue;
+        for (const Layout& layout : layout::Layouts()) {
+            if (reading.SetAside && !layout.Robust()) continue;
+            if (!ProtocolMatch::MayFit(layout, openers, decoded.Signal)) continue;
             Outcome outcome =
-                ProtocolMatch(spec, reading.Durations, decoded.Signal).Run(firsts, false);
+                ProtocolMatch(layout, reading.Durations, decoded.Signal).Run(firsts, false);
             if (outcome.Found && (!best || outcome.Found->Beats(*best))) best = outcome.Found;
         }
         if (best) {

@@ -1,24 +1,24 @@
 #include <kelpie/ir/Encode.h>
 
 #include "ir/FrameBuilder.h"
-#include "ir/ProtocolSpec.h"
+#include "ir/ProtocolLayout.h"
 
 #include <kelpie/ir/Pronto.h>
 
 namespace kelpie::ir {
 
 Signal Encode(const Command& command) {
-    const spec::Fields fields = spec::FieldsOf(command);
-    const spec::Spec& spec = spec::SpecOf(command.Protocol);
+    const layout::Fields fields = layout::FieldsOf(command);
+    const layout::Layout& layout = layout::LayoutOf(command.Protocol);
     Signal signal;
-    signal.Frequency = spec.Info.Frequency;
-    if (!spec.Ditto.empty()) {
-        signal.Once = spec::FrameDurations(spec, spec.FirstFrame(), fields);
-        signal.Repeat = spec::FrameDurations(spec, spec.Ditto, fields);
+    signal.Frequency = layout.Info.Frequency;
+    if (!layout.Ditto.empty()) {
+        signal.Once = layout::FrameDurations(layout, layout.FirstFrame(), fields);
+        signal.Repeat = layout::FrameDurations(layout, layout.Ditto, fields);
     } else {
-        if (!spec.Intro.empty() || spec.FrameInBothSequences)
-            signal.Once = spec::FrameDurations(spec, spec.FirstFrame(), fields);
-        signal.Repeat = spec::FrameDurations(spec, spec.Frame, fields);
+        if (!layout.Intro.empty() || layout.FrameInBothSequences)
+            signal.Once = layout::FrameDurations(layout, layout.FirstFrame(), fields);
+        signal.Repeat = layout::FrameDurations(layout, layout.Frame, fields);
     }
     return signal;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace kelpie::ir::spec {
+namespace kelpie::ir::layout {
 
 namespace {
 
@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-std::vector<double> FrameDurations(const Spec& spec, const std::vector<Step>& steps,
+std::vector<double> FrameDurations(const Layout& layout, const std::vector<Step>& steps,
                                    const Fields& fields) {
     // At most a duration per piece, and the closing gap Finish may add.
     std::size_t most = 1;
@@ -60,13 +60,13 @@ std::vector<double> FrameDurations(const Spec& spec, const std::vector<Step>& st
             pieces.Add(-step.Micros);
             break;
         case StepKind::Extent:
-            pieces.Add(-std::max(step.Micros - pieces.Elapsed(), spec.Unit));
+            pieces.Add(-std::max(step.Micros - pieces.Elapsed(), layout.Unit));
             break;
         case StepKind::Bits: {
-            const std::uint32_t bits = BitsToSend(spec, step, fields);
+            const std::uint32_t bits = BitsToSend(layout, step, fields);
             for (int i = 0; i < step.Width; ++i) {
-                const int position = spec.MsbFirst ? step.Width - 1 - i : i;
-                const auto& code = (bits >> position) & 1 ? spec.Code.One : spec.Code.Zero;
+                const int position = layout.MsbFirst ? step.Width - 1 - i : i;
+                const auto& code = (bits >> position) & 1 ? layout.Code.One : layout.Code.Zero;
                 pieces.Add(code[0] * step.Scale);
                 pieces.Add(code[1] * step.Scale);
             }
@@ -77,4 +77,4 @@ std::vector<double> FrameDurations(const Spec& spec, const std::vector<Step>& st
     return pieces.Finish();
 }
 
-} // namespace kelpie::ir::spec
+} // namespace kelpie::ir::layout

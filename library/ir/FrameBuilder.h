@@ -2,17 +2,17 @@
 // steps and a command's fields.
 #pragma once
 
-#include "ir/ProtocolSpec.h"
+#include "ir/ProtocolLayout.h"
 
 #include <vector>
 
-namespace kelpie::ir::spec {
+namespace kelpie::ir::layout {
 
 // The frame as alternating burst and gap durations in microseconds, starting
 // with a burst and ending with the closing gap. A frame that opens with a gap
 // (a bi-phase start bit) sends it at the end of its closing gap instead,
 // which is where it falls when frames follow one another.
-std::vector<double> FrameDurations(const Spec& spec, const std::vector<Step>& steps,
+std::vector<double> FrameDurations(const Layout& layout, const std::vector<Step>& steps,
                                    const Fields& fields);
 
-} // namespace kelpie::ir::spec
+} // namespace kelpie::ir::layout

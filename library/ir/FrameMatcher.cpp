@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace kelpie::ir::spec {
+namespace kelpie::ir::layout {
 
 namespace {
 
@@ -22,8 +22,8 @@ void Quality::Add(const Quality& other) {
     Count += other.Count;
 }
 
-FrameMatcher::FrameMatcher(const Spec& spec, const Timeline& timeline, bool enforce)
-    : spec_(spec), timeline_(timeline), enforce_(enforce), pulseCode_(IsPulseCode(spec.Code)) {}
+FrameMatcher::FrameMatcher(const Layout& layout, const Timeline& timeline, bool enforce)
+    : layout_(layout), timeline_(timeline), enforce_(enforce), pulseCode_(IsPulseCode(layout.Code)) {}
 
 std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, std::size_t start) {
     steps_ = &steps;
@@ -47,8 +47,8 @@ std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, st
 const std::vector<FrameMatcher::Window>& FrameMatcher::Openings() {
     static const std::vector<Window> openings = [] {
         std::vector<Window> made;
-        for (const Spec& spec : Specs())
-            made.push_back(OpeningOf(spec));
+        for (const Layout& layout : Layouts())
+            made.push_back(OpeningOf(layout));
         return made;
     }();
     return openings;
@@ -57,14 +57,14 @@ const std::vector<FrameMatcher::Window>& FrameMatcher::Openings() {
 // The first burst of a signal is at least half the frame's first burst piece
 // (where the frame surely starts with one) and at most the longest run of
 // burst pieces the frame can start with, plus the slack of a duration.
-FrameMatcher::Window FrameMatcher::OpeningOf(const Spec& spec) {
-    const auto& steps = spec.FirstFrame();
+FrameMatcher::Window FrameMatcher::OpeningOf(const Layout& layout) {
+    const auto& steps = layout.FirstFrame();
     if (steps.empty()) return {0, HUGE_VAL};
     const Step& first = steps.front();
     double low = 0;
     if (first.Kind == StepKind::Burst) low = 0.5 * first.Micros;
-    if (first.Kind == StepKind::Bits && spec.Code.Zero[0] > 0 && spec.Code.One[0] > 0)
-        low = 0.5 * std::min(spec.Code.Zero[0], spec.Code.One[0]) * first.Scale;
+    if (first.Kind == StepKind::Bits && layout.Code.Zero[0] > 0 && layout.Code.One[0] > 0)
+        low = 0.5 * std::min(layout.Code.Zero[0], layout.Code.One[0]) * first.Scale;
 
     // Over every value the bits can have: the longest opening run that is
     // still open (-1 where none is), the longest one already ended, and
@@ -99,9 +99,9 @@ FrameMatcher::Window FrameMatcher::OpeningOf(const Spec& spec) {
         case StepKind::Bits:
             for (int bit = 0; bit < step.Width; ++bit) {
                 const Run zero =
-                    add(add(run, spec.Code.Zero[0] * step.Scale), spec.Code.Zero[1] * step.Scale);
+                    add(add(run, layout.Code.Zero[0] * step.Scale), layout.Code.Zero[1] * step.Scale);
                 const Run one =
-                    add(add(run, spec.Code.One[0] * step.Scale), spec.Code.One[1] * step.Scale);
+                    add(add(run, layout.Code.One[0] * step.Scale), layout.Code.One[1] * step.Scale);
                 run = {std::max(zero.Open, one.Open), std::max(zero.Ended, one.Ended),
                        zero.Before || one.Before};
             }
@@ -166,7 +166,7 @@ FrameMatcher::Meeting FrameMatcher::Meet(double piece, bool continues, const Sta
     const double total = state.Used + std::abs(piece);
     const bool first = index == 0;
     // Only its start, when the rest could be at least one more unit.
-    const double longer = total + spec_.Unit;
+    const double longer = total + layout_.Unit;
     return {Close(actual, total, first),
             continues && actual >= (first ? 0.5 * longer : WindowOf(longer).Low)};
 }
@@ -186,7 +186,7 @@ void FrameMatcher::TakeStart(double piece, State& state) const {
 }
 
 bool FrameMatcher::TakeGap(double ideal, State& state) const {
-    ideal = std::max(ideal, spec_.Unit);
+    ideal = std::max(ideal, layout_.Unit);
     const auto& durations = timeline_.Durations;
     const std::size_t index = state.Index;
     state.Started = true;
@@ -226,9 +226,9 @@ bool FrameMatcher::Take(double piece, bool continues, State& state, bool& doubt)
 
 FrameMatcher::BitPieces FrameMatcher::PiecesOf(const Step& step, int bit,
                                                std::uint32_t value) const {
-    const auto& code = value ? spec_.Code.One : spec_.Code.Zero;
+    const auto& code = value ? layout_.Code.One : layout_.Code.Zero;
     const double first = code[0] * step.Scale, second = code[1] * step.Scale;
-    const std::uint8_t following = bit + 1 < step.Width ? spec_.Code.Starts() : step.After;
+    const std::uint8_t following = bit + 1 < step.Width ? layout_.Code.Starts() : step.After;
     return {first, second, (first > 0) == (second > 0),
             (following & (second > 0 ? Bursts : Gaps)) != 0};
 }
@@ -242,7 +242,7 @@ int FrameMatcher::PlainBits(const Step& step, int bit, State& state, std::uint32
                             bool& doubt) const {
     if (!pulseCode_ || state.Used != 0 || !state.Started) return 0;
     const auto& durations = timeline_.Durations;
-    const auto& code = spec_.Code;
+    const auto& code = layout_.Code;
     // The last bit's second piece may merge with the step after it.
     const bool lastMerges = step.After & (code.Zero[1] > 0 ? Bursts : Gaps);
     const int end = lastMerges ? step.Width - 1 : step.Width;
@@ -270,7 +270,7 @@ int FrameMatcher::PlainBits(const Step& step, int bit, State& state, std::uint32
     double elapsed = state.Elapsed;
     std::uint32_t value = bits;
     bool twoReadings = false;
-    const bool msbFirst = spec_.MsbFirst;
+    const bool msbFirst = layout_.MsbFirst;
     const int first = bit;
     for (; bit < end && index + 1 < durations.size(); ++bit, index += 2) {
         const double actual[2] = {durations[index], durations[index + 1]};
@@ -356,7 +356,7 @@ std::optional<FrameMatch> FrameMatcher::Greedy(std::size_t start, bool& doubt) {
                 const std::uint32_t value = fits[0] ? 0 : 1;
                 taken = fits[value];
                 state = read[value];
-                bits |= value << (spec_.MsbFirst ? step.Width - 1 - bit : bit);
+                bits |= value << (layout_.MsbFirst ? step.Width - 1 - bit : bit);
             }
             taken = taken && Store(step, bits, values, state);
             received[step.BitsIndex] = bits;
@@ -413,7 +413,7 @@ bool FrameMatcher::Walk(std::size_t step, int bit, std::uint32_t bits, const Sta
         result_->Received[current.BitsIndex] = bits;
         return true;
     }
-    const int position = spec_.MsbFirst ? current.Width - 1 - bit : bit;
+    const int position = layout_.MsbFirst ? current.Width - 1 - bit : bit;
     for (const std::uint32_t value : {0u, 1u}) {
         const BitPieces pieces = PiecesOf(current, bit, value);
         const std::uint32_t withBit = bits | value << position;
@@ -427,7 +427,7 @@ bool FrameMatcher::Walk(std::size_t step, int bit, std::uint32_t bits, const Sta
 }
 
 bool FrameMatcher::Finish(const State& state) {
-    const bool checksumHolds = ChecksumHolds(spec_, *state.Values);
+    const bool checksumHolds = ChecksumHolds(layout_, *state.Values);
     if (!checksumHolds && enforce_) return false;
     result_ = FrameMatch{state.Index,        *state.Values,      state.Fit,
                          state.ConflictStep, state.ConflictBits, !checksumHolds};
@@ -439,4 +439,4 @@ std::string FrameMatch::Conflict() const {
     return ChecksumWrong ? "the checksum does not match" : "";
 }
 
-} // namespace kelpie::ir::spec
+} // namespace kelpie::ir::layout

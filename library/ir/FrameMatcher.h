@@ -12,7 +12,7 @@
 // cannot fall where their durations put them are passed over at once.
 #pragma once
 
-#include "ir/ProtocolSpec.h"
+#include "ir/ProtocolLayout.h"
 
 #include <cstddef>
 #include <optional>
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-namespace kelpie::ir::spec {
+namespace kelpie::ir::layout {
 
 // The durations a decode works on: one sequence or the once sequence
 // followed by the repeat sequence.
@@ -70,7 +70,7 @@ class FrameMatcher {
 public:
     // With enforce false, contradicting bits (copies, complements, fixed
     // bits, checksum) do not end a match but are reported in it.
-    FrameMatcher(const Spec& spec, const Timeline& timeline, bool enforce);
+    FrameMatcher(const Layout& layout, const Timeline& timeline, bool enforce);
 
     // The frame of these steps that starts at the duration `start`. A greedy
     // pass takes the first reading at every duration; only when it fails
@@ -129,13 +129,13 @@ private:
     bool Finish(const State& state);
     static Window WindowOf(double ideal);
     // The durations that can open the protocol's first frame.
-    static Window OpeningOf(const Spec& spec);
+    static Window OpeningOf(const Layout& layout);
     static bool Close(double actual, double ideal, bool first);
     // Adds how far a duration is from its ideal to a fit.
     void Note(double actual, double ideal, Quality& fit) const;
     bool ExactlyClose(double actual, double ideal) const;
 
-    const Spec& spec_;
+    const Layout& layout_;
     const Timeline& timeline_;
     const bool enforce_;
     // Both bit values are a burst then a gap (or a gap then a burst): a
@@ -155,8 +155,8 @@ public:
         : windows_(FrameMatcher::Openings()), empty_(timeline.Durations.empty()),
           first_(empty_ ? 0 : timeline.Durations.front()) {}
 
-    bool MayOpen(const Spec& spec) const {
-        return empty_ || windows_[static_cast<std::size_t>(spec.Info.Id)].Holds(first_);
+    bool MayOpen(const Layout& layout) const {
+        return empty_ || windows_[static_cast<std::size_t>(layout.Info.Id)].Holds(first_);
     }
 
 private:
@@ -165,4 +165,4 @@ private:
     double first_;
 };
 
-} // namespace kelpie::ir::spec
+} // namespace kelpie::ir::layout

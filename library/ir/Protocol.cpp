@@ -1,21 +1,21 @@
 #include <kelpie/ir/Protocol.h>
 
-#include "ir/ProtocolSpec.h"
+#include "ir/ProtocolLayout.h"
 
 namespace kelpie::ir {
 
 const std::vector<ProtocolInfo>& Protocols() {
     static const std::vector<ProtocolInfo> infos = [] {
         std::vector<ProtocolInfo> list;
-        for (const auto& spec : spec::Specs())
-            list.push_back(spec.Info);
+        for (const auto& layout : layout::Layouts())
+            list.push_back(layout.Info);
         return list;
     }();
     return infos;
 }
 
 const ProtocolInfo& InfoOf(Protocol protocol) {
-    return spec::SpecOf(protocol).Info;
+    return layout::LayoutOf(protocol).Info;
 }
 
 std::optional<Protocol> ProtocolNamed(std::string_view name) {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace kelpie::ir::spec {
+namespace kelpie::ir::layout {
 
 // Where the bits of a Bits step belong. The first five are the command's
 // fields, in the order of Fields::Value.
@@ -84,7 +84,7 @@ struct BitCode {
     bool operator==(const BitCode&) const = default;
 };
 
-struct Spec {
+struct Layout {
     ProtocolInfo Info{};
     double MinFrequency = 0; // carriers the decoder accepts, Hz
     double MaxFrequency = 0;
@@ -113,8 +113,8 @@ struct Spec {
     // Whether a frame matcher reads the first frames of both the same way,
     // and whether it finds the same durations in them (the bits may mean
     // different things: NEC1 and NECx).
-    bool SameFirstFrame(const Spec& other) const;
-    bool SameFirstTiming(const Spec& other) const;
+    bool SameFirstFrame(const Layout& other) const;
+    bool SameFirstTiming(const Layout& other) const;
 };
 
 // The most Bits steps a frame may have.
@@ -131,29 +131,29 @@ bool IsPulseCode(const BitCode& code);
 void LinkSteps(const BitCode& code, double unit, std::vector<Step>& steps);
 
 // Every protocol, in the order of ProtocolInfo (and of the Protocol enum).
-const std::vector<Spec>& Specs();
-const Spec& SpecOf(Protocol protocol);
+const std::vector<Layout>& Layouts();
+const Layout& LayoutOf(Protocol protocol);
 
 // The bits a Bits step sends for these fields.
-std::uint32_t BitsToSend(const Spec& spec, const Step& step, const Fields& fields);
+std::uint32_t BitsToSend(const Layout& layout, const Step& step, const Fields& fields);
 // Records the bits a Bits step received. False when they contradict what the
 // frame set before (a copy or complement that differs, fixed bits that are
 // not); the fields keep their earlier bits then.
 bool StoreBits(const Step& step, std::uint32_t bits, Fields& fields);
 // The fields that the bits received by each Bits step of `steps` give, or
 // nothing when they contradict each other or the checksum.
-std::optional<Fields> Interpret(const Spec& spec, const std::vector<Step>& steps,
+std::optional<Fields> Interpret(const Layout& layout, const std::vector<Step>& steps,
                                 const ReceivedBits& received);
 // Why StoreBits refused these bits, in words ("the complement of the
 // function does not match").
 std::string Contradiction(const Step& step, std::uint32_t bits);
 // False when the protocol has a checksum and the received one is wrong.
-bool ChecksumHolds(const Spec& spec, const Fields& fields);
+bool ChecksumHolds(const Layout& layout, const Fields& fields);
 
 // A command's fields; checks the widths, the subdevice's presence and the
 // protocol's rule, and fails with InvalidArgument naming what is wrong.
 Fields FieldsOf(const Command& command);
 // The command that received fields describe.
-Command CommandOf(const Spec& spec, const Fields& fields);
+Command CommandOf(const Layout& layout, const Fields& fields);
 
-} // namespace kelpie::ir::spec
+} // namespace kelpie::ir::layout

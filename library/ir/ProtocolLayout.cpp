@@ -1,11 +1,11 @@
-#include "ir/ProtocolSpec.h"
+#include "ir/ProtocolLayout.h"
 
 #include <kelpie/Error.h>
 
 #include <algorithm>
 #include <cmath>
 
-namespace kelpie::ir::spec {
+namespace kelpie::ir::layout {
 
 namespace {
 
@@ -46,7 +46,7 @@ void CheckWidth(const ProtocolInfo& info, const char* what, std::uint32_t value,
 
 } // namespace
 
-bool Spec::Robust() const {
+bool Layout::Robust() const {
     const auto& first = FirstFrame();
     if (!first.empty() && first.front().Kind == StepKind::Burst && first.front().Micros >= 4 * Unit)
         return true;
@@ -133,12 +133,12 @@ void LinkSteps(const BitCode& code, double unit, std::vector<Step>& steps) {
     if (IsPulseCode(code)) PlaceGaps(code, unit, steps);
 }
 
-bool Spec::SameFirstFrame(const Spec& other) const {
+bool Layout::SameFirstFrame(const Layout& other) const {
     return Unit == other.Unit && MsbFirst == other.MsbFirst && Code == other.Code &&
            Checksum == other.Checksum && FirstFrame() == other.FirstFrame();
 }
 
-bool Spec::SameFirstTiming(const Spec& other) const {
+bool Layout::SameFirstTiming(const Layout& other) const {
     const auto& mine = FirstFrame();
     const auto& theirs = other.FirstFrame();
     if (Unit != other.Unit || MsbFirst != other.MsbFirst || !(Code == other.Code) ||
@@ -152,23 +152,23 @@ bool Spec::SameFirstTiming(const Spec& other) const {
     return true;
 }
 
-std::optional<Fields> Interpret(const Spec& spec, const std::vector<Step>& steps,
+std::optional<Fields> Interpret(const Layout& layout, const std::vector<Step>& steps,
                                 const ReceivedBits& received) {
     Fields fields;
     for (const Step& step : steps)
         if (step.Kind == StepKind::Bits && !StoreBits(step, received[step.BitsIndex], fields))
             return std::nullopt;
-    if (!ChecksumHolds(spec, fields)) return std::nullopt;
+    if (!ChecksumHolds(layout, fields)) return std::nullopt;
     return fields;
 }
 
-std::uint32_t BitsToSend(const Spec& spec, const Step& step, const Fields& fields) {
+std::uint32_t BitsToSend(const Layout& layout, const Step& step, const Fields& fields) {
     const std::uint32_t low = LowBits(step.Width);
     switch (step.Into) {
     case Slot::Fixed:
         return step.Value & low;
     case Slot::Checksum:
-        return spec.Checksum ? spec.Checksum(fields) & low : 0;
+        return layout.Checksum ? layout.Checksum(fields) & low : 0;
     default: {
         const std::uint32_t bits = (fields.Value[FieldIndex(step.Into)] >> step.Offset) & low;
         return step.Inverted ? ~bits & low : bits;
@@ -207,14 +207,14 @@ std::string Contradiction(const Step& step, std::uint32_t bits) {
     return std::string("the two copies of the ") + FieldName(step.Into) + " differ";
 }
 
-bool ChecksumHolds(const Spec& spec, const Fields& fields) {
-    return !spec.Checksum || !fields.HasChecksum ||
-           fields.ChecksumBits == (spec.Checksum(fields) & 0xFFu);
+bool ChecksumHolds(const Layout& layout, const Fields& fields) {
+    return !layout.Checksum || !fields.HasChecksum ||
+           fields.ChecksumBits == (layout.Checksum(fields) & 0xFFu);
 }
 
 Fields FieldsOf(const Command& command) {
-    const Spec& spec = SpecOf(command.Protocol);
-    const ProtocolInfo& info = spec.Info;
+    const Layout& layout = LayoutOf(command.Protocol);
+    const ProtocolInfo& info = layout.Info;
     CheckWidth(info, "device", command.Device, info.DeviceBits);
     CheckWidth(info, "function", command.Function, info.FunctionBits);
     CheckWidth(info, "toggle", command.Toggle, info.HasToggle ? 1 : 0);
@@ -226,8 +226,8 @@ Fields FieldsOf(const Command& command) {
             throw Error(ErrorKind::InvalidArgument, std::string(info.Name) + " needs a subdevice");
         CheckWidth(info, "subdevice", *command.Subdevice, info.SubdeviceBits);
     }
-    if (spec.Rule)
-        if (const char* broken = spec.Rule(command))
+    if (layout.Rule)
+        if (const char* broken = layout.Rule(command))
             throw Error(ErrorKind::InvalidArgument,
                         std::string("this ") + info.Name + " command is not valid: " + broken);
     Fields fields;
@@ -236,15 +236,15 @@ Fields FieldsOf(const Command& command) {
     return fields;
 }
 
-Command CommandOf(const Spec& spec, const Fields& fields) {
+Command CommandOf(const Layout& layout, const Fields& fields) {
     Command command;
-    command.Protocol = spec.Info.Id;
+    command.Protocol = layout.Info.Id;
     command.Device = fields.Value[0];
-    if (spec.Info.SubdeviceBits) command.Subdevice = fields.Value[1];
+    if (layout.Info.SubdeviceBits) command.Subdevice = fields.Value[1];
     command.Function = fields.Value[2];
     command.Toggle = fields.Value[3];
     command.Extension = fields.Value[4];
     return command;
 }
 
-} // namespace kelpie::ir::spec
+} // namespace kelpie::ir::layout
