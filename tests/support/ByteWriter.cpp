@@ -1,5 +1,7 @@
 #include "support/ByteWriter.h"
 
+#include <kelpie/ir/Pronto.h>
+
 #include <stdexcept>
 #include <string>
 
@@ -52,13 +54,7 @@ ByteWriter& ByteWriter::Fill(std::uint8_t value, std::int32_t count) {
 }
 
 std::vector<std::uint8_t> WordBytes(const std::vector<std::uint16_t>& words) {
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(words.size() * 2);
-    for (const auto word : words) {
-        bytes.push_back(static_cast<std::uint8_t>(word >> 8));
-        bytes.push_back(static_cast<std::uint8_t>(word & 0xFF));
-    }
-    return bytes;
+    return kelpie::ir::BytesOf(words);
 }
 
 } // namespace kelpie::builder
