@@ -9,17 +9,22 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
+#include <memory>
+#include <new>
 #include <span>
+#include <type_traits>
 
 namespace kelpie::ir {
 
 namespace {
 
+using layout::Fields;
 using layout::FrameMatch;
 using layout::FrameMatcher;
-using layout::Quality;
 using layout::Layout;
+using layout::Quality;
 using layout::Timeline;
 
 std::string Number(const char* format, double value) {
@@ -66,7 +71,9 @@ struct Conflict {
 };
 
 // One protocol against a timeline: a candidate, or a conflict where frames
-// of it were found, or neither.
+// of it were found, or neither. One outcome is made for all the protocols a
+// signal is matched against, and emptied for each: making one clears all of
+// its bytes.
 struct Outcome {
     std::optional<Candidate> Found;
     std::optional<Conflict> Refusal;
@@ -111,17 +118,22 @@ class FirstFrames {
 public:
     explicit FirstFrames(const Timeline& timeline) : timeline_(timeline) {}
 
-    std::optional<FrameMatch> Of(const Layout& layout) {
+    // The first frame of the protocol that `own`, the protocol's matcher,
+    // would find; it lives until the next call or the matcher's next match.
+    const FrameMatch* Of(const Layout& layout, FrameMatcher& own) {
         const FirstFrameSharing& sharing = Sharing();
         const auto index = static_cast<std::size_t>(layout.Info.Id);
-        if (!sharing.Shares[index]) return Checked(layout);
-        if (const auto* known = checked_.Find(sharing.SameFrame[index])) return *known;
+        if (!sharing.Shares[index]) return own.Match(layout.FirstFrame(), 0);
+        if (const auto* known = checked_.Find(sharing.SameFrame[index])) return Found(*known);
         const std::size_t timingOwner = sharing.SameTiming[index];
         const auto* timing = timings_.Find(timingOwner);
-        if (!timing)
-            timing = &timings_.Add(
-                timingOwner, FrameMatcher(layout, timeline_, false).Match(layout.FirstFrame(), 0));
-        std::optional<FrameMatch> match;
+        if (!timing) {
+            FrameMatcher loose(layout, timeline_, false);
+            auto& kept = timings_.Add(timingOwner);
+            if (const FrameMatch* found = loose.Match(layout.FirstFrame(), 0)) kept = *found;
+            timing = &kept;
+        }
+        std::optional<FrameMatch>& match = checked_.Add(sharing.SameFrame[index]);
         if (*timing) {
             if (auto fields = layout::Interpret(layout, layout.FirstFrame(), (*timing)->Received)) {
                 match = **timing;
@@ -130,41 +142,81 @@ public:
                 match->ChecksumWrong = false;
             } else if (!(*timing)->Only) {
                 // Another reading of the durations may pass this protocol's checks.
-                match = Checked(layout);
+                if (const FrameMatch* found = own.Match(layout.FirstFrame(), 0)) match = *found;
             }
         }
-        return checked_.Add(sharing.SameFrame[index], match);
+        return Found(match);
     }
 
 private:
-    // A few matches by the table index of the protocol that owns them.
+    // A few matches by the table index of the protocol that owns them. A
+    // place is made when it is taken: making an optional frame match clears
+    // all its bytes, and most places are never taken.
     class Known {
     public:
         const std::optional<FrameMatch>* Find(std::size_t owner) const {
             for (std::size_t i = 0; i < count_; ++i)
-                if (owners_[i] == owner) return &matches_[i];
+                if (owners_[i] == owner) return &At(i);
             return nullptr;
         }
-        const std::optional<FrameMatch>& Add(std::size_t owner, std::optional<FrameMatch> match) {
+        // An empty place for the owner's match.
+        std::optional<FrameMatch>& Add(std::size_t owner) {
             const std::size_t place = count_++; // Sharing() sees that there are places enough
             owners_[place] = owner;
-            matches_[place] = std::move(match);
-            return matches_[place];
+            return *std::construct_at(&At(place));
         }
 
     private:
-        std::array<std::size_t, SharedPlaces> owners_{};
-        std::array<std::optional<FrameMatch>, SharedPlaces> matches_{};
+        using Match = std::optional<FrameMatch>;
+        static_assert(std::is_trivially_destructible_v<Match>); // nothing to end
+        const Match& At(std::size_t place) const {
+            return *std::launder(reinterpret_cast<const Match*>(places_ + place * sizeof(Match)));
+        }
+        Match& At(std::size_t place) {
+            return *std::launder(reinterpret_cast<Match*>(places_ + place * sizeof(Match)));
+        }
+
+        std::array<std::size_t, SharedPlaces> owners_;
+        alignas(Match) std::byte places_[SharedPlaces * sizeof(Match)];
         std::size_t count_ = 0;
     };
 
-    std::optional<FrameMatch> Checked(const Layout& layout) const {
-        return FrameMatcher(layout, timeline_, true).Match(layout.FirstFrame(), 0);
+    static const FrameMatch* Found(const std::optional<FrameMatch>& match) {
+        return match ? &*match : nullptr;
     }
 
     const Timeline& timeline_;
     Known checked_, timings_;
 };
+
+// A quick look that rules most protocols out before any matching: the
+// carrier outside the protocol's range, or a first burst that cannot open its
+// first frame. Every signal is looked at against every protocol, so what the
+// look needs is kept in a small table of its own.
+struct Screen {
+    double MinFrequency, MaxFrequency;
+    FrameMatcher::Window Opening;
+    bool Robust;
+
+    bool MayFit(const Signal& signal, const Timeline& timeline) const {
+        return (!signal.Modulated ||
+                (signal.Frequency >= MinFrequency && signal.Frequency <= MaxFrequency)) &&
+               (timeline.Durations.empty() || Opening.Holds(timeline.Durations.front()));
+    }
+};
+
+// By the protocol's index in the table.
+const std::vector<Screen>& Screens() {
+    static const std::vector<Screen> screens = [] {
+        std::vector<Screen> made;
+        const auto& openings = FrameMatcher::Openings();
+        for (const Layout& layout : layout::Layouts())
+            made.push_back({layout.MinFrequency, layout.MaxFrequency,
+                            openings[static_cast<std::size_t>(layout.Info.Id)], layout.Robust()});
+        return made;
+    }();
+    return screens;
+}
 
 class ProtocolMatch {
 public:
@@ -172,42 +224,41 @@ public:
         : layout_(layout), timeline_(timeline), signal_(signal),
           carrierFits_(CarrierFits(layout, signal)) {
         if (signal.Modulated)
-            carrierOff_ = std::abs(signal.Frequency - layout.Info.Frequency) / layout.Info.Frequency;
-    }
-
-    // A quick look that rules most protocols out before any matching: the
-    // carrier outside the protocol's range, or a first burst that cannot
-    // open its first frame.
-    static bool MayFit(const Layout& layout, const layout::Openers& openers, const Signal& signal) {
-        return CarrierFits(layout, signal) && openers.MayOpen(layout);
+            carrierOff_ =
+                std::abs(signal.Frequency - layout.Info.Frequency) / layout.Info.Frequency;
     }
 
     // Without `diagnose`, for a protocol that MayFit: the candidate, if the
     // protocol fits. With it, the conflict is worked out too.
-    Outcome Run(FirstFrames& firsts, bool diagnose) {
+    void Run(FirstFrames& firsts, bool diagnose, Outcome& outcome) {
         diagnose_ = diagnose;
-        const std::optional<FrameMatch> first = firsts.Of(layout_);
+        outcome_ = &outcome;
+        outcome.Found.reset();
+        outcome.Refusal.reset();
+        FrameMatcher matcher(layout_, timeline_, true);
+        const FrameMatch* first = firsts.Of(layout_, matcher);
         if (!first) {
-            if (!diagnose) return {};
-            const std::optional<FrameMatch> loose =
-                FrameMatcher(layout_, timeline_, false).Match(layout_.FirstFrame(), 0);
+            if (!diagnose) return;
+            FrameMatcher looseMatcher(layout_, timeline_, false);
+            const FrameMatch* loose = looseMatcher.Match(layout_.FirstFrame(), 0);
             if (loose && loose->Conflicts())
-                return Refuse(loose->End, [&] { return "timing, but " + loose->Conflict(); });
-            return {};
+                Refuse(loose->End, [&] { return "timing, but " + loose->Conflict(); });
+            return;
         }
-        Candidate found;
+        Candidate& found = outcome.Found.emplace();
         found.Fit = first->Fit;
         found.Command = layout::CommandOf(layout_, first->Values);
         if (layout_.Rule)
             if (const char* broken = layout_.Rule(found.Command))
                 return Refuse(first->End, [&] { return std::string("timing, but ") + broken; });
-        FrameMatcher matcher(layout_, timeline_, true);
+        // The matcher's next match may take the place of the first frame.
+        const Fields firstValues = first->Values;
         for (std::size_t at = first->End; at < timeline_.Durations.size();) {
-            std::optional<FrameMatch> next;
+            const FrameMatch* next = nullptr;
             if (!layout_.Ditto.empty()) next = matcher.Match(layout_.Ditto, at);
             if (!next && (layout_.Ditto.empty() || layout_.FullRepeatsToo)) {
                 next = matcher.Match(layout_.Frame, at);
-                if (next && next->Values != first->Values)
+                if (next && next->Values != firstValues)
                     return Refuse(next->End, [&] {
                         return "timing, but its frames differ: " + Numbers(found.Command) +
                                ", then " + Numbers(layout::CommandOf(layout_, next->Values));
@@ -230,7 +281,6 @@ public:
                        Kilohertz(layout_.MaxFrequency);
             });
         found.Score = found.Fit.MeanSquaredError() + carrierOff_ * carrierOff_;
-        return {found, std::nullopt};
     }
 
 private:
@@ -239,12 +289,13 @@ private:
                (signal.Frequency >= layout.MinFrequency && signal.Frequency <= layout.MaxFrequency);
     }
 
-    // The reason is worked out only when diagnosing.
-    template <class Why> Outcome Refuse(std::size_t reached, const Why& why) const {
-        if (!diagnose_) return {};
+    // No candidate; the reason is worked out only when diagnosing.
+    template <class Why> void Refuse(std::size_t reached, const Why& why) {
         // A refusal outside the protocol's carrier range says less.
-        return {std::nullopt, Conflict{std::string(layout_.Info.Name) + " " + why(), reached,
-                                       carrierFits_ ? carrierOff_ : 1 + carrierOff_}};
+        if (diagnose_)
+            outcome_->Refusal = Conflict{std::string(layout_.Info.Name) + " " + why(), reached,
+                                         carrierFits_ ? carrierOff_ : 1 + carrierOff_};
+        outcome_->Found.reset();
     }
 
     const Layout& layout_;
@@ -253,6 +304,7 @@ private:
     double carrierOff_ = 0;
     bool carrierFits_;
     bool diagnose_ = false;
+    Outcome* outcome_ = nullptr;
 };
 
 // A way to read the signal: all of it, or one sequence when the other holds
@@ -294,7 +346,7 @@ private:
     void Add(Timeline durations, const char* setAside) { list_[count_++] = {durations, setAside}; }
 
     std::vector<double> whole_; // the once and repeat sequences joined
-    std::array<Reading, 3> list_{};
+    std::array<Reading, 3> list_;
     std::size_t count_ = 0;
 };
 
@@ -330,11 +382,11 @@ std::string TellingReason(const Readings& readings, const Signal& signal) {
     for (const Reading& reading : readings) {
         FirstFrames firsts(reading.Durations);
         std::optional<Conflict> telling[2];
+        Outcome outcome;
         for (const Layout& layout : layout::Layouts()) {
             const bool robust = layout.Robust();
             if (reading.SetAside && !robust) continue;
-            const Outcome outcome =
-                ProtocolMatch(layout, reading.Durations, signal).Run(firsts, true);
+            ProtocolMatch(layout, reading.Durations, signal).Run(firsts, true, outcome);
             auto& kept = telling[robust ? 0 : 1];
             if (outcome.Refusal && (!kept || outcome.Refusal->Beats(*kept))) kept = outcome.Refusal;
         }
@@ -375,13 +427,16 @@ Decoded Decoding(Signal input) {
     const Readings readings(decoded.Signal);
     for (const Reading& reading : readings) {
         FirstFrames firsts(reading.Durations);
-        const layout::Openers openers(reading.Durations);
+        const auto& layouts = layout::Layouts();
+        const auto& screens = Screens();
         std::optional<Candidate> best;
-        for (const Layout& layout : layout::Layouts()) {
-            if (reading.SetAside && !layout.Robust()) continue;
-            if (!ProtocolMatch::MayFit(layout, openers, decoded.Signal)) continue;
-            Outcome outcome =
-                ProtocolMatch(layout, reading.Durations, decoded.Signal).Run(firsts, false);
+        Outcome outcome;
+        for (std::size_t index = 0; index < layouts.size(); ++index) {
+            const Screen& screen = screens[index];
+            if (reading.SetAside && !screen.Robust) continue;
+            if (!screen.MayFit(decoded.Signal, reading.Durations)) continue;
+            const Layout& layout = layouts[index];
+            ProtocolMatch(layout, reading.Durations, decoded.Signal).Run(firsts, false, outcome);
             if (outcome.Found && (!best || outcome.Found->Beats(*best))) best = outcome.Found;
         }
         if (best) {

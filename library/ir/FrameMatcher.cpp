@@ -23,25 +23,24 @@ void Quality::Add(const Quality& other) {
 }
 
 FrameMatcher::FrameMatcher(const Layout& layout, const Timeline& timeline, bool enforce)
-    : layout_(layout), timeline_(timeline), enforce_(enforce), pulseCode_(IsPulseCode(layout.Code)) {}
+    : layout_(layout), timeline_(timeline), enforce_(enforce),
+      plain_(PlainCodes()[static_cast<std::size_t>(layout.Info.Id)]) {}
 
-std::optional<FrameMatch> FrameMatcher::Match(const std::vector<Step>& steps, std::size_t start) {
+const FrameMatch* FrameMatcher::Match(const std::vector<Step>& steps, std::size_t start) {
     steps_ = &steps;
-    if (!GapsCanFall(start)) return std::nullopt;
+    if (!GapsCanFall(start)) return nullptr;
     bool doubt = false;
-    if (auto match = Greedy(start, doubt)) {
-        match->Only = !doubt;
-        return match;
+    if (Greedy(start, doubt)) {
+        result_.Only = !doubt;
+        return &result_;
     }
-    if (!doubt) return std::nullopt;
+    if (!doubt) return nullptr;
     calls_ = 0;
-    result_.reset();
     const Fields none;
     State state;
     state.Index = start;
     state.Values = &none;
-    if (Walk(0, 0, 0, state)) return result_;
-    return std::nullopt;
+    return Walk(0, 0, 0, state) ? &result_ : nullptr;
 }
 
 const std::vector<FrameMatcher::Window>& FrameMatcher::Openings() {
@@ -98,8 +97,8 @@ FrameMatcher::Window FrameMatcher::OpeningOf(const Layout& layout) {
             break;
         case StepKind::Bits:
             for (int bit = 0; bit < step.Width; ++bit) {
-                const Run zero =
-                    add(add(run, layout.Code.Zero[0] * step.Scale), layout.Code.Zero[1] * step.Scale);
+                const Run zero = add(add(run, layout.Code.Zero[0] * step.Scale),
+                                     layout.Code.Zero[1] * step.Scale);
                 const Run one =
                     add(add(run, layout.Code.One[0] * step.Scale), layout.Code.One[1] * step.Scale);
                 run = {std::max(zero.Open, one.Open), std::max(zero.Ended, one.Ended),
@@ -233,70 +232,92 @@ FrameMatcher::BitPieces FrameMatcher::PiecesOf(const Step& step, int bit,
             (following & (second > 0 ? Bursts : Gaps)) != 0};
 }
 
+FrameMatcher::PlainPieces FrameMatcher::PlainPiecesOf(const BitCode& code, double scale) {
+    const auto ideal = [scale](double piece) {
+        const double micros = std::abs(piece) * scale;
+        return PlainPiece{micros, 1 / micros, WindowOf(micros)};
+    };
+    return {{{ideal(code.Zero[0]), ideal(code.Zero[1])}, {ideal(code.One[0]), ideal(code.One[1])}}};
+}
+
+const std::vector<FrameMatcher::PlainCode>& FrameMatcher::PlainCodes() {
+    static const std::vector<PlainCode> table = [] {
+        std::vector<PlainCode> made;
+        for (const Layout& layout : Layouts())
+            made.push_back({IsPulseCode(layout.Code), PlainPiecesOf(layout.Code, 1)});
+        return made;
+    }();
+    return table;
+}
+
 // Reads bits of a pulse-distance or pulse-width code straight from the
 // durations, two per bit, for as long as the bits are plain: each piece takes
 // one whole duration (none can merge with a neighbour, and none is the
 // signal's first burst). Returns how many bits it read, or -1 when a plain
-// bit fits neither value.
+// bit fits neither value. The ideal pieces come from a table made once per
+// protocol; the run's own state is kept in locals until the run is read.
 int FrameMatcher::PlainBits(const Step& step, int bit, State& state, std::uint32_t& bits,
                             bool& doubt) const {
-    if (!pulseCode_ || state.Used != 0 || !state.Started) return 0;
+    if (!plain_.Pulse || state.Used != 0 || !state.Started) return 0;
     const auto& durations = timeline_.Durations;
     const auto& code = layout_.Code;
     // The last bit's second piece may merge with the step after it.
     const bool lastMerges = step.After & (code.Zero[1] > 0 ? Bursts : Gaps);
     const int end = lastMerges ? step.Width - 1 : step.Width;
-    // Each value's two pieces, worked out once for the run of bits.
-    struct Ideal {
-        double Micros, Inverse, Exact;
-        Window Meets;
-    };
-    const auto ideal = [&](double piece) {
-        const double micros = std::abs(piece) * step.Scale;
-        return Ideal{micros, 1 / micros, std::max(0.05 * micros, timeline_.Period + 2),
-                     WindowOf(micros)};
-    };
-    const Ideal pieces[2][2] = {{ideal(code.Zero[0]), ideal(code.Zero[1])},
-                                {ideal(code.One[0]), ideal(code.One[1])}};
     const bool startsWithBurst = code.Zero[0] > 0;
     std::size_t index = state.Index;
     if (bit >= end || index == 0 || index + 1 >= durations.size()) return 0;
     // Bits take two durations each: every bit of the run starts on a burst
     // when the first does.
     if (timeline_.IsBurst(index) != startsWithBurst) return -1;
+    PlainPieces scaled;
+    const PlainPieces& pieces =
+        step.Scale == 1 ? plain_.Pieces : (scaled = PlainPiecesOf(code, step.Scale));
+    double exact[2][2];
+    for (int one = 0; one < 2; ++one)
+        for (int half = 0; half < 2; ++half)
+            exact[one][half] = std::max(0.05 * pieces[one][half].Micros, timeline_.Period + 2);
+    const auto holds = [](const PlainPiece& piece, double actual) {
+        return unsigned{actual >= piece.Meets.Low} & unsigned{actual <= piece.Meets.High};
+    };
     // Kept in locals until the run is read: the compiler need not store
     // them at every bit.
-    Quality fit = state.Fit;
+    bool exactSoFar = state.Fit.Exact;
+    double squaredError = state.Fit.SquaredError;
     double elapsed = state.Elapsed;
     std::uint32_t value = bits;
     bool twoReadings = false;
-    const bool msbFirst = layout_.MsbFirst;
     const int first = bit;
-    for (; bit < end && index + 1 < durations.size(); ++bit, index += 2) {
+    // Where this bit goes in the value, and where the next one does.
+    const bool msbFirst = layout_.MsbFirst;
+    int position = msbFirst ? step.Width - 1 - bit : bit;
+    const int toNext = msbFirst ? -1 : 1;
+    for (; bit < end && index + 1 < durations.size(); ++bit, index += 2, position += toNext) {
         const double actual[2] = {durations[index], durations[index + 1]};
-        const bool zeroFits =
-            pieces[0][0].Meets.Holds(actual[0]) && pieces[0][1].Meets.Holds(actual[1]);
-        const bool oneFits =
-            pieces[1][0].Meets.Holds(actual[0]) && pieces[1][1].Meets.Holds(actual[1]);
-        if (!zeroFits && !oneFits) {
+        // Bit 0 set: a 0 fits; bit 1 set: a 1 fits.
+        const unsigned fits = (holds(pieces[0][0], actual[0]) & holds(pieces[0][1], actual[1])) |
+                              (holds(pieces[1][0], actual[0]) & holds(pieces[1][1], actual[1]))
+                                  << 1;
+        if (fits == 0) {
             doubt = doubt || twoReadings;
             return -1;
         }
-        twoReadings = twoReadings || (zeroFits && oneFits);
-        const int one = zeroFits ? 0 : 1;
+        twoReadings |= fits == 3;
+        const unsigned one = ~fits & 1; // a 0 where both fit
         for (int half = 0; half < 2; ++half) {
-            const Ideal& piece = pieces[one][half];
+            const PlainPiece& piece = pieces[one][half];
             const double off = actual[half] - piece.Micros;
-            fit.SquaredError += off * off * piece.Inverse * piece.Inverse;
-            fit.Exact = fit.Exact && std::abs(off) <= piece.Exact;
+            squaredError += off * off * piece.Inverse * piece.Inverse;
+            exactSoFar &= std::abs(off) <= exact[one][half];
             elapsed += piece.Micros;
         }
-        fit.Count += 2;
-        value |= static_cast<std::uint32_t>(one) << (msbFirst ? step.Width - 1 - bit : bit);
+        value |= one << position;
     }
     doubt = doubt || twoReadings;
     bits = value;
-    state.Fit = fit;
+    state.Fit.Exact = exactSoFar;
+    state.Fit.SquaredError = squaredError;
+    state.Fit.Count += 2 * (bit - first);
     state.Elapsed = elapsed;
     state.Index = index;
     return bit - first;
@@ -313,8 +334,11 @@ bool FrameMatcher::Store(const Step& step, std::uint32_t bits, Fields& values, S
     return true;
 }
 
-std::optional<FrameMatch> FrameMatcher::Greedy(std::size_t start, bool& doubt) {
-    Fields values;
+bool FrameMatcher::Greedy(std::size_t start, bool& doubt) {
+    // The fields are read straight into the match: copying them right after
+    // they were written, a few bytes at a time, would stall the processor.
+    Fields& values = result_.Values;
+    values = Fields{};
     ReceivedBits received{};
     State state;
     state.Index = start;
@@ -363,11 +387,11 @@ std::optional<FrameMatch> FrameMatcher::Greedy(std::size_t start, bool& doubt) {
             break;
         }
         }
-        if (!taken) return std::nullopt;
+        if (!taken) return false;
     }
-    if (!Finish(state)) return std::nullopt;
-    result_->Received = received;
-    return result_;
+    if (!Finish(state)) return false;
+    result_.Received = received;
+    return true;
 }
 
 template <class Next>
@@ -410,7 +434,7 @@ bool FrameMatcher::Walk(std::size_t step, int bit, std::uint32_t bits, const Sta
         Fields values = *state.Values;
         taken.Values = &values;
         if (!Store(current, bits, values, taken) || !nextStep(taken)) return false;
-        result_->Received[current.BitsIndex] = bits;
+        result_.Received[current.BitsIndex] = bits;
         return true;
     }
     const int position = layout_.MsbFirst ? current.Width - 1 - bit : bit;
@@ -429,8 +453,15 @@ bool FrameMatcher::Walk(std::size_t step, int bit, std::uint32_t bits, const Sta
 bool FrameMatcher::Finish(const State& state) {
     const bool checksumHolds = ChecksumHolds(layout_, *state.Values);
     if (!checksumHolds && enforce_) return false;
-    result_ = FrameMatch{state.Index,        *state.Values,      state.Fit,
-                         state.ConflictStep, state.ConflictBits, !checksumHolds};
+    // Member by member: a whole new match would be made and then copied.
+    result_.End = state.Index;
+    if (state.Values != &result_.Values) result_.Values = *state.Values;
+    result_.Fit = state.Fit;
+    result_.ConflictStep = state.ConflictStep;
+    result_.ConflictBits = state.ConflictBits;
+    result_.ChecksumWrong = !checksumHolds;
+    result_.Received = {};
+    result_.Only = false;
     return true;
 }
 

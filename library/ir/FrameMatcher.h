@@ -14,6 +14,7 @@
 
 #include "ir/ProtocolLayout.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -47,19 +48,22 @@ struct Quality {
     double MeanSquaredError() const { return Count ? SquaredError / Count : 0; }
 };
 
+// Set whole when a matcher finishes a frame, and not cleared ahead: a
+// matcher, and the match it keeps, is made for every protocol that a signal
+// may fit.
 struct FrameMatch {
-    std::size_t End = 0; // the first duration after the frame's closing gap
+    std::size_t End; // the first duration after the frame's closing gap
     Fields Values;
     Quality Fit;
     // When not enforced: the first step whose bits contradicted the frame,
     // and those bits, or a wrong checksum.
-    const Step* ConflictStep = nullptr;
-    std::uint32_t ConflictBits = 0;
-    bool ChecksumWrong = false;
-    ReceivedBits Received{}; // what each Bits step received
+    const Step* ConflictStep;
+    std::uint32_t ConflictBits;
+    bool ChecksumWrong;
+    ReceivedBits Received; // what each Bits step received
     // Read by the greedy pass without meeting a duration that had another
     // reading: no other reading of the same durations exists.
-    bool Only = false;
+    bool Only;
 
     bool Conflicts() const { return ConflictStep || ChecksumWrong; }
     // The contradiction in words.
@@ -76,7 +80,8 @@ public:
     // pass takes the first reading at every duration; only when it fails
     // after passing a duration that had another reading does the full
     // search try them all.
-    std::optional<FrameMatch> Match(const std::vector<Step>& steps, std::size_t start);
+    // The match lives in the matcher until its next Match.
+    const FrameMatch* Match(const std::vector<Step>& steps, std::size_t start);
 
     // The durations that meet an ideal one, but for a signal's first burst.
     struct Window {
@@ -104,6 +109,23 @@ private:
         bool Whole = false;
         bool Start = false;
     };
+    // A piece of a pulse code's bit: its ideal length, the inverse of that
+    // (for the relative error) and the durations that meet it, by bit value
+    // and half.
+    struct PlainPiece {
+        double Micros, Inverse;
+        Window Meets;
+    };
+    using PlainPieces = std::array<std::array<PlainPiece, 2>, 2>;
+    static PlainPieces PlainPiecesOf(const BitCode& code, double scale);
+    // A protocol's bit code as PlainBits reads it: whether it is a pulse
+    // code, and its pieces at a scale of 1.
+    struct PlainCode {
+        bool Pulse;
+        PlainPieces Pieces;
+    };
+    // By the protocol's index in the table: matchers are made often.
+    static const std::vector<PlainCode>& PlainCodes();
     // The two pieces of one bit value.
     struct BitPieces {
         double First, Second;
@@ -111,7 +133,7 @@ private:
     };
 
     bool GapsCanFall(std::size_t start) const;
-    std::optional<FrameMatch> Greedy(std::size_t start, bool& doubt);
+    bool Greedy(std::size_t start, bool& doubt);
     bool Walk(std::size_t step, int bit, std::uint32_t bits, const State& state);
     template <class Next>
     bool Piece(double piece, bool continues, const State& state, const Next& next);
@@ -138,31 +160,13 @@ private:
     const Layout& layout_;
     const Timeline& timeline_;
     const bool enforce_;
-    // Both bit values are a burst then a gap (or a gap then a burst): a
-    // pulse-distance or pulse-width code, whose bits are mostly plain.
-    const bool pulseCode_;
+    // Its pieces, and whether both bit values are a burst then a gap (or a
+    // gap then a burst): a pulse-distance or pulse-width code, whose bits are
+    // mostly plain.
+    const PlainCode& plain_;
     const std::vector<Step>* steps_ = nullptr;
     long calls_ = 0;
-    std::optional<FrameMatch> result_;
-};
-
-// Whether a timeline's first duration can open a protocol's first frame: a
-// quick look before matching, true where it cannot tell. The table of
-// openings is looked up once per timeline, not once per protocol.
-class Openers {
-public:
-    explicit Openers(const Timeline& timeline)
-        : windows_(FrameMatcher::Openings()), empty_(timeline.Durations.empty()),
-          first_(empty_ ? 0 : timeline.Durations.front()) {}
-
-    bool MayOpen(const Layout& layout) const {
-        return empty_ || windows_[static_cast<std::size_t>(layout.Info.Id)].Holds(first_);
-    }
-
-private:
-    const std::vector<FrameMatcher::Window>& windows_;
-    bool empty_;
-    double first_;
+    FrameMatch result_; // set by Finish
 };
 
 } // namespace kelpie::ir::layout
