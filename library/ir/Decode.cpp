@@ -198,9 +198,12 @@ struct Screen {
     FrameMatcher::Window Opening;
     bool Robust;
 
+    bool CarrierFits(const Signal& signal) const {
+        return !signal.Modulated ||
+               (signal.Frequency >= MinFrequency && signal.Frequency <= MaxFrequency);
+    }
     bool MayFit(const Signal& signal, const Timeline& timeline) const {
-        return (!signal.Modulated ||
-                (signal.Frequency >= MinFrequency && signal.Frequency <= MaxFrequency)) &&
+        return CarrierFits(signal) &&
                (timeline.Durations.empty() || Opening.Holds(timeline.Durations.front()));
     }
 };
@@ -222,7 +225,7 @@ class ProtocolMatch {
 public:
     ProtocolMatch(const Layout& layout, const Timeline& timeline, const Signal& signal)
         : layout_(layout), timeline_(timeline), signal_(signal),
-          carrierFits_(CarrierFits(layout, signal)) {
+          carrierFits_(Screens()[static_cast<std::size_t>(layout.Info.Id)].CarrierFits(signal)) {
         if (signal.Modulated)
             carrierOff_ =
                 std::abs(signal.Frequency - layout.Info.Frequency) / layout.Info.Frequency;
@@ -284,11 +287,6 @@ public:
     }
 
 private:
-    static bool CarrierFits(const Layout& layout, const Signal& signal) {
-        return !signal.Modulated ||
-               (signal.Frequency >= layout.MinFrequency && signal.Frequency <= layout.MaxFrequency);
-    }
-
     // No candidate; the reason is worked out only when diagnosing.
     template <class Why> void Refuse(std::size_t reached, const Why& why) {
         // A refusal outside the protocol's carrier range says less.
@@ -384,7 +382,7 @@ std::string TellingReason(const Readings& readings, const Signal& signal) {
         std::optional<Conflict> telling[2];
         Outcome outcome;
         for (const Layout& layout : layout::Layouts()) {
-            const bool robust = layout.Robust();
+            const bool robust = Screens()[static_cast<std::size_t>(layout.Info.Id)].Robust;
             if (reading.SetAside && !robust) continue;
             ProtocolMatch(layout, reading.Durations, signal).Run(firsts, true, outcome);
             auto& kept = telling[robust ? 0 : 1];
